@@ -1,0 +1,70 @@
+// Side-by-side benchmarks. Name every benchmark "<case>:<impl>/<args>", for
+// example "Copy_32f:orvs/4096" and "Copy_32f:memcpy/4096"; after the run the
+// main below prints, for each case and argument, the time of every other
+// implementation and the ratio orvs / peer measured in this same process.
+#pragma once
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace orvs_bench {
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    struct Row { std::string impl; double ns; };
+    std::map<std::string, std::vector<Row>> cases;  // key: "<case> <args>"
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const auto& r : runs) {
+            if (r.error_occurred) continue;
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median") continue;
+            std::string name = r.run_name.function_name;
+            auto colon = name.find(':');
+            if (colon == std::string::npos) continue;
+            std::string key = name.substr(0, colon) + " " + r.run_name.args;
+            double ns = r.GetAdjustedRealTime();  // in the run's time unit
+            ns *= benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
+                  benchmark::GetTimeUnitMultiplier(r.time_unit);
+            auto& rows = cases[key];
+            std::string impl = name.substr(colon + 1);
+            bool replaced = false;
+            for (auto& row : rows)
+                if (row.impl == impl) { row.ns = ns; replaced = true; }
+            if (!replaced) rows.push_back({impl, ns});
+        }
+    }
+
+    void printRatios() const
+    {
+        std::printf("\n%-40s %-22s %14s %14s %8s\n", "case", "peer", "orvs ns", "peer ns", "ratio");
+        for (const auto& [key, rows] : cases) {
+            const Row* ours = nullptr;
+            for (const auto& r : rows)
+                if (r.impl == "orvs") ours = &r;
+            if (!ours) continue;
+            for (const auto& r : rows) {
+                if (&r == ours) continue;
+                std::printf("%-40s %-22s %14.1f %14.1f %8.3f\n", key.c_str(), r.impl.c_str(), ours->ns, r.ns,
+                            ours->ns / r.ns);
+            }
+        }
+    }
+};
+
+} // namespace orvs_bench
+
+#define ORVS_BENCH_MAIN()                                              \
+    int main(int argc, char** argv)                                    \
+    {                                                                  \
+        benchmark::Initialize(&argc, argv);                            \
+        orvs_bench::RatioReporter reporter;                            \
+        benchmark::RunSpecifiedBenchmarks(&reporter);                  \
+        reporter.printRatios();                                        \
+        benchmark::Shutdown();                                         \
+        return 0;                                                      \
+    }

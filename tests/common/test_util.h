@@ -1,0 +1,82 @@
+// Helpers shared by the test programs: seeded random vectors, buffers that
+// are deliberately misaligned, and a scoped thread-count override.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <type_traits>
+#include <vector>
+
+#include "orvcore.h"
+#include "orvs.h"
+
+namespace orvs_test {
+
+// Lengths that exercise vector bodies, remainders and tiny inputs.
+inline const std::vector<int>& oddLengths()
+{
+    static const std::vector<int> v = {1, 2, 3, 5, 7, 8, 15, 16, 17, 31, 33, 63, 64, 65, 127, 255, 257, 1000, 1023, 4097};
+    return v;
+}
+
+// Random values over the whole range of T (integers) or in [lo, hi] (floats).
+template <class T>
+std::vector<T> randomVector(std::size_t n, std::uint32_t seed, double lo = -1000.0, double hi = 1000.0)
+{
+    std::mt19937_64 rng(seed);
+    std::vector<T> v(n);
+    if constexpr (std::is_floating_point_v<T>) {
+        std::uniform_real_distribution<double> d(lo, hi);
+        for (auto& x : v) x = static_cast<T>(d(rng));
+    } else if constexpr (std::is_integral_v<T>) {
+        for (auto& x : v) {
+            std::uint64_t bits = rng();
+            std::memcpy(&x, &bits, sizeof(T));
+        }
+    } else {
+        // complex structs: fill the raw bytes from the base type
+        using Base = decltype(T{}.re);
+        auto parts = randomVector<Base>(2 * n, seed, lo, hi);
+        std::memcpy(v.data(), parts.data(), n * sizeof(T));
+    }
+    return v;
+}
+
+// A buffer whose data() is offset by `offsetBytes` from a 64-byte boundary,
+// so kernels meet every alignment.
+template <class T>
+class Unaligned {
+public:
+    Unaligned(std::size_t n, std::size_t offsetBytes = sizeof(T) == 1 ? 1 : sizeof(T))
+        : raw_((n + 2) * sizeof(T) + 128), n_(n)
+    {
+        auto base = reinterpret_cast<std::uintptr_t>(raw_.data());
+        std::uintptr_t aligned = (base + 63) & ~std::uintptr_t(63);
+        ptr_ = reinterpret_cast<T*>(aligned + offsetBytes);
+    }
+    T* data() { return ptr_; }
+    const T* data() const { return ptr_; }
+    std::size_t size() const { return n_; }
+    T& operator[](std::size_t i) { return ptr_[i]; }
+    const T& operator[](std::size_t i) const { return ptr_[i]; }
+    void assign(const std::vector<T>& v) { std::memcpy(ptr_, v.data(), v.size() * sizeof(T)); }
+    std::vector<T> vec() const { return std::vector<T>(ptr_, ptr_ + n_); }
+
+private:
+    std::vector<unsigned char> raw_;
+    std::size_t n_;
+    T* ptr_;
+};
+
+// Sets the configured thread count for a scope and restores it afterwards.
+class ThreadCount {
+public:
+    explicit ThreadCount(int n) : saved_(orvGetNumThreads()) { orvSetNumThreads(n); }
+    ~ThreadCount() { orvSetNumThreads(saved_); }
+
+private:
+    int saved_;
+};
+
+} // namespace orvs_test
