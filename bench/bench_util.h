@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,7 +16,18 @@ namespace orvs_bench {
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     struct Row { std::string impl; double ns; };
-    std::map<std::string, std::vector<Row>> cases;  // key: "<case> <args>"
+    // Ordered by case name, then numerically by the first argument.
+    struct Key {
+        std::string name;
+        std::string args;
+        bool operator<(const Key& o) const
+        {
+            if (name != o.name) return name < o.name;
+            long a = std::strtol(args.c_str(), nullptr, 10), b = std::strtol(o.args.c_str(), nullptr, 10);
+            return a != b ? a < b : args < o.args;
+        }
+    };
+    std::map<Key, std::vector<Row>> cases;
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
@@ -26,7 +38,7 @@ public:
             std::string name = r.run_name.function_name;
             auto colon = name.find(':');
             if (colon == std::string::npos) continue;
-            std::string key = name.substr(0, colon) + " " + r.run_name.args;
+            Key key{name.substr(0, colon), r.run_name.args};
             double ns = r.GetAdjustedRealTime();  // in the run's time unit
             ns *= benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
                   benchmark::GetTimeUnitMultiplier(r.time_unit);
@@ -49,7 +61,8 @@ public:
             if (!ours) continue;
             for (const auto& r : rows) {
                 if (&r == ours) continue;
-                std::printf("%-40s %-22s %14.1f %14.1f %8.3f\n", key.c_str(), r.impl.c_str(), ours->ns, r.ns,
+                std::string label = key.name + " " + key.args;
+                std::printf("%-40s %-22s %14.1f %14.1f %8.3f\n", label.c_str(), r.impl.c_str(), ours->ns, r.ns,
                             ours->ns / r.ns);
             }
         }

@@ -1,0 +1,13 @@
+# Fails when the library needs a shared object beyond the allowed runtime set.
+execute_process(COMMAND readelf -d ${LIB} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "readelf failed")
+endif()
+string(REGEX MATCHALL "Shared library: \\[[^]]+\\]" needed "${out}")
+foreach(entry IN LISTS needed)
+  string(REGEX REPLACE "Shared library: \\[(.*)\\]" "\\1" lib "${entry}")
+  if(NOT lib MATCHES "^(libc\\.so|libm\\.so|libstdc\\+\\+\\.so|libgcc_s\\.so|libgomp\\.so|liborvcorezx64\\.so|ld-linux|libasan\\.so|libubsan\\.so)")
+    message(FATAL_ERROR "unexpected dependency ${lib}")
+  endif()
+  message(STATUS "needs ${lib}")
+endforeach()
