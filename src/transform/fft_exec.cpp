@@ -1,0 +1,342 @@
+// Complex FFT transforms: dispatch by record type and order.
+#include "transform/fft_exec.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "core/check.h"
+#include "core/cpu.h"
+#include "core/fpguard.h"
+#include "orvs/core.h"
+
+namespace orvs::fft {
+
+template <>
+const KernelSet<float>& kernels<float>()
+{
+    static const KernelSet<float>& k = cpu::hasAvx2() ? avx2::kernels32() : avx::kernels32();
+    return k;
+}
+template <>
+const KernelSet<double>& kernels<double>()
+{
+    static const KernelSet<double>& k = cpu::hasAvx2() ? avx2::kernels64() : avx::kernels64();
+    return k;
+}
+
+namespace {
+
+// ---- orders 0..5: straight-line kernels ------------------------------------
+
+constexpr int reverse(int v, int bits)
+{
+    int r = 0;
+    for (int i = 0; i < bits; ++i) r |= ((v >> i) & 1) << (bits - 1 - i);
+    return r;
+}
+
+// One kernel per order; the loops have compile-time bounds and unroll.
+// Twiddles come from the fixed table of sin(2*pi*k/1024).
+template <class Real, bool Inv, int Order>
+void smallKernel(const Real* sre, const Real* sim, Real* dre, Real* dim, int stride, Real factor, bool scale)
+{
+    constexpr int n = 1 << Order;
+    const Real* t = fixedSineTable<Real>();
+    Real re[n], im[n];
+    for (int k = 0; k < n; ++k) {
+        const int j = reverse(k, Order) * stride;
+        re[k] = sre[j];
+        im[k] = sim[j];
+    }
+    for (int len = 2; len <= n; len <<= 1) {
+        const int half = len / 2;
+        for (int j = 0; j < half; ++j) {
+            const int a = j * (1024 / len);  // angle 2*pi*a/1024, a < 512
+            const Real c = a <= 256 ? t[256 - a] : -t[a - 256];
+            const Real s = a <= 256 ? t[a] : t[512 - a];
+            const Real wi = Inv ? s : -s;
+            for (int b = 0; b < n; b += len) {
+                const int u = b + j, v = u + half;
+                const Real tr = re[v] * c - im[v] * wi;
+                const Real ti = re[v] * wi + im[v] * c;
+                re[v] = re[u] - tr;
+                im[v] = im[u] - ti;
+                re[u] = re[u] + tr;
+                im[u] = im[u] + ti;
+            }
+        }
+    }
+    for (int k = 0; k < n; ++k) {
+        dre[k * stride] = scale ? re[k] * factor : re[k];
+        dim[k * stride] = scale ? im[k] * factor : im[k];
+    }
+}
+
+template <class Real, bool Inv>
+using SmallFn = void (*)(const Real*, const Real*, Real*, Real*, int, Real, bool);
+
+template <class Real, bool Inv>
+constexpr SmallFn<Real, Inv> smallTable[6] = {
+    &smallKernel<Real, Inv, 0>, &smallKernel<Real, Inv, 1>, &smallKernel<Real, Inv, 2>,
+    &smallKernel<Real, Inv, 3>, &smallKernel<Real, Inv, 4>, &smallKernel<Real, Inv, 5>,
+};
+
+// ---- floating-point records ------------------------------------------------
+
+// src/dst interleaved when srcIm is null, split otherwise.
+template <class Real>
+OrvStatus runFloat(const FloatRecord<Real>* rec, bool inv, const Real* sre, const Real* sim, Real* dre, Real* dim,
+                   Orv8u* buffer)
+{
+    const int order = rec->order;
+    const bool scale = (inv ? rec->invNorm : rec->fwdNorm) != 0;
+    const bool split = sim != nullptr;
+    if (order <= 5) {
+        const Real* si = split ? sim : sre + 1;
+        Real* di = split ? dim : dre + 1;
+        const int stride = split ? 1 : 2;
+        if (inv)
+            smallTable<Real, true>[order](sre, si, dre, di, stride, rec->factor, scale);
+        else
+            smallTable<Real, false>[order](sre, si, dre, di, stride, rec->factor, scale);
+        return orvStsOk;
+    }
+    Real* work = nullptr;
+    Orv8u* allocated = nullptr;
+    // Large orders work in the destination; the buffer is only needed below.
+    if (order < largeOrder<Real>()) {
+        if (!buffer) {
+            allocated = orvsMalloc_8u(rec->workSize + 32);
+            if (!allocated) return orvStsErrMemAlloc;
+            buffer = allocated;
+        }
+        work = reinterpret_cast<Real*>(alignPtr32(buffer));
+    }
+    const View<Real> v{order, rec->bitrev, rec->twiddles, rec->factor, scale};
+    const KernelSet<Real>& k = kernels<Real>();
+    if (split)
+        k.split[inv](v, sre, sim, dre, dim, work);
+    else
+        k.interleaved[inv](v, sre, dre, work);
+    orvsFree(allocated);
+    return orvStsOk;
+}
+
+template <class Real>
+OrvStatus openFloat(std::uint32_t id, const void* spec, const FloatRecord<Real>*& rec)
+{
+    if (!spec) return orvStsErrNullPtr;
+    rec = static_cast<const FloatRecord<Real>*>(spec);
+    return rec->id == id ? orvStsOk : orvStsErrContextMatch;
+}
+
+// ---- integer conversions ------------------------------------------------------
+
+// Scaled float-to-integer conversion with rounding to nearest, ties to even:
+// x * 2^-s in the source precision, clamped from above (NaN included),
+// rounded, clamped from below.
+template <class Int, class Real>
+inline Int toIntScaled(Real x, Real factor, bool scaled)
+{
+    constexpr Real hi = static_cast<Real>(sizeof(Int) == 2 ? 32767.0 : 2147483647.0);
+    constexpr Real lo = static_cast<Real>(sizeof(Int) == 2 ? -32768.0 : -2147483648.0);
+    Real v = scaled ? x * factor : x;
+    if (!(v <= hi)) return static_cast<Int>(hi);
+    v = std::nearbyint(v);
+    if (v < lo) return static_cast<Int>(lo);
+    return static_cast<Int>(v);
+}
+
+template <class Int, class Real>
+void convertOut(const Real* c, Int* re, Int* im, std::size_t n, int stride, int sf)
+{
+    FpControlGuard guard(FpRound::Nearest);
+    const Real factor = std::ldexp(Real(1), -sf);
+    const bool scaled = sf != 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        re[k * stride] = toIntScaled<Int>(c[2 * k], factor, scaled);
+        im[k * stride] = toIntScaled<Int>(c[2 * k + 1], factor, scaled);
+    }
+}
+
+template <class Int, class Real>
+void convertIn(const Int* re, const Int* im, Real* c, std::size_t n, int stride)
+{
+    for (std::size_t k = 0; k < n; ++k) {
+        c[2 * k] = static_cast<Real>(re[k * stride]);
+        c[2 * k + 1] = static_cast<Real>(im[k * stride]);
+    }
+}
+
+// Shift right by s rounding half up, left shift for s < 0, then saturate to 16 bits.
+inline Orv16s narrowShift(std::int64_t v, int s)
+{
+    if (s > 0) {
+        if (s > 62) return 0;
+        v = (v + (std::int64_t(1) << (s - 1))) >> s;
+    } else if (s < 0) {
+        if (v == 0) return 0;
+        if (-s > 32) return v > 0 ? 32767 : -32768;
+        v *= std::int64_t(1) << (-s);
+    }
+    return static_cast<Orv16s>(v > 32767 ? 32767 : v < -32768 ? -32768 : v);
+}
+
+// Fixed-point transform for N = 2, 4, 8 with Q14 twiddles.
+void fixedTransform(const IntRecord* rec, bool inv, const Orv16s* sre, const Orv16s* sim, Orv16s* dre, Orv16s* dim,
+                    int stride, int sf)
+{
+    const int order = rec->order, n = 1 << order;
+    const int p = 15 - order;  // pre-shift keeps the sums inside 32 bits
+    std::int64_t re[8], im[8];
+    for (int k = 0; k < n; ++k) {
+        // Bit-reversed input; the inverse is the forward transform of x[-n mod N].
+        const int j = reverse(k, order);
+        const int from = inv ? (n - j) & (n - 1) : j;
+        re[k] = std::int64_t(sre[from * stride]) * (std::int64_t(1) << p);
+        im[k] = std::int64_t(sim[from * stride]) * (std::int64_t(1) << p);
+    }
+    // Q30 twiddles stored after the eight Q14 pairs.
+    const auto* tw = reinterpret_cast<const std::int32_t*>(rec->twiddles + 8);
+    constexpr std::int64_t half30 = std::int64_t(1) << 29;
+    for (int len = 2; len <= n; len <<= 1) {
+        const int half = len / 2;
+        for (int j = 0; j < half; ++j) {
+            const int a = j * (n / len);
+            const std::int64_t c = tw[2 * a], s = tw[2 * a + 1];
+            for (int b = 0; b < n; b += len) {
+                const int u = b + j, v = u + half;
+                // (re + i im)(c - i s), rounded back from Q30
+                const std::int64_t tr = (re[v] * c + im[v] * s + half30) >> 30;
+                const std::int64_t ti = (im[v] * c - re[v] * s + half30) >> 30;
+                re[v] = re[u] - tr;
+                im[v] = im[u] - ti;
+                re[u] += tr;
+                im[u] += ti;
+            }
+        }
+    }
+    if (rec->oddHalf) {
+        for (int k = 0; k < n; ++k) {
+            re[k] = (re[k] * 759250125 + half30) >> 30;  // 1/sqrt(2) in Q30
+            im[k] = (im[k] * 759250125 + half30) >> 30;
+        }
+    }
+    const int s = (inv ? rec->invShift : rec->fwdShift) + sf + p;
+    for (int k = 0; k < n; ++k) {
+        dre[k * stride] = narrowShift(re[k], s);
+        dim[k * stride] = narrowShift(im[k], s);
+    }
+}
+
+Orv8u* workFor(std::int32_t workSize, Orv8u* buffer, Orv8u*& allocated)
+{
+    allocated = nullptr;
+    if (workSize <= 0) return nullptr;
+    if (!buffer) {
+        allocated = orvsMalloc_8u(workSize + 32);
+        if (!allocated) return nullptr;
+        buffer = allocated;
+    }
+    return alignPtr32(buffer);
+}
+
+OrvStatus runInt16(const IntRecord* rec, bool inv, const Orv16s* sre, const Orv16s* sim, Orv16s* dre, Orv16s* dim,
+                   int stride, int sf, Orv8u* buffer)
+{
+    const int order = rec->order;
+    const std::size_t n = std::size_t(1) << order;
+    if (order == 0) {
+        dre[0] = narrowShift(sre[0], sf);
+        dim[0] = narrowShift(sim[0], sf);
+        return orvStsOk;
+    }
+    if (!rec->floatPath) {
+        fixedTransform(rec, inv, sre, sim, dre, dim, stride, sf);
+        return orvStsOk;
+    }
+    Orv8u* allocated = nullptr;
+    Orv8u* work = workFor(rec->workSize, buffer, allocated);
+    if (!work) return orvStsErrMemAlloc;
+    auto* c = reinterpret_cast<float*>(work);
+    convertIn(sre, sim, c, n, stride);
+    OrvStatus st = runFloat<float>(rec->inner, inv, c, nullptr, c, nullptr, work + 8 * n);
+    if (st == orvStsOk) convertOut(c, dre, dim, n, stride, sf);
+    orvsFree(allocated);
+    return st;
+}
+
+OrvStatus runInt32(const WrapRecord* rec, bool inv, const Orv32s* sre, const Orv32s* sim, Orv32s* dre, Orv32s* dim,
+                   int stride, int sf, Orv8u* buffer)
+{
+    const std::size_t n = std::size_t(1) << rec->order;
+    Orv8u* allocated = nullptr;
+    Orv8u* work = workFor(rec->workSize, buffer, allocated);
+    if (!work) return orvStsErrMemAlloc;
+    auto* c = reinterpret_cast<double*>(work);
+    convertIn(sre, sim, c, n, stride);
+    OrvStatus st = runFloat<double>(rec->inner, inv, c, nullptr, c, nullptr, work + 16 * n);
+    if (st == orvStsOk) convertOut(c, dre, dim, n, stride, sf);
+    orvsFree(allocated);
+    return st;
+}
+
+} // namespace
+
+OrvStatus transformInterleaved(Kind kind, std::uint32_t id, bool inverse, const void* src, void* dst,
+                               const void* spec, Orv8u* buffer)
+{
+    if (kind == Kind::Float32) {
+        const FloatRecord<float>* rec = nullptr;
+        ORVS_CHECK(openFloat<float>(id, spec, rec));
+        if (!src || !dst) return orvStsErrNullPtr;
+        return runFloat<float>(rec, inverse, static_cast<const float*>(src), nullptr, static_cast<float*>(dst),
+                               nullptr, buffer);
+    }
+    const FloatRecord<double>* rec = nullptr;
+    ORVS_CHECK(openFloat<double>(id, spec, rec));
+    if (!src || !dst) return orvStsErrNullPtr;
+    return runFloat<double>(rec, inverse, static_cast<const double*>(src), nullptr, static_cast<double*>(dst), nullptr,
+                            buffer);
+}
+
+OrvStatus transformSplit(Kind kind, std::uint32_t id, bool inverse, const void* srcRe, const void* srcIm,
+                         void* dstRe, void* dstIm, const void* spec, Orv8u* buffer)
+{
+    if (kind == Kind::Float32) {
+        const FloatRecord<float>* rec = nullptr;
+        ORVS_CHECK(openFloat<float>(id, spec, rec));
+        if (!srcRe || !srcIm || !dstRe || !dstIm) return orvStsErrNullPtr;
+        return runFloat<float>(rec, inverse, static_cast<const float*>(srcRe), static_cast<const float*>(srcIm),
+                               static_cast<float*>(dstRe), static_cast<float*>(dstIm), buffer);
+    }
+    const FloatRecord<double>* rec = nullptr;
+    ORVS_CHECK(openFloat<double>(id, spec, rec));
+    if (!srcRe || !srcIm || !dstRe || !dstIm) return orvStsErrNullPtr;
+    return runFloat<double>(rec, inverse, static_cast<const double*>(srcRe), static_cast<const double*>(srcIm),
+                            static_cast<double*>(dstRe), static_cast<double*>(dstIm), buffer);
+}
+
+OrvStatus transformInt(Kind kind, std::uint32_t id, bool inverse, bool split, const void* srcRe, const void* srcIm,
+                       void* dstRe, void* dstIm, const void* spec, int scaleFactor, Orv8u* buffer)
+{
+    if (!spec) return orvStsErrNullPtr;
+    if (*static_cast<const std::uint32_t*>(spec) != id) return orvStsErrContextMatch;
+    const bool interleaved = !split;
+    if (!srcRe || !dstRe || (!interleaved && (!srcIm || !dstIm))) return orvStsErrNullPtr;
+    const int stride = interleaved ? 2 : 1;
+    if (kind == Kind::Int16) {
+        auto* sr = static_cast<const Orv16s*>(srcRe);
+        auto* dr = static_cast<Orv16s*>(dstRe);
+        return runInt16(static_cast<const IntRecord*>(spec), inverse, sr,
+                        interleaved ? sr + 1 : static_cast<const Orv16s*>(srcIm), dr,
+                        interleaved ? dr + 1 : static_cast<Orv16s*>(dstIm), stride, scaleFactor, buffer);
+    }
+    auto* sr = static_cast<const Orv32s*>(srcRe);
+    auto* dr = static_cast<Orv32s*>(dstRe);
+    return runInt32(static_cast<const WrapRecord*>(spec), inverse, sr,
+                    interleaved ? sr + 1 : static_cast<const Orv32s*>(srcIm), dr,
+                    interleaved ? dr + 1 : static_cast<Orv32s*>(dstIm), stride, scaleFactor, buffer);
+}
+
+} // namespace orvs::fft
