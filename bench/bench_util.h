@@ -15,7 +15,7 @@ namespace orvs_bench {
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    struct Row { std::string impl; double ns; };
+    struct Row { std::string impl; double ns; double cpuNs; };
     // Ordered by case name, then numerically by the first argument.
     struct Key {
         std::string name;
@@ -42,18 +42,23 @@ public:
             double ns = r.GetAdjustedRealTime();  // in the run's time unit
             ns *= benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
                   benchmark::GetTimeUnitMultiplier(r.time_unit);
+            double cpuNs = r.GetAdjustedCPUTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
+                           benchmark::GetTimeUnitMultiplier(r.time_unit);
             auto& rows = cases[key];
             std::string impl = name.substr(colon + 1);
             bool replaced = false;
             for (auto& row : rows)
-                if (row.impl == impl) { row.ns = ns; replaced = true; }
-            if (!replaced) rows.push_back({impl, ns});
+                if (row.impl == impl) { row.ns = ns; row.cpuNs = cpuNs; replaced = true; }
+            if (!replaced) rows.push_back({impl, ns, cpuNs});
         }
     }
 
     void printRatios() const
     {
-        std::printf("\n%-40s %-22s %14s %14s %8s\n", "case", "peer", "orvs ns", "peer ns", "ratio");
+        // "ratio" compares wall time; "cpu ratio" compares the calling thread's
+        // CPU time, which is steadier on a shared machine for single-threaded
+        // kernels but undercounts kernels that run a parallel region.
+        std::printf("\n%-40s %-22s %14s %14s %8s %10s\n", "case", "peer", "orvs ns", "peer ns", "ratio", "cpu ratio");
         for (const auto& [key, rows] : cases) {
             const Row* ours = nullptr;
             for (const auto& r : rows)
@@ -62,8 +67,8 @@ public:
             for (const auto& r : rows) {
                 if (&r == ours) continue;
                 std::string label = key.name + " " + key.args;
-                std::printf("%-40s %-22s %14.1f %14.1f %8.3f\n", label.c_str(), r.impl.c_str(), ours->ns, r.ns,
-                            ours->ns / r.ns);
+                std::printf("%-40s %-22s %14.1f %14.1f %8.3f %10.3f\n", label.c_str(), r.impl.c_str(), ours->ns, r.ns,
+                            ours->ns / r.ns, ours->cpuNs / r.cpuNs);
             }
         }
     }
