@@ -1,0 +1,10 @@
+// Reversal kernels for the AVX baseline.
+#include <immintrin.h>
+
+#include <cstring>
+
+#include "convert/vector_kernels.h"
+
+namespace orvs::vec::avx {
+#include "convert/vector_flip_kernels.inc"
+} // namespace orvs::vec::avx
