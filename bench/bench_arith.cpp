@@ -1,0 +1,113 @@
+// Scaled arithmetic beside its peers: the element-wise kernels of a vector
+// library where it has a matching one, and a memcpy of the same output bytes
+// (the floor for a memory-bound kernel).
+#include <complex>
+#include <cstring>
+#include <type_traits>
+#include <vector>
+
+#include "bench_util.h"
+#include "orvs.h"
+#ifdef ORVS_HAVE_VOLK
+#include <volk/volk.h>
+#endif
+
+namespace {
+
+const int kSizes[] = {256, 4096, 65536, 1048576};
+
+// 64-byte aligned buffers from the library's allocator.
+template <class T>
+struct Buf {
+    T* p;
+    explicit Buf(int n) : p(reinterpret_cast<T*>(orvsMalloc_8u(n * static_cast<int>(sizeof(T))))) { std::memset(p, 0, n * sizeof(T)); }
+    ~Buf() { orvsFree(p); }
+};
+
+// Integers: every bit pattern. Floating point: ordinary values (random bits
+// would be full of NaNs and subnormals, which no caller feeds).
+template <class T>
+void fill(T* p, int n)
+{
+    if constexpr (std::is_same_v<T, Orv32f> || std::is_same_v<T, Orv32fc>) {
+        auto* f = reinterpret_cast<float*>(p);
+        const int parts = n * static_cast<int>(sizeof(T) / sizeof(float));
+        for (int i = 0; i < parts; ++i) f[i] = static_cast<float>((i * 2654435761u) >> 13 & 0xFFFF) * 0.03f - 900.0f;
+    } else {
+        auto* b = reinterpret_cast<unsigned char*>(p);
+        for (std::size_t i = 0; i < n * sizeof(T); ++i) b[i] = static_cast<unsigned char>((i * 2654435761u) >> 13);
+    }
+}
+
+template <class T>
+void memcpyCase(benchmark::State& st)
+{
+    const int n = static_cast<int>(st.range(0));
+    Buf<T> a(n), d(n);
+    for (auto _ : st) {
+        std::memcpy(d.p, a.p, n * sizeof(T));
+        benchmark::DoNotOptimize(d.p);
+    }
+}
+
+template <class T, class D, class F>
+void binary(benchmark::State& st, F f)
+{
+    const int n = static_cast<int>(st.range(0));
+    Buf<T> a(n), b(n);
+    Buf<D> d(n);
+    fill(a.p, n);
+    fill(b.p, n);
+    for (auto _ : st) {
+        f(a.p, b.p, d.p, n);
+        benchmark::DoNotOptimize(d.p);
+    }
+}
+
+void reg(const char* name, void (*fn)(benchmark::State&))
+{
+    auto* b = benchmark::RegisterBenchmark(name, fn);
+    for (int n : kSizes) b->Arg(n);
+}
+
+} // namespace
+
+static const int kRegistered = [] {
+    reg("Add_32f:orvs", [](benchmark::State& st) { binary<Orv32f, Orv32f>(st, orvsAdd_32f); });
+    reg("Add_32f:memcpy", memcpyCase<Orv32f>);
+    reg("Mul_32fc:orvs", [](benchmark::State& st) { binary<Orv32fc, Orv32fc>(st, orvsMul_32fc); });
+    reg("Mul_32fc:memcpy", memcpyCase<Orv32fc>);
+    reg("Add_16s_Sfs0:orvs", [](benchmark::State& st) {
+        binary<Orv16s, Orv16s>(st, [](auto a, auto b, auto d, int n) { orvsAdd_16s_Sfs(a, b, d, n, 0); });
+    });
+    reg("Add_16s_Sfs0:memcpy", memcpyCase<Orv16s>);
+    reg("Add_16s_Sfs1:orvs", [](benchmark::State& st) {
+        binary<Orv16s, Orv16s>(st, [](auto a, auto b, auto d, int n) { orvsAdd_16s_Sfs(a, b, d, n, 1); });
+    });
+    reg("Add_16s_Sfs1:memcpy", memcpyCase<Orv16s>);
+    reg("Mul_16s_Sfs4:orvs", [](benchmark::State& st) {
+        binary<Orv16s, Orv16s>(st, [](auto a, auto b, auto d, int n) { orvsMul_16s_Sfs(a, b, d, n, 4); });
+    });
+    reg("Mul_16s_Sfs4:memcpy", memcpyCase<Orv16s>);
+    reg("MulC_32f16s_Sfs:orvs", [](benchmark::State& st) {
+        binary<Orv32f, Orv16s>(st, [](auto a, auto, auto d, int n) { orvsMulC_32f16s_Sfs(a, 0.75f, d, n, 0); });
+    });
+    reg("MulC_32f16s_Sfs:memcpy", memcpyCase<Orv16s>);
+#ifdef ORVS_HAVE_VOLK
+    reg("Add_32f:volk", [](benchmark::State& st) {
+        binary<Orv32f, Orv32f>(st, [](auto a, auto b, auto d, int n) { volk_32f_x2_add_32f(d, a, b, n); });
+    });
+    reg("Mul_32fc:volk", [](benchmark::State& st) {
+        binary<Orv32fc, Orv32fc>(st, [](auto a, auto b, auto d, int n) {
+            volk_32fc_x2_multiply_32fc(reinterpret_cast<lv_32fc_t*>(d), reinterpret_cast<const lv_32fc_t*>(a),
+                                       reinterpret_cast<const lv_32fc_t*>(b), n);
+        });
+    });
+    reg("MulC_32f16s_Sfs:volk", [](benchmark::State& st) {
+        binary<Orv32f, Orv16s>(st, [](auto a, auto, auto d, int n) { volk_32f_s32f_convert_16i(d, a, 0.75f, n); });
+    });
+#endif
+    return 0;
+}();
+
+ORVS_BENCH_MAIN();
