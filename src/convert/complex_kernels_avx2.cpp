@@ -1,0 +1,16 @@
+// Complex-family kernels compiled for the AVX2/FMA target.
+#include <immintrin.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <type_traits>
+
+#include "convert/complex_kernels.h"
+#include "core/saturate.h"
+
+namespace orvs::cplx::avx2 {
+#include "complex_kernels.inc"
+} // namespace orvs::cplx::avx2
