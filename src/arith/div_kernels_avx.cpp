@@ -1,0 +1,11 @@
+// Division kernels compiled for the AVX variant.
+#include <immintrin.h>
+
+#include <cstring>
+#include <limits>
+
+#include "arith/div_kernels.h"
+
+namespace orvs::div::avx {
+#include "arith/div_kernels.inc"
+} // namespace orvs::div::avx
