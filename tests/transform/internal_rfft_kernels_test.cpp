@@ -1,0 +1,139 @@
+// The real FFT's recombination kernels, both targets (AVX and AVX2 + FMA)
+// whatever the machine's dispatch picks, against the recombination formula
+// evaluated in long double.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <random>
+#include <vector>
+
+#include "core/cpu.h"
+#include "transform/rfft_plan.h"
+
+namespace {
+
+using LD = long double;
+using CLD = std::complex<LD>;
+using orvs::rfft::RecombKernels;
+
+template <class T>
+std::vector<const RecombKernels<T>*> targets()
+{
+    std::vector<const RecombKernels<T>*> k;
+    if constexpr (sizeof(T) == 4) {
+        k.push_back(&orvs::rfft::avx::kRecomb32f);
+        if (orvs::cpu::hasAvx2()) k.push_back(&orvs::rfft::avx2::kRecomb32f);
+    } else {
+        k.push_back(&orvs::rfft::avx::kRecomb64f);
+        if (orvs::cpu::hasAvx2()) k.push_back(&orvs::rfft::avx2::kRecomb64f);
+    }
+    return k;
+}
+
+template <class T>
+void tables(int order, std::vector<T>& fwd, std::vector<T>& inv)
+{
+    const int n = 1 << order;
+    fwd.assign(n / 2, T(0));
+    inv.assign(n / 2, T(0));
+    orvs::rfft::buildRecombTables<T>(
+        order, [n](int k) { return static_cast<T>(std::sin(6.283185307179586 * k / n)); }, fwd.data(), inv.data());
+}
+
+template <class T>
+class RecombKernel : public ::testing::Test {};
+using Precisions = ::testing::Types<float, double>;
+TYPED_TEST_SUITE(RecombKernel, Precisions);
+
+TYPED_TEST(RecombKernel, ForwardMatchesTheFormula)
+{
+    using T = TypeParam;
+    const LD eps = sizeof(T) == 4 ? 6e-8L : 1.2e-16L;
+    for (int order = 5; order <= 12; ++order) {
+        const int n = 1 << order;
+        std::vector<T> fwd, inv;
+        tables<T>(order, fwd, inv);
+        std::mt19937 rng(order);
+        std::uniform_real_distribution<double> d(-1, 1);
+        std::vector<T> z(n);
+        for (auto& v : z) v = static_cast<T>(d(rng));
+        // X[k] = 1/2 (Z[k] + conj Z[N/2-k]) - 1/2 i exp(-2 pi i k / N) (Z[k] - conj Z[N/2-k])
+        std::vector<CLD> want(n / 2 + 1);
+        auto Z = [&](int k) { k %= n / 2; return CLD(z[2 * k], z[2 * k + 1]); };
+        for (int k = 0; k <= n / 2; ++k) {
+            const CLD a = Z(k), b = std::conj(Z((n / 2 - k) % (n / 2)));
+            const LD t = 6.283185307179586476925286766559005768L * k / n;
+            want[k] = 0.5L * (a + b) - 0.5L * CLD(0, 1) * CLD(cosl(t), -sinl(t)) * (a - b);
+        }
+        for (const auto* k : targets<T>()) {
+            for (bool scaled : {false, true}) {
+                const T f = scaled ? T(0.125) : T(1);
+                auto out = z;
+                (scaled ? k->fwdScaled : k->fwd)(out.data(), fwd.data(), n, f);
+                EXPECT_NEAR(out[0], static_cast<LD>(f) * want[0].real(), 4 * eps) << "order " << order;
+                EXPECT_NEAR(out[1], static_cast<LD>(f) * want[n / 2].real(), 4 * eps) << "order " << order;
+                for (int i = 1; i < n / 2; ++i) {
+                    ASSERT_NEAR(out[2 * i], static_cast<LD>(f) * want[i].real(), 8 * eps) << "order " << order << " k " << i;
+                    ASSERT_NEAR(out[2 * i + 1], static_cast<LD>(f) * want[i].imag(), 8 * eps) << "order " << order << " k " << i;
+                }
+            }
+        }
+    }
+}
+
+TYPED_TEST(RecombKernel, InverseMatchesTheFormulaInAndOutOfPlace)
+{
+    using T = TypeParam;
+    const LD eps = sizeof(T) == 4 ? 6e-8L : 1.2e-16L;
+    for (int order = 5; order <= 12; ++order) {
+        const int n = 1 << order;
+        std::vector<T> fwd, inv;
+        tables<T>(order, fwd, inv);
+        std::mt19937 rng(40 + order);
+        std::uniform_real_distribution<double> d(-1, 1);
+        std::vector<T> x(n);
+        for (auto& v : x) v = static_cast<T>(d(rng));
+        const T re0 = T(0.375), reHalf = T(-0.625);
+        auto X = [&](int k) {
+            if (k == 0) return CLD(re0, 0);
+            if (k == n / 2) return CLD(reHalf, 0);
+            return CLD(x[2 * k], x[2 * k + 1]);
+        };
+        for (const auto* k : targets<T>()) {
+            for (bool scaled : {false, true}) {
+                const T f = scaled ? T(0.25) : T(1);
+                std::vector<T> out(n, T(9)), inplace = x;
+                (scaled ? k->invScaled : k->inv)(x.data(), out.data(), inv.data(), n, re0, reHalf, f);
+                (scaled ? k->invScaled : k->inv)(inplace.data(), inplace.data(), inv.data(), n, re0, reHalf, f);
+                EXPECT_EQ(out, inplace) << "order " << order;
+                for (int i = 0; i < n / 2; ++i) {
+                    // Z[k] = (X[k] + conj X[N/2-k]) + i exp(2 pi i k / N)(X[k] - conj X[N/2-k])
+                    const CLD a = X(i), b = std::conj(X(n / 2 - i));
+                    const LD t = 6.283185307179586476925286766559005768L * i / n;
+                    const CLD want = static_cast<LD>(f) * ((a + b) + CLD(0, 1) * CLD(cosl(t), sinl(t)) * (a - b));
+                    ASSERT_NEAR(out[2 * i], want.real(), 16 * eps) << "order " << order << " k " << i;
+                    ASSERT_NEAR(out[2 * i + 1], want.imag(), 16 * eps) << "order " << order << " k " << i;
+                }
+            }
+        }
+    }
+}
+
+TYPED_TEST(RecombKernel, ConstantTablesMatchRunTimeTables)
+{
+    using T = TypeParam;
+    for (int order : {5, 6}) {
+        std::vector<T> fwd, inv;
+        tables<T>(order, fwd, inv);
+        const T* cf = order == 5 ? orvs::rfft::kConstTables<T, 5>.fwd.data() : orvs::rfft::kConstTables<T, 6>.fwd.data();
+        const T* ci = order == 5 ? orvs::rfft::kConstTables<T, 5>.inv.data() : orvs::rfft::kConstTables<T, 6>.inv.data();
+        const T tol = sizeof(T) == 4 ? T(1.2e-7) : T(2.3e-16);  // one unit in the last place
+        for (std::size_t i = 0; i < fwd.size(); ++i) {
+            EXPECT_NEAR(cf[i], fwd[i], tol) << "order " << order << " index " << i;
+            EXPECT_NEAR(ci[i], inv[i], tol) << "order " << order << " index " << i;
+        }
+    }
+}
+
+}  // namespace
