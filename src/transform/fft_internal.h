@@ -139,9 +139,17 @@ constexpr PassPlan makePlan(int order)
     return p;
 }
 
-// Complex lanes per 256-bit vector.
+// Complex values per working chunk: one 256-bit vector of real parts and
+// one of imaginary parts.
 template <class Real>
-constexpr int lanes() { return 32 / int(2 * sizeof(Real)); }
+constexpr int chunkSize() { return 32 / int(sizeof(Real)); }
+
+// Lane l of a chunk holds element chunkOrder()[l] of its values: the order
+// that the kernels' in-register deinterleave produces (an involution).
+inline constexpr int kChunkOrder8[8] = {0, 1, 4, 5, 2, 3, 6, 7};
+inline constexpr int kChunkOrder4[4] = {0, 2, 1, 3};
+template <class Real>
+constexpr const int* chunkOrder() { return sizeof(Real) == 4 ? kChunkOrder8 : kChunkOrder4; }
 
 // ---- kernels --------------------------------------------------------------
 

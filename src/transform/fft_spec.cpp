@@ -195,26 +195,30 @@ void buildBitReversal(int order, std::int32_t* table)
 }
 
 // Twiddles of every radix pass, in the order the passes read them: per
-// group of L adjacent butterflies t..t+L-1, the factors W_{rs}^{p*t} for
-// p = 1..r-1, each as L interleaved complex values.
+// chunk of C adjacent butterflies t..t+C-1 and per input p = 1..r-1, the C
+// real parts then the C imaginary parts of W_{rs}^{p*t} (forward sign), the
+// lanes in the kernels' chunk order.
 template <class Real>
 void buildTwiddles(int order, const Quarter<Real>& qt, Real* out)
 {
-    constexpr std::size_t L = lanes<Real>();
+    constexpr std::size_t C = std::size_t(chunkSize<Real>());
+    const int* lane = chunkOrder<Real>();
     const std::size_t n = std::size_t(1) << order;
     const PassPlan plan = makePlan(order);
     std::size_t span = std::size_t(1) << kFirstBits;
     for (int i = 0; i < plan.count; ++i) {
         const std::size_t r = std::size_t(plan.radix[i]);
         const std::size_t step = n / (r * span);
-        for (std::size_t t = 0; t < span; t += L)
-            for (std::size_t p = 1; p < r; ++p)
-                for (std::size_t l = 0; l < L; ++l) {
+        for (std::size_t t = 0; t < span; t += C)
+            for (std::size_t p = 1; p < r; ++p) {
+                for (std::size_t l = 0; l < C; ++l) {
                     Real c, s;
-                    qt.cosSin(p * (t + l) * step, n, c, s);
-                    *out++ = c;
-                    *out++ = -s;  // forward twiddles: e^(-i*theta)
+                    qt.cosSin(p * (t + std::size_t(lane[l])) * step, n, c, s);
+                    out[l] = c;
+                    out[C + l] = -s;  // forward twiddles: e^(-i*theta)
                 }
+                out += 2 * C;
+            }
         span *= r;
     }
 }
