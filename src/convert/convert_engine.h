@@ -26,26 +26,15 @@ inline bool useAvx2()
 
 // For the duration of a call: round to nearest even, exceptions masked, and
 // subnormal inputs and results kept (DAZ and FTZ cleared) so conversions are
-// the IEEE ones whatever the caller's settings. The caller's control word
-// is restored on return. When the caller already runs with exactly these
-// settings (the usual default), nothing is written: loading the control
-// register costs more than a short conversion.
+// the IEEE ones whatever the caller's settings. The shared guard restores the
+// caller's control word and skips the register write when it already holds
+// these settings.
 class FpScope {
 public:
-    FpScope()
-    {
-        if ((_mm_getcsr() & kRelevant) != kWanted) {
-            guard_.emplace(FpRound::Nearest);
-            _mm_setcsr(_mm_getcsr() & ~(kDaz | kFtz));
-        }
-    }
+    FpScope() : guard_(FpRound::Nearest, true, true, true) {}
 
 private:
-    static constexpr unsigned kDaz = 0x0040u, kFtz = 0x8000u;
-    static constexpr unsigned kRelevant =
-        FpControlGuard::kRoundBits | FpControlGuard::kMaskBits | kDaz | kFtz;
-    static constexpr unsigned kWanted = FpControlGuard::kMaskBits;  // nearest, all masked, no DAZ/FTZ
-    std::optional<FpControlGuard> guard_;
+    FpControlGuard guard_;
 };
 
 // Pointers first, then the length (signed lengths below 1 and an unsigned

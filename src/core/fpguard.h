@@ -17,16 +17,24 @@ public:
     static constexpr unsigned kRoundBits = 0x6000u;     // rounding control
     static constexpr unsigned kDivZeroFlag = 0x0004u;
 
-    explicit FpControlGuard(FpRound mode, bool maskAll = true, bool keepFlags = true)
+    static constexpr unsigned kDazFtzBits = 0x8040u;    // denormals-are-zero, flush-to-zero
+
+    // clearDazFtz: subnormal inputs and results are kept exact for the scope.
+    // Writing the register is skipped when it already holds the wanted
+    // control bits (the common case), since a write costs tens of cycles.
+    explicit FpControlGuard(FpRound mode, bool maskAll = true, bool keepFlags = true, bool clearDazFtz = false)
         : saved_(_mm_getcsr()), keepFlags_(keepFlags)
     {
         unsigned csr = saved_ & ~kRoundBits;
         csr |= static_cast<unsigned>(mode) << 13;
         if (maskAll) csr |= kMaskBits;
-        _mm_setcsr(csr);
+        if (clearDazFtz) csr &= ~kDazFtzBits;
+        changed_ = csr != saved_;
+        if (changed_) _mm_setcsr(csr);
     }
     ~FpControlGuard()
     {
+        if (!changed_ && keepFlags_) return;
         unsigned now = _mm_getcsr();
         unsigned restore = saved_;
         if (keepFlags_) restore |= now & kFlagBits;
@@ -41,6 +49,7 @@ public:
 private:
     unsigned saved_;
     bool keepFlags_;
+    bool changed_ = false;
 };
 
 } // namespace orvs
