@@ -112,20 +112,94 @@ void Fftw64(benchmark::State& st)
 }
 #endif
 
+// Inverse, in place (the real transform's inverse runs this way).
+template <class Spec, class T, OrvStatus (*InitA)(Spec**, int, int, OrvHintAlgorithm),
+          OrvStatus (*Buf)(const Spec*, int*), OrvStatus (*Inv)(T*, const Spec*, Orv8u*), OrvStatus (*Free)(Spec*)>
+void OrvsInvI(benchmark::State& st)
+{
+    const int order = int(st.range(0));
+    const std::size_t n = std::size_t(1) << order;
+    Spec* spec = nullptr;
+    InitA(&spec, order, ORV_FFT_NORM_NONE, orvHintNone);
+    int bs = 0;
+    Buf(spec, &bs);
+    Orv8u* buf = bs ? orvsMalloc_8u(bs) : nullptr;
+    T* x = reinterpret_cast<T*>(orvsMalloc_8u(int(n * sizeof(T))));
+    fill(x, n);
+    for (auto _ : st) {
+        Inv(x, spec, buf);
+        benchmark::ClobberMemory();
+    }
+    setFlops(st, order);
+    orvsFree(x);
+    orvsFree(buf);
+    Free(spec);
+}
+
+#ifdef ORVS_HAVE_FFTW
+void FftwInvI32(benchmark::State& st)
+{
+    const int order = int(st.range(0));
+    const int n = 1 << order;
+    auto* x = fftwf_alloc_complex(n);
+    fftwf_plan p = fftwf_plan_dft_1d(n, x, x, FFTW_BACKWARD, FFTW_MEASURE);
+    fill(reinterpret_cast<Orv32fc*>(x), std::size_t(n));
+    for (auto _ : st) {
+        fftwf_execute(p);
+        benchmark::ClobberMemory();
+    }
+    setFlops(st, order);
+    fftwf_destroy_plan(p);
+    fftwf_free(x);
+}
+
+void FftwInvI64(benchmark::State& st)
+{
+    const int order = int(st.range(0));
+    const int n = 1 << order;
+    auto* x = fftw_alloc_complex(n);
+    fftw_plan p = fftw_plan_dft_1d(n, x, x, FFTW_BACKWARD, FFTW_MEASURE);
+    fill(reinterpret_cast<Orv64fc*>(x), std::size_t(n));
+    for (auto _ : st) {
+        fftw_execute(p);
+        benchmark::ClobberMemory();
+    }
+    setFlops(st, order);
+    fftw_destroy_plan(p);
+    fftw_free(x);
+}
+#endif
+
 // Registered order by order, ours next to the peer, so that the two runs of
 // one size are close in time on a shared, noisy machine (use
 // --benchmark_repetitions for medians).
 const int kRegistered = [] {
-    for (int order = 6; order <= 22; ++order) {
+    for (int order = 0; order <= 22; ++order) {
         benchmark::RegisterBenchmark("FFTFwd_32fc:orvs", Orvs32)->Arg(order)->Unit(benchmark::kNanosecond);
 #ifdef ORVS_HAVE_FFTW
         benchmark::RegisterBenchmark("FFTFwd_32fc:fftw", Fftw32)->Arg(order)->Unit(benchmark::kNanosecond);
 #endif
     }
-    for (int order = 6; order <= 21; ++order) {
+    for (int order = 0; order <= 21; ++order) {
         benchmark::RegisterBenchmark("FFTFwd_64fc:orvs", Orvs64)->Arg(order)->Unit(benchmark::kNanosecond);
 #ifdef ORVS_HAVE_FFTW
         benchmark::RegisterBenchmark("FFTFwd_64fc:fftw", Fftw64)->Arg(order)->Unit(benchmark::kNanosecond);
+#endif
+    }
+    for (int order = 15; order <= 20; ++order) {
+        benchmark::RegisterBenchmark("FFTInvI_32fc:orvs",
+                                     OrvsInvI<OrvsFFTSpec_C_32fc, Orv32fc, orvsFFTInitAlloc_C_32fc,
+                                              orvsFFTGetBufSize_C_32fc, orvsFFTInv_CToC_32fc_I, orvsFFTFree_C_32fc>)
+            ->Arg(order)->Unit(benchmark::kNanosecond);
+#ifdef ORVS_HAVE_FFTW
+        benchmark::RegisterBenchmark("FFTInvI_32fc:fftw", FftwInvI32)->Arg(order)->Unit(benchmark::kNanosecond);
+#endif
+        benchmark::RegisterBenchmark("FFTInvI_64fc:orvs",
+                                     OrvsInvI<OrvsFFTSpec_C_64fc, Orv64fc, orvsFFTInitAlloc_C_64fc,
+                                              orvsFFTGetBufSize_C_64fc, orvsFFTInv_CToC_64fc_I, orvsFFTFree_C_64fc>)
+            ->Arg(order)->Unit(benchmark::kNanosecond);
+#ifdef ORVS_HAVE_FFTW
+        benchmark::RegisterBenchmark("FFTInvI_64fc:fftw", FftwInvI64)->Arg(order)->Unit(benchmark::kNanosecond);
 #endif
     }
     return 0;

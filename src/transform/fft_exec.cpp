@@ -26,60 +26,12 @@ const KernelSet<double>& kernels<double>()
 
 namespace {
 
-// ---- orders 0..5: straight-line kernels ------------------------------------
-
 constexpr int reverse(int v, int bits)
 {
     int r = 0;
     for (int i = 0; i < bits; ++i) r |= ((v >> i) & 1) << (bits - 1 - i);
     return r;
 }
-
-// One kernel per order; the loops have compile-time bounds and unroll.
-// Twiddles come from the fixed table of sin(2*pi*k/1024).
-template <class Real, bool Inv, int Order>
-void smallKernel(const Real* sre, const Real* sim, Real* dre, Real* dim, int stride, Real factor, bool scale)
-{
-    constexpr int n = 1 << Order;
-    const Real* t = fixedSineTable<Real>();
-    Real re[n], im[n];
-    for (int k = 0; k < n; ++k) {
-        const int j = reverse(k, Order) * stride;
-        re[k] = sre[j];
-        im[k] = sim[j];
-    }
-    for (int len = 2; len <= n; len <<= 1) {
-        const int half = len / 2;
-        for (int j = 0; j < half; ++j) {
-            const int a = j * (1024 / len);  // angle 2*pi*a/1024, a < 512
-            const Real c = a <= 256 ? t[256 - a] : -t[a - 256];
-            const Real s = a <= 256 ? t[a] : t[512 - a];
-            const Real wi = Inv ? s : -s;
-            for (int b = 0; b < n; b += len) {
-                const int u = b + j, v = u + half;
-                const Real tr = re[v] * c - im[v] * wi;
-                const Real ti = re[v] * wi + im[v] * c;
-                re[v] = re[u] - tr;
-                im[v] = im[u] - ti;
-                re[u] = re[u] + tr;
-                im[u] = im[u] + ti;
-            }
-        }
-    }
-    for (int k = 0; k < n; ++k) {
-        dre[k * stride] = scale ? re[k] * factor : re[k];
-        dim[k * stride] = scale ? im[k] * factor : im[k];
-    }
-}
-
-template <class Real, bool Inv>
-using SmallFn = void (*)(const Real*, const Real*, Real*, Real*, int, Real, bool);
-
-template <class Real, bool Inv>
-constexpr SmallFn<Real, Inv> smallTable[6] = {
-    &smallKernel<Real, Inv, 0>, &smallKernel<Real, Inv, 1>, &smallKernel<Real, Inv, 2>,
-    &smallKernel<Real, Inv, 3>, &smallKernel<Real, Inv, 4>, &smallKernel<Real, Inv, 5>,
-};
 
 // ---- floating-point records ------------------------------------------------
 
@@ -91,14 +43,12 @@ OrvStatus runFloat(const FloatRecord<Real>* rec, bool inv, const Real* sre, cons
     const int order = rec->order;
     const bool scale = (inv ? rec->invNorm : rec->fwdNorm) != 0;
     const bool split = sim != nullptr;
+    const KernelSet<Real>& k = kernels<Real>();
     if (order <= 5) {
-        const Real* si = split ? sim : sre + 1;
-        Real* di = split ? dim : dre + 1;
-        const int stride = split ? 1 : 2;
-        if (inv)
-            smallTable<Real, true>[order](sre, si, dre, di, stride, rec->factor, scale);
+        if (split)
+            k.smallSplit[inv](order, sre, sim, dre, dim, rec->factor, scale);
         else
-            smallTable<Real, false>[order](sre, si, dre, di, stride, rec->factor, scale);
+            k.smallInterleaved[inv](order, sre, dre, rec->factor, scale);
         return orvStsOk;
     }
     Real* work = nullptr;
@@ -113,7 +63,6 @@ OrvStatus runFloat(const FloatRecord<Real>* rec, bool inv, const Real* sre, cons
         work = reinterpret_cast<Real*>(alignPtr32(buffer));
     }
     const View<Real> v{order, rec->bitrev, rec->twiddles, rec->factor, scale};
-    const KernelSet<Real>& k = kernels<Real>();
     if (split)
         k.split[inv](v, sre, sim, dre, dim, work);
     else

@@ -170,6 +170,10 @@ struct KernelSet {
     void (*interleaved[2])(const View<Real>&, const Real* src, Real* dst, Real* work);
     void (*split[2])(const View<Real>&, const Real* srcRe, const Real* srcIm, Real* dstRe, Real* dstIm,
                      Real* work);
+    // Orders 0..5, straight-line in registers; in place or out of place.
+    void (*smallInterleaved[2])(int order, const Real* src, Real* dst, Real factor, bool scale);
+    void (*smallSplit[2])(int order, const Real* srcRe, const Real* srcIm, Real* dstRe, Real* dstIm, Real factor,
+                          bool scale);
 };
 
 namespace avx {
@@ -183,11 +187,6 @@ const KernelSet<double>& kernels64();
 
 template <class Real>
 const KernelSet<Real>& kernels();
-
-// Orders 0..5: straight-line kernels (scalar), in place or out of place.
-template <class Real>
-void smallTransform(int order, bool inverse, const Real* srcRe, const Real* srcIm, Real* dstRe, Real* dstIm,
-                    int stride, Real factor, bool scale);
 
 // The fixed 257-entry table of sin(2*pi*k/1024).
 template <class Real>
