@@ -85,6 +85,22 @@ static const int kRegistered = [] {
         binary<Orv16s, Orv16s>(st, [](auto a, auto b, auto d, int n) { orvsAdd_16s_Sfs(a, b, d, n, 1); });
     });
     reg("Add_16s_Sfs1:memcpy", memcpyCase<Orv16s>);
+    reg("Add_16s_Sfs3:orvs", [](benchmark::State& st) {
+        binary<Orv16s, Orv16s>(st, [](auto a, auto b, auto d, int n) { orvsAdd_16s_Sfs(a, b, d, n, 3); });
+    });
+    reg("Add_16s_Sfs3:memcpy", memcpyCase<Orv16s>);
+    reg("Mul_16s_Sfs15:orvs", [](benchmark::State& st) {
+        binary<Orv16s, Orv16s>(st, [](auto a, auto b, auto d, int n) { orvsMul_16s_Sfs(a, b, d, n, 15); });
+    });
+    reg("Mul_16s_Sfs15:memcpy", memcpyCase<Orv16s>);
+    reg("Add_32s_Sfs3:orvs", [](benchmark::State& st) {
+        binary<Orv32s, Orv32s>(st, [](auto a, auto b, auto d, int n) { orvsAdd_32s_Sfs(a, b, d, n, 3); });
+    });
+    reg("Add_32s_Sfs3:memcpy", memcpyCase<Orv32s>);
+    reg("Mul_32s_Sfs3:orvs", [](benchmark::State& st) {
+        binary<Orv32s, Orv32s>(st, [](auto a, auto b, auto d, int n) { orvsMul_32s_Sfs(a, b, d, n, 3); });
+    });
+    reg("Mul_32s_Sfs3:memcpy", memcpyCase<Orv32s>);
     reg("Mul_16s_Sfs4:orvs", [](benchmark::State& st) {
         binary<Orv16s, Orv16s>(st, [](auto a, auto b, auto d, int n) { orvsMul_16s_Sfs(a, b, d, n, 4); });
     });
