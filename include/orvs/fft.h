@@ -1,4 +1,4 @@
-/* Power-of-two complex FFT: specification records and transforms.
+/* Power-of-two complex FFT: transform records and transforms.
 
    A record is built once for an order (N = 2^order), a normalisation flag and
    an algorithm hint, with ...InitAlloc (library memory, released by ...Free)
@@ -21,7 +21,7 @@ extern "C" {
 #define ORV_FFT_NORM_SQRT_N 4  /* both multiplied by 1/sqrt(N) */
 #define ORV_FFT_NORM_NONE   8  /* no normalisation */
 
-/* Opaque specification records. */
+/* Opaque transform records. */
 typedef struct OrvsFFTSpec_C_16sc OrvsFFTSpec_C_16sc;
 typedef struct OrvsFFTSpec_C_16s OrvsFFTSpec_C_16s;
 typedef struct OrvsFFTSpec_R_16s OrvsFFTSpec_R_16s;

@@ -1,4 +1,4 @@
-// Specification and state records: placement in caller memory, identifier
+// Transform and filter state records: placement in caller memory, identifier
 // checks, the owned flag, and the InitAlloc/Free pattern every stateful
 // family follows. A family declares its record as a struct deriving from
 // RecordHeader and describes only its own layout and contents.

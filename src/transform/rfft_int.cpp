@@ -16,7 +16,7 @@
 #include "core/saturate.h"
 #include "orvs/convert.h"
 #include "transform/rfft_plan.h"
-#include "transform/rfft_spec.h"
+#include "transform/rfft_record.h"
 
 namespace orvs::rfft {
 namespace {

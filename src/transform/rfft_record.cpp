@@ -7,7 +7,7 @@
 #include "core/check.h"
 #include "core/record.h"
 #include "transform/rfft_plan.h"
-#include "transform/rfft_spec.h"
+#include "transform/rfft_record.h"
 
 namespace orvs::rfft {
 namespace {
