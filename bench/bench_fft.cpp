@@ -74,43 +74,6 @@ void Orvs64(benchmark::State& st)
     orvsFFTFree_C_64fc(spec);
 }
 
-#ifdef ORVS_HAVE_FFTW
-void Fftw32(benchmark::State& st)
-{
-    const int order = int(st.range(0));
-    const int n = 1 << order;
-    auto* x = fftwf_alloc_complex(n);
-    auto* y = fftwf_alloc_complex(n);
-    fftwf_plan p = fftwf_plan_dft_1d(n, x, y, FFTW_FORWARD, FFTW_MEASURE);
-    fill(reinterpret_cast<Orv32fc*>(x), std::size_t(n));
-    for (auto _ : st) {
-        fftwf_execute(p);
-        benchmark::ClobberMemory();
-    }
-    setFlops(st, order);
-    fftwf_destroy_plan(p);
-    fftwf_free(x);
-    fftwf_free(y);
-}
-
-void Fftw64(benchmark::State& st)
-{
-    const int order = int(st.range(0));
-    const int n = 1 << order;
-    auto* x = fftw_alloc_complex(n);
-    auto* y = fftw_alloc_complex(n);
-    fftw_plan p = fftw_plan_dft_1d(n, x, y, FFTW_FORWARD, FFTW_MEASURE);
-    fill(reinterpret_cast<Orv64fc*>(x), std::size_t(n));
-    for (auto _ : st) {
-        fftw_execute(p);
-        benchmark::ClobberMemory();
-    }
-    setFlops(st, order);
-    fftw_destroy_plan(p);
-    fftw_free(x);
-    fftw_free(y);
-}
-#endif
 
 // Inverse, in place (the real transform's inverse runs this way).
 template <class Spec, class T, OrvStatus (*InitA)(Spec**, int, int, OrvHintAlgorithm),
@@ -137,36 +100,47 @@ void OrvsInvI(benchmark::State& st)
 }
 
 #ifdef ORVS_HAVE_FFTW
-void FftwInvI32(benchmark::State& st)
-{
-    const int order = int(st.range(0));
-    const int n = 1 << order;
-    auto* x = fftwf_alloc_complex(n);
-    fftwf_plan p = fftwf_plan_dft_1d(n, x, x, FFTW_BACKWARD, FFTW_MEASURE);
-    fill(reinterpret_cast<Orv32fc*>(x), std::size_t(n));
-    for (auto _ : st) {
-        fftwf_execute(p);
-        benchmark::ClobberMemory();
-    }
-    setFlops(st, order);
-    fftwf_destroy_plan(p);
-    fftwf_free(x);
-}
+// The peer's two precisions differ only in their name prefix.
+struct FftwSingle {
+    using Complex = fftwf_complex;
+    using Plan = fftwf_plan;
+    using Ours = Orv32fc;
+    static Complex* alloc(int n) { return fftwf_alloc_complex(n); }
+    static Plan plan(int n, Complex* x, Complex* y, int dir) { return fftwf_plan_dft_1d(n, x, y, dir, FFTW_MEASURE); }
+    static void execute(Plan p) { fftwf_execute(p); }
+    static void destroy(Plan p) { fftwf_destroy_plan(p); }
+    static void release(Complex* x) { fftwf_free(x); }
+};
+struct FftwDouble {
+    using Complex = fftw_complex;
+    using Plan = fftw_plan;
+    using Ours = Orv64fc;
+    static Complex* alloc(int n) { return fftw_alloc_complex(n); }
+    static Plan plan(int n, Complex* x, Complex* y, int dir) { return fftw_plan_dft_1d(n, x, y, dir, FFTW_MEASURE); }
+    static void execute(Plan p) { fftw_execute(p); }
+    static void destroy(Plan p) { fftw_destroy_plan(p); }
+    static void release(Complex* x) { fftw_free(x); }
+};
 
-void FftwInvI64(benchmark::State& st)
+// Forward out of place, or (InPlaceInverse) backward in place; planning
+// happens outside the timed loop.
+template <class F, bool InPlaceInverse>
+void Fftw(benchmark::State& st)
 {
     const int order = int(st.range(0));
     const int n = 1 << order;
-    auto* x = fftw_alloc_complex(n);
-    fftw_plan p = fftw_plan_dft_1d(n, x, x, FFTW_BACKWARD, FFTW_MEASURE);
-    fill(reinterpret_cast<Orv64fc*>(x), std::size_t(n));
+    auto* x = F::alloc(n);
+    auto* y = InPlaceInverse ? x : F::alloc(n);
+    auto p = F::plan(n, x, y, InPlaceInverse ? FFTW_BACKWARD : FFTW_FORWARD);
+    fill(reinterpret_cast<typename F::Ours*>(x), std::size_t(n));
     for (auto _ : st) {
-        fftw_execute(p);
+        F::execute(p);
         benchmark::ClobberMemory();
     }
     setFlops(st, order);
-    fftw_destroy_plan(p);
-    fftw_free(x);
+    F::destroy(p);
+    if (!InPlaceInverse) F::release(y);
+    F::release(x);
 }
 #endif
 
@@ -177,13 +151,13 @@ const int kRegistered = [] {
     for (int order = 0; order <= 22; ++order) {
         benchmark::RegisterBenchmark("FFTFwd_32fc:orvs", Orvs32)->Arg(order)->Unit(benchmark::kNanosecond);
 #ifdef ORVS_HAVE_FFTW
-        benchmark::RegisterBenchmark("FFTFwd_32fc:fftw", Fftw32)->Arg(order)->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark("FFTFwd_32fc:fftw", Fftw<FftwSingle, false>)->Arg(order)->Unit(benchmark::kNanosecond);
 #endif
     }
     for (int order = 0; order <= 21; ++order) {
         benchmark::RegisterBenchmark("FFTFwd_64fc:orvs", Orvs64)->Arg(order)->Unit(benchmark::kNanosecond);
 #ifdef ORVS_HAVE_FFTW
-        benchmark::RegisterBenchmark("FFTFwd_64fc:fftw", Fftw64)->Arg(order)->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark("FFTFwd_64fc:fftw", Fftw<FftwDouble, false>)->Arg(order)->Unit(benchmark::kNanosecond);
 #endif
     }
     for (int order = 15; order <= 20; ++order) {
@@ -192,14 +166,14 @@ const int kRegistered = [] {
                                               orvsFFTGetBufSize_C_32fc, orvsFFTInv_CToC_32fc_I, orvsFFTFree_C_32fc>)
             ->Arg(order)->Unit(benchmark::kNanosecond);
 #ifdef ORVS_HAVE_FFTW
-        benchmark::RegisterBenchmark("FFTInvI_32fc:fftw", FftwInvI32)->Arg(order)->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark("FFTInvI_32fc:fftw", Fftw<FftwSingle, true>)->Arg(order)->Unit(benchmark::kNanosecond);
 #endif
         benchmark::RegisterBenchmark("FFTInvI_64fc:orvs",
                                      OrvsInvI<OrvsFFTSpec_C_64fc, Orv64fc, orvsFFTInitAlloc_C_64fc,
                                               orvsFFTGetBufSize_C_64fc, orvsFFTInv_CToC_64fc_I, orvsFFTFree_C_64fc>)
             ->Arg(order)->Unit(benchmark::kNanosecond);
 #ifdef ORVS_HAVE_FFTW
-        benchmark::RegisterBenchmark("FFTInvI_64fc:fftw", FftwInvI64)->Arg(order)->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark("FFTInvI_64fc:fftw", Fftw<FftwDouble, true>)->Arg(order)->Unit(benchmark::kNanosecond);
 #endif
     }
     return 0;
