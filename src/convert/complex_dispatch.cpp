@@ -6,7 +6,9 @@ namespace orvs::cplx {
 
 const KernelTable& kernels()
 {
-    static const KernelTable* chosen = cpu::hasAvx2() ? &avx2::table : &avx::table;
+    static const KernelTable* chosen = cpu::hasAvx512() ? &avx512::table
+                                      : cpu::hasAvx2() ? &avx2::table
+                                                       : &avx::table;
     return *chosen;
 }
 

@@ -1,6 +1,6 @@
 // Kernels of the complex and packed-spectrum family. The same source
-// (complex_kernels.inc) is compiled once for AVX and once for AVX2/FMA; the
-// entries call through the table chosen once at run time.
+// (complex_kernels.inc) is compiled for AVX, for AVX2/FMA and for AVX-512;
+// the entries call through the table chosen once at run time.
 #pragma once
 #include <algorithm>
 #include <cstdint>
@@ -78,6 +78,7 @@ struct KernelTable {
 
 namespace avx { extern const KernelTable table; }
 namespace avx2 { extern const KernelTable table; }
+namespace avx512 { extern const KernelTable table; }
 
 // One part of a 16-bit packed product: the exact value r (only the sum
 // (-32768)^2 + (-32768)^2 leaves the signed 32-bit range; it is clamped to
@@ -93,7 +94,7 @@ inline Orv16s shiftScale16(std::int64_t r, int sf)
     return saturate<Orv16s>(v * (std::int64_t(1) << std::min(-sf, 17)));
 }
 
-// The table for this processor (AVX2/FMA when present, else AVX).
+// The table for this processor: AVX-512 when present, else AVX2/FMA, else AVX.
 const KernelTable& kernels();
 
 } // namespace orvs::cplx
