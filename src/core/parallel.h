@@ -1,12 +1,17 @@
 // The parallel element-wise driver. Long vectors are split into as many
-// contiguous chunks as the team has threads; the last thread also takes the
-// remainder. Each chunk runs the same serial kernel, which reports whether it
-// met the family's warning condition; the driver reports it if any chunk did.
+// contiguous chunks as the requested team has threads; the last chunk also
+// takes the remainder. Each chunk runs the same serial kernel, which reports
+// whether it met the family's warning condition; the driver reports it if
+// any chunk did. The chunks run on the library's persistent worker pool
+// (core/pool.h): the calling thread works too, and chunks that no worker has
+// claimed yet it runs itself, so the split and the outputs never depend on
+// how many workers show up.
 #pragma once
-#include <atomic>
-#include <omp.h>
+#include <memory>
+#include <type_traits>
 
 #include "orvcore.h"
+#include "pool.h"
 
 namespace orvs::parallel {
 
@@ -22,23 +27,13 @@ bool forChunks(int len, int threshold, int team, Kernel&& kernel)
     if (len < threshold) return kernel(0, len);
     const int n = ownGetNumThreads();
     if (n <= 1 || len < n) return kernel(0, len);
-    const int requested = team == kAllThreads ? n : team;
+    const int parts = team == kAllThreads ? n : team;
 
-    // Every thread derives the same chunk and remainder from the team size
-    // the runtime actually gave, so no barrier is needed before the work
-    // starts: a barrier costs a cross-core round trip, about half of an
-    // empty two-thread region on a virtual machine.
-    std::atomic<bool> warned{false};
-#pragma omp parallel num_threads(requested) shared(warned)
-    {
-        const int size = omp_get_num_threads();
-        const int i = omp_get_thread_num();
-        const int chunk = len / size;
-        const int begin = i * chunk;
-        const int count = (i == size - 1) ? len - begin : chunk;
-        if (count > 0 && kernel(begin, count)) warned.store(true, std::memory_order_relaxed);
-    }
-    return warned.load(std::memory_order_relaxed);
+    using K = std::remove_reference_t<Kernel>;
+    const pool::ChunkFn trampoline = [](void* ctx, int begin, int count) -> bool {
+        return static_cast<bool>((*static_cast<K*>(ctx))(begin, count));
+    };
+    return pool::run(trampoline, const_cast<void*>(static_cast<const void*>(std::addressof(kernel))), len, parts);
 }
 
 } // namespace orvs::parallel

@@ -1,15 +1,33 @@
 // The parallel element-wise driver: exact split, remainder on the last
-// thread, combined warnings, serial fall-backs.
+// chunk, combined warnings, serial fall-backs, and the worker pool behind it
+// (many tiny calls, concurrent callers, thread-count changes, fork).
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xmmintrin.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <mutex>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "core/parallel.h"
+#include "core/pool.h"
 #include "test_util.h"
 
 namespace {
-struct Chunk { int begin, count; };
+struct Chunk {
+    int begin, count;
+    bool operator==(const Chunk&) const = default;
+};
+
+bool quick() { return std::getenv("ORVS_TEST_QUICK") != nullptr; }
 
 std::vector<Chunk> recordSplit(int len, int threshold, int team)
 {
@@ -22,6 +40,21 @@ std::vector<Chunk> recordSplit(int len, int threshold, int team)
     });
     std::sort(chunks.begin(), chunks.end(), [](auto& a, auto& b) { return a.begin < b.begin; });
     return chunks;
+}
+
+// The split written out independently: `threads` configured, team request.
+std::vector<Chunk> expectedSplit(int len, int threshold, int team, int threads)
+{
+    if (len < threshold || threads <= 1 || len < threads) return {{0, len}};
+    const int parts = team == 0 ? threads : team;
+    std::vector<Chunk> v;
+    int begin = 0;
+    for (int i = 0; i < parts; ++i) {
+        const int count = i + 1 < parts ? len / parts : len - begin;
+        v.push_back({begin, count});
+        begin += count;
+    }
+    return v;
 }
 } // namespace
 
@@ -70,6 +103,18 @@ TEST(ParallelDriver, SerialWhenOneThreadOrLengthBelowCount)
     EXPECT_EQ(recordSplit(3, 1, orvs::parallel::kAllThreads).size(), 1u);
 }
 
+TEST(ParallelDriver, SplitMatchesModelForThreadCountsAndTeams)
+{
+    for (int threads : {1, 2, 3, 4, 7}) {
+        orvs_test::ThreadCount tc(threads);
+        for (int team : {2, orvs::parallel::kAllThreads})
+            for (int len : {1, 2, 3, 6, 7, 8, 255, 1023, 1024, 1025, 4095, 4096, 4097, 10007})
+                for (int threshold : {1, 1024, 4096})
+                    ASSERT_EQ(recordSplit(len, threshold, team), expectedSplit(len, threshold, team, threads))
+                        << "threads " << threads << " team " << team << " len " << len << " threshold " << threshold;
+    }
+}
+
 TEST(ParallelDriver, WarningFromAnyChunkIsReported)
 {
     for (int threads : {1, 2, 4}) {
@@ -78,5 +123,208 @@ TEST(ParallelDriver, WarningFromAnyChunkIsReported)
         EXPECT_TRUE(warned) << threads;
         warned = orvs::parallel::forChunks(8192, 4096, 2, [](int, int) { return false; });
         EXPECT_FALSE(warned);
+    }
+    // A single element flagged anywhere, every chunk of a 5-way split.
+    orvs_test::ThreadCount tc(5);
+    const int len = 1003;
+    for (int marked : {0, 199, 200, 599, 800, 1002}) {
+        std::vector<int> out(len, 0);
+        const bool warned = orvs::parallel::forChunks(len, 1, orvs::parallel::kAllThreads, [&](int b, int c) {
+            for (int i = b; i < b + c; ++i) out[i] += 1;
+            return marked >= b && marked < b + c;
+        });
+        EXPECT_TRUE(warned) << marked;
+        EXPECT_EQ(std::count(out.begin(), out.end(), 1), len) << "every element exactly once";
+    }
+}
+
+TEST(ParallelPool, ManyTinyCallsComplete)
+{
+    orvs_test::ThreadCount tc(2);
+    const int calls = quick() ? 10000 : 100000;
+    std::vector<int> out(3);
+    long long total = 0;
+    for (int k = 0; k < calls; ++k) {
+        const bool w = orvs::parallel::forChunks(3, 1, 2, [&](int b, int c) {
+            for (int i = b; i < b + c; ++i) out[i] = k + i;
+            return b == 0 && (k & 1);
+        });
+        ASSERT_EQ(w, (k & 1) != 0) << k;
+        total += out[0] + out[1] + out[2] - 3LL * k;
+    }
+    EXPECT_EQ(total, 3LL * calls);
+    EXPECT_GE(orvs::parallel::pool::workerCount(), 1);
+}
+
+TEST(ParallelPool, WorkersTakeChunks)
+{
+    // Chunks long enough that an awake worker claims one before the caller
+    // gets to it; within a few seconds (the machine may be busy) at least one
+    // must run off the calling thread.
+    orvs_test::ThreadCount tc(2);
+    const auto caller = std::this_thread::get_id();
+    std::atomic<int> offCaller{0};
+    std::vector<float> v(1 << 15, 1.0f);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (offCaller.load() == 0 && std::chrono::steady_clock::now() < deadline) {
+        orvs::parallel::forChunks(static_cast<int>(v.size()), 1, 2, [&](int b, int c) {
+            if (std::this_thread::get_id() != caller) offCaller.fetch_add(1);
+            for (int i = b; i < b + c; ++i) v[i] = v[i] * 1.0001f + 0.5f;
+            return false;
+        });
+    }
+    EXPECT_GT(offCaller.load(), 0);
+}
+
+TEST(ParallelPool, ConcurrentCallersEachGetTheirSplit)
+{
+    orvs_test::ThreadCount tc(4);
+    const int rounds = quick() ? 300 : 3000;
+    std::atomic<int> failures{0};
+    std::vector<std::thread> users;
+    for (int u = 0; u < 4; ++u) {
+        users.emplace_back([&, u] {
+            std::vector<int> out;
+            for (int k = 0; k < rounds; ++k) {
+                const int len = 64 + 97 * u + (k % 13);
+                const int team = (k + u) % 2 ? 2 : orvs::parallel::kAllThreads;
+                out.assign(len, -1);
+                std::mutex m;
+                std::vector<Chunk> chunks;
+                const bool w = orvs::parallel::forChunks(len, 1, team, [&](int b, int c) {
+                    for (int i = b; i < b + c; ++i) out[i] = i * 3 + u;
+                    std::lock_guard<std::mutex> g(m);
+                    chunks.push_back({b, c});
+                    return b + c == len && (k % 5 == 0);
+                });
+                std::sort(chunks.begin(), chunks.end(), [](auto& a, auto& b) { return a.begin < b.begin; });
+                bool ok = chunks == expectedSplit(len, 1, team, 4) && w == (k % 5 == 0);
+                for (int i = 0; i < len; ++i) ok = ok && out[i] == i * 3 + u;
+                if (!ok) failures.fetch_add(1);
+            }
+        });
+    }
+    for (auto& t : users) t.join();
+    EXPECT_EQ(failures.load(), 0);
+}
+
+TEST(ParallelPool, ThreadCountChangesBetweenCalls)
+{
+    for (int threads : {1, 4, 2, 3, 1, 2}) {
+        orvs_test::ThreadCount tc(threads);
+        for (int team : {2, orvs::parallel::kAllThreads})
+            ASSERT_EQ(recordSplit(1001, 100, team), expectedSplit(1001, 100, team, threads))
+                << threads << " " << team;
+    }
+    EXPECT_GE(orvs::parallel::pool::workerCount(), 1);
+    EXPECT_LE(orvs::parallel::pool::workerCount(), orvs::parallel::pool::kMaxWorkers);
+}
+
+TEST(ParallelPool, NestedCallRunsItsOwnSplitSerially)
+{
+    orvs_test::ThreadCount tc(2);
+    std::atomic<int> innerChunks{0};
+    std::atomic<bool> innerOk{true};
+    const bool w = orvs::parallel::forChunks(2000, 1, 2, [&](int, int) {
+        std::vector<Chunk> inner;
+        std::mutex m;
+        const bool iw = orvs::parallel::forChunks(101, 1, 2, [&](int b, int c) {
+            std::lock_guard<std::mutex> g(m);
+            inner.push_back({b, c});
+            return c == 51;
+        });
+        std::sort(inner.begin(), inner.end(), [](auto& a, auto& b) { return a.begin < b.begin; });
+        if (!iw || inner != std::vector<Chunk>{{0, 50}, {50, 51}}) innerOk = false;
+        innerChunks += static_cast<int>(inner.size());
+        return false;
+    });
+    EXPECT_FALSE(w);
+    EXPECT_TRUE(innerOk.load());
+    EXPECT_EQ(innerChunks.load(), 4);
+}
+
+TEST(ParallelPool, ChunksRunWithTheCallersRoundingMode)
+{
+    orvs_test::ThreadCount tc(4);
+    const unsigned saved = _mm_getcsr();
+    for (unsigned mode : {_MM_ROUND_TOWARD_ZERO, _MM_ROUND_UP, _MM_ROUND_NEAREST}) {
+        _MM_SET_ROUNDING_MODE(mode);
+        std::atomic<int> mismatches{0};
+        for (int k = 0; k < 50; ++k)
+            orvs::parallel::forChunks(4000, 1, orvs::parallel::kAllThreads, [&](int, int) {
+                if (_MM_GET_ROUNDING_MODE() != mode) mismatches.fetch_add(1);
+                return false;
+            });
+        EXPECT_EQ(mismatches.load(), 0) << mode;
+    }
+    _mm_setcsr(saved);
+}
+
+TEST(ParallelPool, ForkedChildCanStillSplit)
+{
+    orvs_test::ThreadCount tc(2);
+    ASSERT_FALSE(recordSplit(5000, 1, 2).empty());  // the parent's workers exist
+    ASSERT_GE(orvs::parallel::pool::workerCount(), 1);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        // Only this thread exists here; the pool must start afresh.
+        int code = orvs::parallel::pool::workerCount() == 0 ? 0 : 1;
+        for (int k = 0; k < 200; ++k) {
+            std::vector<int> out(777, 0);
+            const bool w = orvs::parallel::forChunks(777, 1, 2, [&](int b, int c) {
+                for (int i = b; i < b + c; ++i) out[i] = i;
+                return b > 0;
+            });
+            for (int i = 0; i < 777; ++i)
+                if (out[i] != i) code |= 2;
+            if (!w) code |= 4;
+        }
+        if (recordSplit(777, 1, 2) != std::vector<Chunk>{{0, 388}, {388, 389}}) code |= 8;
+        _exit(code);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(recordSplit(5000, 1, 2), (std::vector<Chunk>{{0, 2500}, {2500, 2500}}));
+}
+
+namespace {
+int threadsInProcess()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("Threads:", 0) == 0) return std::atoi(line.c_str() + 8);
+    return -1;
+}
+} // namespace
+
+TEST(ParallelPool, UnloadingTheLibraryJoinsItsWorkers)
+{
+    // The shared library sits one level above the test programs in the
+    // build tree; it carries its own pool, separate from the one linked here.
+    char exe[4096];
+    const ssize_t n = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
+    ASSERT_GT(n, 0);
+    std::string dir(exe, static_cast<std::size_t>(n));
+    dir = dir.substr(0, dir.rfind('/'));
+    const std::string lib = dir + "/../liborvsk1.so.6.1";
+    if (access(lib.c_str(), R_OK) != 0) GTEST_SKIP() << "no " << lib;
+
+    orvs_test::ThreadCount tc(2);
+    using Magnitude = int (*)(const Orv32fc*, Orv32f*, int);
+    std::vector<Orv32fc> src(20000, Orv32fc{3.0f, 4.0f});
+    std::vector<Orv32f> dst(20000);
+    for (int round = 0; round < 3; ++round) {
+        const int before = threadsInProcess();
+        void* h = dlopen(lib.c_str(), RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(h, nullptr) << dlerror();
+        auto mag = reinterpret_cast<Magnitude>(dlsym(h, "orvsMagnitude_32fc"));
+        ASSERT_NE(mag, nullptr);
+        for (int k = 0; k < 50; ++k) ASSERT_EQ(mag(src.data(), dst.data(), 20000), 0);
+        EXPECT_EQ(dst[19999], 5.0f);
+        ASSERT_EQ(dlclose(h), 0);
+        EXPECT_EQ(threadsInProcess(), before) << "round " << round;
     }
 }
