@@ -105,6 +105,30 @@ static const int kRegistered = [] {
         binary<Orv16s, Orv16s>(st, [](auto a, auto b, auto d, int n) { orvsMul_16s_Sfs(a, b, d, n, 4); });
     });
     reg("Mul_16s_Sfs4:memcpy", memcpyCase<Orv16s>);
+    reg("Mul_16sc_Sfs3:orvs", [](benchmark::State& st) {
+        binary<Orv16sc, Orv16sc>(st, [](auto a, auto b, auto d, int n) { orvsMul_16sc_Sfs(a, b, d, n, 3); });
+    });
+    reg("Mul_16sc_Sfs3:memcpy", memcpyCase<Orv16sc>);
+    reg("Mul_32sc_Sfs3:orvs", [](benchmark::State& st) {
+        binary<Orv32sc, Orv32sc>(st, [](auto a, auto b, auto d, int n) { orvsMul_32sc_Sfs(a, b, d, n, 3); });
+    });
+    reg("Mul_32sc_Sfs3:memcpy", memcpyCase<Orv32sc>);
+    reg("AddProduct_16s_Sfs3:orvs", [](benchmark::State& st) {
+        binary<Orv16s, Orv16s>(st, [](auto a, auto b, auto d, int n) { orvsAddProduct_16s_Sfs(a, b, d, n, 3); });
+    });
+    reg("AddProduct_16s_Sfs3:memcpy", memcpyCase<Orv16s>);
+    reg("Mul_16u_Sfs3:orvs", [](benchmark::State& st) {
+        binary<Orv16u, Orv16u>(st, [](auto a, auto b, auto d, int n) { orvsMul_16u_Sfs(a, b, d, n, 3); });
+    });
+    reg("Mul_16u_Sfs3:memcpy", memcpyCase<Orv16u>);
+    reg("Add_32s_SfsNeg3:orvs", [](benchmark::State& st) {
+        binary<Orv32s, Orv32s>(st, [](auto a, auto b, auto d, int n) { orvsAdd_32s_Sfs(a, b, d, n, -3); });
+    });
+    reg("Add_32s_SfsNeg3:memcpy", memcpyCase<Orv32s>);
+    reg("Mul_32s_SfsNeg3:orvs", [](benchmark::State& st) {
+        binary<Orv32s, Orv32s>(st, [](auto a, auto b, auto d, int n) { orvsMul_32s_Sfs(a, b, d, n, -3); });
+    });
+    reg("Mul_32s_SfsNeg3:memcpy", memcpyCase<Orv32s>);
     reg("MulC_32f16s_Sfs:orvs", [](benchmark::State& st) {
         binary<Orv32f, Orv16s>(st, [](auto a, auto, auto d, int n) { orvsMulC_32f16s_Sfs(a, 0.75f, d, n, 0); });
     });

@@ -20,7 +20,9 @@ template <class Op, class X, class Y>
 void runScaled(X x, Y y, typename Op::Dst* d, int len, int s)
 {
     using Fn = void (*)(X, Y, typename Op::Dst*, int, int);
-    static const Fn fn = cpu::hasAvx2() ? Fn(&avx2::scaled<Op, X, Y>) : Fn(&avx::scaled<Op, X, Y>);
+    static const Fn fn = cpu::hasAvx512() ? Fn(&avx512::scaled<Op, X, Y>)
+                         : cpu::hasAvx2() ? Fn(&avx2::scaled<Op, X, Y>)
+                                          : Fn(&avx::scaled<Op, X, Y>);
     fn(x, y, d, len, s);
 }
 
@@ -28,7 +30,9 @@ template <class Op, class X, class Y>
 void runPlain(X x, Y y, typename Op::Dst* d, int len)
 {
     using Fn = void (*)(X, Y, typename Op::Dst*, int);
-    static const Fn fn = cpu::hasAvx2() ? Fn(&avx2::plain<Op, X, Y>) : Fn(&avx::plain<Op, X, Y>);
+    static const Fn fn = cpu::hasAvx512() ? Fn(&avx512::plain<Op, X, Y>)
+                         : cpu::hasAvx2() ? Fn(&avx2::plain<Op, X, Y>)
+                                          : Fn(&avx::plain<Op, X, Y>);
     fn(x, y, d, len);
 }
 

@@ -1,7 +1,7 @@
 // Kernel entry points of the scaled arithmetic family, one set per
 // instruction-set variant. The templates are defined in arith_kernels.inc and
 // explicitly instantiated, for the operations the entries use, by the
-// arith_k*_avx.cpp / arith_k*_avx2.cpp files; entries only see declarations.
+// arith_k*_avx.cpp / _avx2.cpp / _avx512.cpp files; entries only see declarations.
 #pragma once
 #include "arith/arith_ops.h"
 
@@ -22,4 +22,5 @@
 namespace orvs::arith {
 ORVS_ARITH_DECLARE_KERNELS(avx)
 ORVS_ARITH_DECLARE_KERNELS(avx2)
+ORVS_ARITH_DECLARE_KERNELS(avx512)
 } // namespace orvs::arith

@@ -14,9 +14,10 @@ using ConvertFn = void (*)(const Orv32f*, Orv32f, Orv16s*, int);
 
 ConvertFn convertKernel(bool low)
 {
-    static const bool useAvx2 = cpu::hasAvx2();
-    if (low) return useAvx2 ? &avx2::mulCTo16sLow : &avx::mulCTo16sLow;
-    return useAvx2 ? &avx2::mulCTo16s : &avx::mulCTo16s;
+    static const int level = cpu::hasAvx512() ? 2 : cpu::hasAvx2() ? 1 : 0;
+    static constexpr ConvertFn kLow[] = {&avx::mulCTo16sLow, &avx2::mulCTo16sLow, &avx512::mulCTo16sLow};
+    static constexpr ConvertFn kNear[] = {&avx::mulCTo16s, &avx2::mulCTo16s, &avx512::mulCTo16s};
+    return low ? kLow[level] : kNear[level];
 }
 
 // The constant times 2^-s in single precision; the power of two is built
