@@ -293,3 +293,58 @@ TEST(Q15Products, TiesRoundToEven)
 }
 
 } // namespace
+
+// Destinations of a megabyte or more take the non-temporal store path, which
+// starts at the first register-aligned destination element: every element
+// offset of the destination, the sizes on both sides of the cut-over, the
+// in-place form (ordinary stores) and the bytes around the destination.
+template <class T, class F, class E>
+void longSweep(const char* name, F f, E exact, Cut cut, int s)
+{
+    const int cutLen = static_cast<int>((std::size_t(1) << 20) / sizeof(T));
+    const std::vector<int> lens = quick() ? std::vector<int>{cutLen + 77}
+                                          : std::vector<int>{cutLen - 1, cutLen, cutLen + 77, 3 * cutLen / 2 + 5};
+    const int maxLen = lens.back();
+    const auto va = edgyVector<T>(maxLen + 64, 707u);
+    const auto vb = edgyVector<T>(maxLen + 64, 808u);
+    std::vector<T> dbuf(maxLen + 2 * kGuard + 64), src(maxLen + 64);
+    auto alignedAt = [](std::vector<T>& v, int o) {
+        auto p = reinterpret_cast<std::uintptr_t>(v.data() + kGuard);
+        return reinterpret_cast<T*>((p + 63) & ~std::uintptr_t(63)) + o;
+    };
+    const int offsets = static_cast<int>(64 / sizeof(T));
+    for (int len : lens) {
+        for (int o = 0; o < offsets; o += quick() ? 5 : 1) {
+            T* d = alignedAt(dbuf, o);
+            std::fill(d - kGuard, d + len + kGuard, sentinel<T>());
+            const T* a = va.data() + (o * 3) % 16;
+            const T* b = vb.data() + 1;
+            ASSERT_EQ(f(a, b, d, len, s), orvStsOk);
+            for (int i = 0; i < len; ++i)
+                for (int k = 0; k < kParts<T>; ++k)
+                    ASSERT_EQ(static_cast<long long>(part(d[i], k)),
+                              static_cast<long long>(modelScale<Comp<T>>(exact(part(a[i], k), part(b[i], k)), s, cut)))
+                        << name << " len=" << len << " offset=" << o << " element " << i;
+            const T guard = sentinel<T>();
+            for (int i = 1; i <= kGuard; ++i) {
+                ASSERT_EQ(std::memcmp(d - i, &guard, sizeof(T)), 0) << name << " wrote before, offset " << o;
+                ASSERT_EQ(std::memcmp(d + len - 1 + i, &guard, sizeof(T)), 0) << name << " wrote past, offset " << o;
+            }
+        }
+        // In place: the destination is the first source.
+        std::copy(va.begin(), va.begin() + len, src.begin());
+        ASSERT_EQ(f(src.data(), vb.data(), src.data(), len, s), orvStsOk);
+        for (int i = 0; i < len; i += 97)
+            ASSERT_EQ(static_cast<long long>(part(src[i], 0)),
+                      static_cast<long long>(modelScale<Comp<T>>(exact(part(va[i], 0), part(vb[i], 0)), s, cut)))
+                << name << " in place, len=" << len << " element " << i;
+    }
+}
+
+TEST(LongVectors, StreamedStores)
+{
+    longSweep<Orv16s>("Add_16s", orvsAdd_16s_Sfs, sum, Cut{-16, 17}, 1);
+    longSweep<Orv16s>("Mul_16s", orvsMul_16s_Sfs, prod, Cut{-16, 31}, 15);
+    longSweep<Orv32s>("Sub_32s", orvsSub_32s_Sfs, diffBA, Cut{-31, 33}, -3);
+    longSweep<Orv16sc>("Add_16sc", orvsAdd_16sc_Sfs, sum, Cut{-16, 17}, 2);
+}
