@@ -87,6 +87,14 @@ const int kRegistered = [] {
     ours("Convert_16f32f", 4, [](void* s, void* d, int n) { orvsConvert_16f32f(H16(s), F32(d), n); });
     ours("Convert_32f16f", 2, [](void* s, void* d, int n) { orvsConvert_32f16f(F32(s), H16(d), n, orvRndNear); });
     ours("Convert_32s16s_Sfs", 2, [](void* s, void* d, int n) { orvsConvert_32s16s_Sfs(S32(s), S16(d), n, 3); });
+    // scaled by 2^15 (scaleFactor -15) beside VOLK's scale argument 32768
+    ours("Convert_32f16s_Sfs_Near_Scaled", 2,
+         [](void* s, void* d, int n) { orvsConvert_32f16s_Sfs(F32(s), S16(d), n, orvRndNear, -15); });
+    ours("Convert_32f32s_Sfs_Near_Scaled", 4,
+         [](void* s, void* d, int n) { orvsConvert_32f32s_Sfs(F32(s), S32(d), n, orvRndNear, -15); });
+    ours("Convert_64f32s_Sfs_Near", 4,
+         [](void* s, void* d, int n) { orvsConvert_64f32s_Sfs(F64(s), S32(d), n, orvRndNear, 0); });
+    ours("Convert_24u32u", 4, [](void* s, void* d, int n) { orvsConvert_24u32u(U8(s), static_cast<Orv32u*>(d), n); });
 #ifdef ORVS_HAVE_VOLK
     registerCase("Convert_16s32f", "volk", 4,
                  [](void* s, void* d, int n) { volk_16i_s32f_convert_32f(F32(d), S16(s), 1.0f, unsigned(n)); });
@@ -94,6 +102,10 @@ const int kRegistered = [] {
                  [](void* s, void* d, int n) { volk_16i_s32f_convert_32f(F32(d), S16(s), 32768.0f, unsigned(n)); });
     registerCase("Convert_32f16s_Sfs_Near", "volk", 2,
                  [](void* s, void* d, int n) { volk_32f_s32f_convert_16i(S16(d), F32(s), 1.0f, unsigned(n)); });
+    registerCase("Convert_32f16s_Sfs_Near_Scaled", "volk", 2,
+                 [](void* s, void* d, int n) { volk_32f_s32f_convert_16i(S16(d), F32(s), 32768.0f, unsigned(n)); });
+    registerCase("Convert_32f32s_Sfs_Near_Scaled", "volk", 4,
+                 [](void* s, void* d, int n) { volk_32f_s32f_convert_32i(S32(d), F32(s), 32768.0f, unsigned(n)); });
     registerCase("Convert_32s32f", "volk", 4,
                  [](void* s, void* d, int n) { volk_32i_s32f_convert_32f(F32(d), S32(s), 1.0f, unsigned(n)); });
     registerCase("Convert_32f32s_Sfs_Near", "volk", 4,

@@ -15,14 +15,22 @@
 
 namespace orvs::convert {
 
-inline bool useAvx2()
+// The kernel set for this processor, chosen once: AVX-512, AVX2/F16C or the
+// AVX baseline (ORVS_CPU caps the choice).
+enum class KernelSet { Avx, Avx2, Avx512 };
+
+inline KernelSet kernelSet()
 {
-    static const bool v = cpu::hasAvx2();
+    static const KernelSet v =
+        cpu::hasAvx512() ? KernelSet::Avx512 : cpu::hasAvx2() ? KernelSet::Avx2 : KernelSet::Avx;
     return v;
 }
 
 // Runs a kernel from the set chosen for this processor.
-#define ORVS_CONVERT_RUN(...) (::orvs::convert::useAvx2() ? avx2::__VA_ARGS__ : avx::__VA_ARGS__)
+#define ORVS_CONVERT_RUN(...)                                                                 \
+    (::orvs::convert::kernelSet() == ::orvs::convert::KernelSet::Avx512 ? avx512::__VA_ARGS__ \
+     : ::orvs::convert::kernelSet() == ::orvs::convert::KernelSet::Avx2 ? avx2::__VA_ARGS__   \
+                                                                        : avx::__VA_ARGS__)
 
 // For the duration of a call: round to nearest even, exceptions masked, and
 // subnormal inputs and results kept (DAZ and FTZ cleared) so conversions are

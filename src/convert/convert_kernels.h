@@ -1,8 +1,9 @@
 // Conversion kernels. The loops live in convert_kernels.inc, compiled once
-// for the AVX baseline (namespace avx) and once for AVX2/FMA/F16C (namespace
-// avx2); the entries pick one set at run time. Only declarations and plain
-// types are here, so no inline code compiled for AVX2 can leak into the
-// baseline through the linker.
+// for the AVX baseline (namespace avx), once for AVX2/FMA/F16C (namespace
+// avx2) and once for AVX-512 F/BW/DQ/VL (namespace avx512); the entries pick
+// one set at run time. Only declarations and plain types are here, so no
+// inline code compiled for a wider set can leak into a narrower one through
+// the linker.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -53,5 +54,6 @@ using Count = std::ptrdiff_t;
 
 namespace avx { ORVS_CONVERT_DECLARE_KERNELS }
 namespace avx2 { ORVS_CONVERT_DECLARE_KERNELS }
+namespace avx512 { ORVS_CONVERT_DECLARE_KERNELS }
 
 } // namespace orvs::convert
