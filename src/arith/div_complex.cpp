@@ -108,25 +108,13 @@ inline bool zeroDivisorComplex(F xr, F xi, F& qr, F& qi)
 } // namespace
 
 // Single precision: the quotient is formed in double precision (no overflow
-// of |d|^2, one final rounding to single).
+// of |d|^2, one final rounding to single), by the vector kernels.
 OrvStatus div32fc(const Orv32fc* pDivisor, const Orv32fc* pDividend, Orv32fc* pDst, int len)
 {
     ORVS_CHECK(check::vectors(len, pDivisor, pDividend, pDst));
-    return runChunks(len, Split{1024}, [&](int begin, int count) {
-        bool zeroDivisor = false;
-        for (int i = begin; i < begin + count; ++i) {
-            const Orv32fc x = pDividend[i], d = pDivisor[i];
-            if (d.re == 0.0f && d.im == 0.0f) {
-                zeroDivisor = zeroDivisorComplex(x.re, x.im, pDst[i].re, pDst[i].im);
-                continue;
-            }
-            const double dr = d.re, di = d.im, xr = x.re, xi = x.im;
-            const double m = dr * dr + di * di;
-            pDst[i].re = static_cast<float>((xr * dr + xi * di) / m);
-            pDst[i].im = static_cast<float>((xi * dr - xr * di) / m);
-        }
-        return zeroDivisor;
-    });
+    const C32Job job{pDividend, pDivisor, pDst};
+    const C32KernelFn fn = pick32fc();
+    return runChunks(len, Split{1024}, [&](int b, int c) { return fn(job, b, c); });
 }
 
 // Double precision: scaled by the larger divisor part so that |d|^2 neither

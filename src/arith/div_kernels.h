@@ -2,8 +2,8 @@
 // [begin, begin + count) of one job and reports whether it met a zero
 // divisor; the entries hand them to the parallel driver chunk by chunk.
 //
-// The same kernel source (div_kernels.inc) is compiled for the AVX baseline
-// and for AVX2/FMA; pick*() chooses the variant once per process.
+// The same kernel source (div_kernels.inc) is compiled for the AVX baseline,
+// for AVX2/FMA and for AVX-512; pick*() chooses the variant once per process.
 #pragma once
 #include <cstdint>
 
@@ -67,38 +67,57 @@ struct F64Job {
     Orv64f* dst = nullptr;
 };
 
+struct C32Job {
+    const Orv32fc* x = nullptr;
+    const Orv32fc* d = nullptr;
+    Orv32fc* dst = nullptr;
+};
+
 using IntKernelFn = bool (*)(const IntJob&, int begin, int count);
 using F32KernelFn = bool (*)(const F32Job&, int begin, int count);
 using F64KernelFn = bool (*)(const F64Job&, int begin, int count);
+using C32KernelFn = bool (*)(const C32Job&, int begin, int count);
 
 #define ORVS_DIV_DECLARE_KERNELS                                    \
     template <class Cfg>                                            \
     bool intKernel(const IntJob& job, int begin, int count);        \
     template <bool XConst>                                          \
     bool div32f(const F32Job& job, int begin, int count);           \
-    bool div64f(const F64Job& job, int begin, int count);
+    bool div64f(const F64Job& job, int begin, int count);           \
+    bool div32fc(const C32Job& job, int begin, int count);
 
 namespace avx { ORVS_DIV_DECLARE_KERNELS }
 namespace avx2 { ORVS_DIV_DECLARE_KERNELS }
+namespace avx512 { ORVS_DIV_DECLARE_KERNELS }
 #undef ORVS_DIV_DECLARE_KERNELS
 
 template <class Cfg>
 IntKernelFn pickInt()
 {
-    static const IntKernelFn fn = cpu::hasAvx2() ? &avx2::intKernel<Cfg> : &avx::intKernel<Cfg>;
+    static const IntKernelFn fn = cpu::hasAvx512() ? &avx512::intKernel<Cfg>
+                                  : cpu::hasAvx2() ? &avx2::intKernel<Cfg>
+                                                   : &avx::intKernel<Cfg>;
     return fn;
 }
 
 template <bool XConst>
 F32KernelFn pick32f()
 {
-    static const F32KernelFn fn = cpu::hasAvx2() ? &avx2::div32f<XConst> : &avx::div32f<XConst>;
+    static const F32KernelFn fn = cpu::hasAvx512() ? &avx512::div32f<XConst>
+                                  : cpu::hasAvx2() ? &avx2::div32f<XConst>
+                                                   : &avx::div32f<XConst>;
     return fn;
 }
 
 inline F64KernelFn pick64f()
 {
-    static const F64KernelFn fn = cpu::hasAvx2() ? &avx2::div64f : &avx::div64f;
+    static const F64KernelFn fn = cpu::hasAvx512() ? &avx512::div64f : cpu::hasAvx2() ? &avx2::div64f : &avx::div64f;
+    return fn;
+}
+
+inline C32KernelFn pick32fc()
+{
+    static const C32KernelFn fn = cpu::hasAvx512() ? &avx512::div32fc : cpu::hasAvx2() ? &avx2::div32fc : &avx::div32fc;
     return fn;
 }
 

@@ -1,8 +1,10 @@
 // Division kernels compiled for the AVX variant.
 #include <immintrin.h>
 
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <type_traits>
 
 #include "arith/div_kernels.h"
 

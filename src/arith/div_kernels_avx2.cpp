@@ -1,8 +1,10 @@
 // Division kernels compiled for the AVX2 variant.
 #include <immintrin.h>
 
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <type_traits>
 
 #include "arith/div_kernels.h"
 

@@ -53,4 +53,17 @@ T quotient(std::int64_t x, std::int64_t d, int s, Mode mode = kNear)
     return saturate<T>(roundQuotient(num, den, mode));
 }
 
+// Output for a zero divisor: signed infinity, or NaN for 0/0.
+template <class F>
+F zeroDivisorOutput(F x)
+{
+    if (x > 0) return std::numeric_limits<F>::infinity();
+    if (x < 0) return -std::numeric_limits<F>::infinity();
+    return std::numeric_limits<F>::quiet_NaN();
+}
+
+// Equal values, any NaN matching any NaN.
+template <class F>
+bool sameValue(F a, F b) { return (std::isnan(a) && std::isnan(b)) || a == b; }
+
 } // namespace div_ref

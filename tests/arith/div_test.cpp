@@ -397,16 +397,8 @@ TEST(DivRule, DivC64sIsExact)
 // ---- floating point -------------------------------------------------------
 
 namespace {
-template <class F>
-F zeroDivisorOutput(F x)
-{
-    if (x > 0) return std::numeric_limits<F>::infinity();
-    if (x < 0) return -std::numeric_limits<F>::infinity();
-    return std::numeric_limits<F>::quiet_NaN();
-}
-
-template <class F>
-bool sameValue(F a, F b) { return (std::isnan(a) && std::isnan(b)) || a == b; }
+using div_ref::sameValue;
+using div_ref::zeroDivisorOutput;
 
 // Within `ulps` units in the last place of the correctly rounded value.
 bool closeFloat(float got, double exact, int ulps)

@@ -3,10 +3,14 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <random>
+#include <string>
 #include <type_traits>
 #include <vector>
+
+#include <unistd.h>
 
 #include "orvcore.h"
 #include "orvs.h"
@@ -89,5 +93,47 @@ public:
 private:
     int saved_;
 };
+
+// ---- kernel variants ------------------------------------------------------
+// The kernel variant is chosen once per process, so the narrower variants are
+// tested by running the same test program again in a child process with
+// ORVS_CPU capping the choice ("avx" or "avx2").
+
+inline bool machineHasAvx512()
+{
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+           __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl");
+}
+
+// Why `variant` needs no run of its own in this process, or null when it
+// does: the process is itself a forced rerun, or (for "avx2") the machine
+// has no AVX-512 and the default run already took the AVX2 kernels.
+inline const char* variantRerunSkipReason(const char* variant)
+{
+    if (std::getenv("ORVS_CPU")) return "already running a forced variant";
+    if (std::string(variant) == "avx2" && !machineHasAvx512()) return "the default run already used the AVX2 kernels";
+    return nullptr;
+}
+
+// Runs this test program under ORVS_CPU=variant with the given gtest filter
+// (and any extra environment assignments); returns the shell's status, 0
+// when every selected test passed.
+inline int rerunUnderVariant(const char* variant, const std::string& filter, const std::string& extraEnv = "")
+{
+    char self[4096] = {};
+    if (readlink("/proc/self/exe", self, sizeof(self) - 1) <= 0) return -1;
+    const std::string cmd = "ORVS_CPU=" + std::string(variant) + " " + extraEnv + " '" + self +
+                            "' --gtest_brief=1 --gtest_filter='" + filter + "' > /dev/null 2>&1";
+    return std::system(cmd.c_str());
+}
+
+// The body of a variant test: skips when not needed, else reruns the filter.
+#define ORVS_RERUN_UNDER_VARIANT(variant, ...)                                                    \
+    do {                                                                                          \
+        if (const char* why = ::orvs_test::variantRerunSkipReason(variant)) GTEST_SKIP() << why;  \
+        EXPECT_EQ(::orvs_test::rerunUnderVariant(variant, __VA_ARGS__), 0)                        \
+            << "ORVS_CPU=" << (variant) << " rerun failed; run it by hand to see which test";     \
+    } while (0)
 
 } // namespace orvs_test
