@@ -125,37 +125,11 @@ TEST(ArithValues, DocumentedCorners)
 
 // The same suites under the narrower kernel variants: the AVX baseline
 // always, and the AVX2 kernels when the machine would otherwise run the
-// AVX-512 ones (without AVX-512 the default run already covers AVX2).
-void rerunWith(const char* variant)
-{
-    char self[4096];
-    const ssize_t len = readlink("/proc/self/exe", self, sizeof(self) - 1);
-    ASSERT_GT(len, 0);
-    self[len] = '\0';
-    const std::string cmd = std::string("ORVS_CPU=") + variant + " '" + self +
-                            "' --gtest_filter='ScaledRule.*:FloatMembers.*:ArithValues.*:Dense16.*:Dense32.*:DenseFloat.*:"
-                            "LaneTails.*:Q15Products.*' > /dev/null 2>&1";
-    EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
-}
+// AVX-512 ones.
+constexpr const char* kValueSuites =
+    "ScaledRule.*:FloatMembers.*:ArithValues.*:Dense16.*:Dense32.*:DenseFloat.*:LaneTails.*:Q15Products.*";
 
-bool machineHasAvx512()
-{
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-           __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl");
-}
-
-TEST(ArithKernels, BaselineVariantAgrees)
-{
-    if (std::getenv("ORVS_CPU")) GTEST_SKIP() << "already forced";
-    rerunWith("avx");
-}
-
-TEST(ArithKernels, Avx2VariantAgrees)
-{
-    if (std::getenv("ORVS_CPU")) GTEST_SKIP() << "already forced";
-    if (!machineHasAvx512()) GTEST_SKIP() << "the default run is the AVX2 variant";
-    rerunWith("avx2");
-}
+TEST(ArithKernels, BaselineVariantAgrees) { ORVS_RERUN_UNDER_VARIANT("avx", kValueSuites); }
+TEST(ArithKernels, Avx2VariantAgrees) { ORVS_RERUN_UNDER_VARIANT("avx2", kValueSuites); }
 
 } // namespace

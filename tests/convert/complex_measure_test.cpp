@@ -547,31 +547,7 @@ TEST(ComplexMagnitudeThreads, SameResultForEveryThreadCount)
 
 // ---- the lower kernel variants --------------------------------------------
 
-// The kernel table is chosen once per process, so the lower variants run the
-// family's tests again in a child process with ORVS_CPU capping the choice.
-void rerunUnder(const char* variant)
-{
-    if (std::getenv("ORVS_CPU")) GTEST_SKIP() << "already running a forced variant";
-    char self[4096];
-    const ssize_t len = readlink("/proc/self/exe", self, sizeof(self) - 1);
-    ASSERT_GT(len, 0);
-    self[len] = '\0';
-    const std::string cmd = std::string("ORVS_CPU=") + variant + " '" + self +
-                            "' --gtest_filter='Complex*:-ComplexBaseline.*' > /dev/null 2>&1";
-    EXPECT_EQ(std::system(cmd.c_str()), 0) << "rerun with: " << cmd;
-}
-
-TEST(ComplexBaseline, AvxKernelsPassTheSameTests) { rerunUnder("avx"); }
-
-// On an AVX-512 machine the default run takes the 512-bit kernels; the AVX2
-// ones then get their own run.
-TEST(ComplexBaseline, Avx2KernelsPassTheSameTests)
-{
-    __builtin_cpu_init();
-    if (!__builtin_cpu_supports("avx512f") || !__builtin_cpu_supports("avx512bw") ||
-        !__builtin_cpu_supports("avx512dq") || !__builtin_cpu_supports("avx512vl"))
-        GTEST_SKIP() << "no AVX-512: the default run already uses the AVX2 kernels";
-    rerunUnder("avx2");
-}
+TEST(ComplexBaseline, AvxKernelsPassTheSameTests) { ORVS_RERUN_UNDER_VARIANT("avx", "Complex*:-ComplexBaseline.*"); }
+TEST(ComplexBaseline, Avx2KernelsPassTheSameTests) { ORVS_RERUN_UNDER_VARIANT("avx2", "Complex*:-ComplexBaseline.*"); }
 
 } // namespace

@@ -1,8 +1,6 @@
 // Floating sources and half precision: rounding modes, scale-factor limits,
 // NaN and infinity, the control word, argument checks, and both kernel sets.
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <xmmintrin.h>
 
@@ -14,7 +12,6 @@
 
 #include "convert_ref.h"
 
-extern char** environ;
 
 using namespace orvs_test;
 using namespace convert_ref;
@@ -300,43 +297,8 @@ TEST(ConvertControlWord, ForcedRoundingRestoresCallerSettings)
 
 // The whole conversion suite again in a child process with a capped kernel
 // set (the set is chosen once per process).
-void rerunWith(const char* cpu)
-{
-    char self[4096];
-    const ssize_t len = readlink("/proc/self/exe", self, sizeof self - 1);
-    ASSERT_GT(len, 0);
-    self[len] = 0;
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) env.emplace_back(*e);
-    env.emplace_back(std::string("ORVS_CPU=") + cpu);
-    std::vector<char*> envp;
-    for (auto& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    std::string filter = "--gtest_filter=Convert*:-ConvertKernelSets.*";
-    char* argv[] = {self, filter.data(), nullptr};
-    pid_t pid;
-    ASSERT_EQ(posix_spawn(&pid, self, nullptr, nullptr, argv, envp.data()), 0);
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "ORVS_CPU=" << cpu;
-}
-
-TEST(ConvertKernelSets, BaselineMatchesReference)
-{
-    if (std::getenv("ORVS_CPU")) GTEST_SKIP() << "already running with a forced kernel set";
-    rerunWith("avx");
-}
-
-// On an AVX-512 machine the default run uses the 512-bit kernels, so the
-// AVX2 set needs a run of its own.
+TEST(ConvertKernelSets, BaselineMatchesReference) { ORVS_RERUN_UNDER_VARIANT("avx", "Convert*:-ConvertKernelSets.*"); }
 TEST(ConvertKernelSets, Avx2MatchesReferenceOnAvx512Machines)
 {
-    if (std::getenv("ORVS_CPU")) GTEST_SKIP() << "already running with a forced kernel set";
-    __builtin_cpu_init();
-    if (!(__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-          __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl") &&
-          __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma")))
-        GTEST_SKIP() << "no AVX-512: the default run already used the AVX2 set";
-    rerunWith("avx2");
+    ORVS_RERUN_UNDER_VARIANT("avx2", "Convert*:-ConvertKernelSets.*");
 }

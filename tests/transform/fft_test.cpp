@@ -658,12 +658,7 @@ TEST(FftThreads, ConcurrentCallsShareOneRecord)
 // in a child process with the baseline forced.
 TEST(FftBaseline, AvxPathPassesAccuracySuite)
 {
-    if (std::getenv("ORVS_CPU")) GTEST_SKIP() << "already the forced path";
-    char self[4096] = {};
-    ASSERT_GT(readlink("/proc/self/exe", self, sizeof(self) - 1), 0);
-    std::string cmd = std::string("ORVS_CPU=avx ORVS_TEST_QUICK=1 ") + self + " --gtest_brief=1 "
-                      "--gtest_filter='FftFloat*MatchesReference:FftFloat*InPlace*:FftInt*' > /dev/null 2>&1";
-    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    ORVS_RERUN_UNDER_VARIANT("avx", "FftFloat*MatchesReference:FftFloat*InPlace*:FftInt*", "ORVS_TEST_QUICK=1");
 }
 
 // Split calls whose destination arrays are the source arrays swapped (re
