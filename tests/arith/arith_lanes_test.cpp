@@ -348,3 +348,27 @@ TEST(LongVectors, StreamedStores)
     longSweep<Orv32s>("Sub_32s", orvsSub_32s_Sfs, diffBA, Cut{-31, 33}, -3);
     longSweep<Orv16sc>("Add_16sc", orvsAdd_16sc_Sfs, sum, Cut{-16, 17}, 2);
 }
+
+// The float-to-16-bit products stream long destinations too.
+TEST(LongVectors, StreamedFloatTo16)
+{
+    const int len = (1 << 19) + 45;
+    std::vector<Orv32f> x(len + 16);
+    for (int i = 0; i < len + 16; ++i) x[i] = static_cast<float>((i * 7919LL) % 90001 - 45000) * 0.73f;
+    std::vector<Orv16s> out(len + 2 * kGuard + 16);
+    for (int off = 0; off < 16; off += quick() ? 5 : 1) {
+        Orv16s* d = out.data() + kGuard + off;
+        for (int low = 0; low < 2; ++low) {
+            std::fill(out.begin(), out.end(), Orv16s(0x5A5A));
+            ASSERT_EQ(low ? orvsMulC_Low_32f16s(x.data() + off, 0.5f, d, len)
+                          : orvsMulC_32f16s_Sfs(x.data() + off, 1.0f, d, len, 1), orvStsOk);
+            for (int i = 0; i < len; ++i) {
+                const long long q = static_cast<long long>(std::nearbyint(x[off + i] * 0.5f));
+                ASSERT_EQ(d[i], static_cast<Orv16s>(q < -32768 ? -32768 : (q > 32767 ? 32767 : q)))
+                    << "low=" << low << " offset=" << off << " i=" << i;
+            }
+            for (Orv16s* g = out.data(); g < d; ++g) ASSERT_EQ(*g, 0x5A5A) << "wrote before, offset " << off;
+            for (Orv16s* g = d + len; g < out.data() + out.size(); ++g) ASSERT_EQ(*g, 0x5A5A) << "wrote past";
+        }
+    }
+}
