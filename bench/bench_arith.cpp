@@ -64,6 +64,22 @@ void binary(benchmark::State& st, F f)
     }
 }
 
+// Operands of two different types.
+template <class A, class B, class D, class F>
+void mixed(benchmark::State& st, F f)
+{
+    const int n = static_cast<int>(st.range(0));
+    Buf<A> a(n);
+    Buf<B> b(n);
+    Buf<D> d(n);
+    fill(a.p, n);
+    fill(b.p, n);
+    for (auto _ : st) {
+        f(a.p, b.p, d.p, n);
+        benchmark::DoNotOptimize(d.p);
+    }
+}
+
 void reg(const char* name, void (*fn)(benchmark::State&))
 {
     auto* b = benchmark::RegisterBenchmark(name, fn);
@@ -133,6 +149,59 @@ static const int kRegistered = [] {
         binary<Orv32f, Orv16s>(st, [](auto a, auto, auto d, int n) { orvsMulC_32f16s_Sfs(a, 0.75f, d, n, 0); });
     });
     reg("MulC_32f16s_Sfs:memcpy", memcpyCase<Orv16s>);
+    // Mixed-type, accumulating, 8-bit and sign-saturating members.
+    reg("Mul_16s32s_Sfs3:orvs", [](benchmark::State& st) {
+        mixed<Orv16s, Orv16s, Orv32s>(st, [](auto a, auto b, auto d, int n) { orvsMul_16s32s_Sfs(a, b, d, n, 3); });
+    });
+    reg("Mul_16s32s_Sfs3:memcpy", memcpyCase<Orv32s>);
+    reg("Mul_16u16s_Sfs3:orvs", [](benchmark::State& st) {
+        mixed<Orv16u, Orv16s, Orv16s>(st, [](auto a, auto b, auto d, int n) { orvsMul_16u16s_Sfs(a, b, d, n, 3); });
+    });
+    reg("Mul_16u16s_Sfs3:memcpy", memcpyCase<Orv16s>);
+    reg("Mul_32s32sc_Sfs3:orvs", [](benchmark::State& st) {
+        mixed<Orv32s, Orv32sc, Orv32sc>(st, [](auto a, auto b, auto d, int n) { orvsMul_32s32sc_Sfs(a, b, d, n, 3); });
+    });
+    reg("Mul_32s32sc_Sfs3:memcpy", memcpyCase<Orv32sc>);
+    reg("AddProduct_16s32s_Sfs3:orvs", [](benchmark::State& st) {
+        mixed<Orv16s, Orv16s, Orv32s>(st, [](auto a, auto b, auto d, int n) { orvsAddProduct_16s32s_Sfs(a, b, d, n, 3); });
+    });
+    reg("AddProduct_16s32s_Sfs3:memcpy", memcpyCase<Orv32s>);
+    reg("AddProduct_32s_Sfs3:orvs", [](benchmark::State& st) {
+        binary<Orv32s, Orv32s>(st, [](auto a, auto b, auto d, int n) { orvsAddProduct_32s_Sfs(a, b, d, n, 3); });
+    });
+    reg("AddProduct_32s_Sfs3:memcpy", memcpyCase<Orv32s>);
+    reg("Add_8u_Sfs1:orvs", [](benchmark::State& st) {
+        binary<Orv8u, Orv8u>(st, [](auto a, auto b, auto d, int n) { orvsAdd_8u_Sfs(a, b, d, n, 1); });
+    });
+    reg("Add_8u_Sfs1:memcpy", memcpyCase<Orv8u>);
+    reg("Mul_8u_Sfs3:orvs", [](benchmark::State& st) {
+        binary<Orv8u, Orv8u>(st, [](auto a, auto b, auto d, int n) { orvsMul_8u_Sfs(a, b, d, n, 3); });
+    });
+    reg("Mul_8u_Sfs3:memcpy", memcpyCase<Orv8u>);
+    reg("Mul_32s_SfsNeg40:orvs", [](benchmark::State& st) {
+        binary<Orv32s, Orv32s>(st, [](auto a, auto b, auto d, int n) { orvsMul_32s_Sfs(a, b, d, n, -40); });
+    });
+    reg("Mul_32s_SfsNeg40:memcpy", memcpyCase<Orv32s>);
+    reg("Add_16sc_SfsNeg20:orvs", [](benchmark::State& st) {
+        binary<Orv16sc, Orv16sc>(st, [](auto a, auto b, auto d, int n) { orvsAdd_16sc_Sfs(a, b, d, n, -20); });
+    });
+    reg("Add_16sc_SfsNeg20:memcpy", memcpyCase<Orv16sc>);
+    reg("Mul_Low_32s_Sfs3:orvs", [](benchmark::State& st) {
+        binary<Orv32s, Orv32s>(st, [](auto a, auto b, auto d, int n) { orvsMul_Low_32s_Sfs(a, b, d, n, 3); });
+    });
+    reg("Mul_Low_32s_Sfs3:memcpy", memcpyCase<Orv32s>);
+    reg("Mul_8u16u:orvs", [](benchmark::State& st) { mixed<Orv8u, Orv8u, Orv16u>(st, orvsMul_8u16u); });
+    reg("Mul_8u16u:memcpy", memcpyCase<Orv16u>);
+    reg("Add_16s32s_I:orvs", [](benchmark::State& st) {
+        mixed<Orv16s, Orv16s, Orv32s>(st, [](auto a, auto, auto d, int n) { orvsAdd_16s32s_I(a, d, n); });
+    });
+    reg("Add_16s32s_I:memcpy", memcpyCase<Orv32s>);
+    reg("Mul_16s32f:orvs", [](benchmark::State& st) { mixed<Orv16s, Orv16s, Orv32f>(st, orvsMul_16s32f); });
+    reg("Mul_16s32f:memcpy", memcpyCase<Orv32f>);
+    reg("Mul_32f32fc:orvs", [](benchmark::State& st) { mixed<Orv32f, Orv32fc, Orv32fc>(st, orvsMul_32f32fc); });
+    reg("Mul_32f32fc:memcpy", memcpyCase<Orv32fc>);
+    reg("Add_32u:orvs", [](benchmark::State& st) { binary<Orv32u, Orv32u>(st, orvsAdd_32u); });
+    reg("Add_32u:memcpy", memcpyCase<Orv32u>);
 #ifdef ORVS_HAVE_VOLK
     reg("Add_32f:volk", [](benchmark::State& st) {
         binary<Orv32f, Orv32f>(st, [](auto a, auto b, auto d, int n) { volk_32f_x2_add_32f(d, a, b, n); });

@@ -39,36 +39,39 @@ T sentinel()
 
 // f(a, b, d, n, s) against the model for every n in 1..kMaxLen and every
 // offset of the destination (the sources at other offsets), with the bytes
-// around the destination unchanged.
-template <class T, class F, class E>
+// around the destination unchanged. The operands may differ in type (a real
+// first operand meets both parts of a complex second one).
+template <class T, class B = T, class D = T, class F, class E>
 void sweep(const char* name, F f, E exact, Cut cut, std::initializer_list<int> scales)
 {
-    Guarded<T> ga, gb, gd;
+    Guarded<T> ga;
+    Guarded<B> gb;
+    Guarded<D> gd;
     const auto va = edgyVector<T>(kMaxLen + kOffsets, 101u);
-    const auto vb = edgyVector<T>(kMaxLen + kOffsets, 202u);
+    const auto vb = edgyVector<B>(kMaxLen + kOffsets, 202u);
     const int step = quick() ? 5 : 1;
     for (int s : scales) {
         for (int o = 0; o < kOffsets; o += step) {
             T* a = ga.base + o;
-            T* b = gb.base + (o * 7 + 3) % kOffsets;
-            T* d = gd.base + (o * 13 + 5) % kOffsets;
+            B* b = gb.base + (o * 7 + 3) % kOffsets;
+            D* d = gd.base + (o * 13 + 5) % kOffsets;
             std::copy(va.begin(), va.begin() + kMaxLen, a);
             std::copy(vb.begin() + o, vb.begin() + o + kMaxLen, b);
             for (int n = 1; n <= kMaxLen; ++n) {
-                std::fill(d - kGuard, d + n + kGuard, sentinel<T>());
+                std::fill(d - kGuard, d + n + kGuard, sentinel<D>());
                 ASSERT_EQ(f(a, b, d, n, s), orvStsOk);
                 for (int i = 0; i < n; ++i) {
-                    std::array<Comp<T>, 2> want{};
-                    for (int k = 0; k < kParts<T>; ++k)
-                        want[k] = modelScale<Comp<T>>(exact(part(a[i], k), part(b[i], k)), s, cut);
-                    for (int k = 0; k < kParts<T>; ++k)
+                    std::array<Comp<D>, 2> want{};
+                    for (int k = 0; k < kParts<D>; ++k)
+                        want[k] = modelScale<Comp<D>>(exact(part(a[i], k), part(b[i], k)), s, cut);
+                    for (int k = 0; k < kParts<D>; ++k)
                         ASSERT_EQ(static_cast<long long>(part(d[i], k)), static_cast<long long>(want[k]))
                             << name << " s=" << s << " n=" << n << " offset=" << o << " element " << i;
                 }
-                const T guard = sentinel<T>();
+                const D guard = sentinel<D>();
                 for (int i = 1; i <= kGuard; ++i) {
-                    ASSERT_EQ(std::memcmp(d - i, &guard, sizeof(T)), 0) << name << " wrote before, n=" << n;
-                    ASSERT_EQ(std::memcmp(d + n - 1 + i, &guard, sizeof(T)), 0) << name << " wrote past, n=" << n;
+                    ASSERT_EQ(std::memcmp(d - i, &guard, sizeof(D)), 0) << name << " wrote before, n=" << n;
+                    ASSERT_EQ(std::memcmp(d + n - 1 + i, &guard, sizeof(D)), 0) << name << " wrote past, n=" << n;
                 }
             }
         }
@@ -126,7 +129,7 @@ TEST(LaneTails, ComplexProducts32)
     va[3] = Orv32sc{INT32_MIN, INT32_MAX}, vb[3] = Orv32sc{INT32_MIN, INT32_MIN};
     const Cut cut{-32, 64};
     const int step = quick() ? 9 : 3;
-    for (int s : {0, 1, 2, 31, 32, 62, 63, -1, -17, -31}) {
+    for (int s : {0, 1, 2, 31, 32, 62, 63, -1, -17, -31, -32, -90}) {
         for (int o = 0; o < 16; o += step) {
             Orv32sc* a = ga.base + o;
             Orv32sc* b = gb.base + (o * 5 + 1) % 16;
@@ -167,7 +170,7 @@ TEST(LaneTails, ComplexProducts16)
     va[0] = va[1] = Orv16sc{-32768, -32768};  // the component 2^31
     const Cut cut{-16, 32};
     const int step = quick() ? 7 : 1;
-    for (int s : {0, 1, 2, 9, 16, 30, 31, -1, -15}) {
+    for (int s : {0, 1, 2, 9, 16, 30, 31, -1, -15, -16}) {
         for (int o = 0; o < kOffsets; o += step) {
             Orv16sc* a = ga.base + o;
             Orv16sc* b = gb.base + (o * 5 + 1) % kOffsets;
@@ -202,35 +205,94 @@ TEST(LaneTails, UnsignedProducts16)
     sweep<Orv16u>("MulC_16u", mulC, [c](i128 a, i128) { return a * c; }, Cut{-16, 33}, {0, 17, 31, -3});
 }
 
-// acc + a b on 16-bit data, the accumulator also the destination.
-TEST(LaneTails, AddProduct16)
+// acc + a b, the accumulator also the destination (16-bit or 32-bit).
+template <class A, class D, class F>
+void sweepAcc(const char* name, F f, Cut cut, std::initializer_list<int> scales)
 {
-    Guarded<Orv16s> ga, gb, gd;
-    const auto va = edgyVector<Orv16s>(kMaxLen, 11u), vb = edgyVector<Orv16s>(kMaxLen, 12u);
-    const auto vd = edgyVector<Orv16s>(kMaxLen, 13u);
-    const Cut cut{-15, 32};
+    Guarded<A> ga, gb;
+    Guarded<D> gd;
+    const auto va = edgyVector<A>(kMaxLen, 11u), vb = edgyVector<A>(kMaxLen, 12u);
+    const auto vd = edgyVector<D>(kMaxLen, 13u);
     const int step = quick() ? 7 : 2;
-    for (int s : {0, 1, 2, 15, 30, 31, -1, -14}) {
+    for (int s : scales) {
         for (int o = 0; o < kOffsets; o += step) {
-            Orv16s* a = ga.base + o;
-            Orv16s* b = gb.base + (o * 7 + 3) % kOffsets;
-            Orv16s* d = gd.base + (o * 13 + 5) % kOffsets;
+            A* a = ga.base + o;
+            A* b = gb.base + (o * 7 + 3) % kOffsets;
+            D* d = gd.base + (o * 13 + 5) % kOffsets;
             std::copy(va.begin(), va.end(), a);
             std::copy(vb.begin(), vb.end(), b);
             for (int n = 1; n <= kMaxLen; n += 1 + (n > 40) * 2) {
-                std::fill(d - kGuard, d + n + kGuard, Orv16s(0x5A5A));
+                std::fill(d - kGuard, d + n + kGuard, sentinel<D>());
                 std::copy(vd.begin(), vd.begin() + n, d);
-                ASSERT_EQ(orvsAddProduct_16s_Sfs(a, b, d, n, s), orvStsOk);
+                ASSERT_EQ(f(a, b, d, n, s), orvStsOk);
                 for (int i = 0; i < n; ++i)
-                    ASSERT_EQ(d[i], modelScale<Orv16s>(i128(vd[i]) + i128(a[i]) * b[i], s, cut))
-                        << "s=" << s << " n=" << n << " i=" << i;
+                    ASSERT_EQ(d[i], modelScale<D>(i128(vd[i]) + i128(a[i]) * b[i], s, cut))
+                        << name << " s=" << s << " n=" << n << " i=" << i;
+                const D guard = sentinel<D>();
                 for (int i = 1; i <= kGuard; ++i) {
-                    ASSERT_EQ(d[-i], 0x5A5A);
-                    ASSERT_EQ(d[n - 1 + i], 0x5A5A) << "wrote past, n=" << n;
+                    ASSERT_EQ(std::memcmp(d - i, &guard, sizeof(D)), 0) << name << " wrote before, n=" << n;
+                    ASSERT_EQ(std::memcmp(d + n - 1 + i, &guard, sizeof(D)), 0) << name << " wrote past, n=" << n;
                 }
             }
         }
     }
+}
+
+TEST(LaneTails, AddProducts)
+{
+    sweepAcc<Orv16s, Orv16s>("AddProduct_16s", orvsAddProduct_16s_Sfs, Cut{-15, 32}, {0, 1, 2, 15, 30, 31, -1, -14, -15, -40});
+    sweepAcc<Orv16s, Orv32s>("AddProduct_16s32s", orvsAddProduct_16s32s_Sfs, Cut{-31, 33},
+                             {0, 1, 2, 17, 31, 32, -1, -30, -31, -99});
+    sweepAcc<Orv32s, Orv32s>("AddProduct_32s", orvsAddProduct_32s_Sfs, Cut{-31, 63}, {0, 1, 2, 31, 61, 62, -1, -30, -31});
+}
+
+// Operands of mixed types: 16-bit products into 32-bit or 16-bit
+// destinations, a real 32-bit vector times a complex one.
+TEST(LaneTails, MixedProducts)
+{
+    sweep<Orv16s, Orv16s, Orv32s>("Mul_16s32s", orvsMul_16s32s_Sfs, prod, Cut{-31, 31}, {0, 1, 2, 15, 30, -1, -16, -30, -31});
+    sweep<Orv16u, Orv16s, Orv16s>("Mul_16u16s", orvsMul_16u16s_Sfs, prod, Cut{-15, 32}, {0, 1, 3, 16, 31, -1, -14, -15});
+    sweep<Orv32s, Orv32sc, Orv32sc>("Mul_32s32sc", orvsMul_32s32sc_Sfs, prod, Cut{-32, 63}, {0, 1, 5, 40, 62, -1, -31, -32});
+    // In place: the complex operand is the destination.
+    auto inPlace = [](const Orv32s* a, const Orv32sc* b, Orv32sc* d, int n, int s) {
+        std::copy(b, b + n, d);
+        return orvsMul_32s32sc_ISfs(a, d, n, s);
+    };
+    sweep<Orv32s, Orv32sc, Orv32sc>("Mul_32s32sc_I", inPlace, prod, Cut{-32, 63}, {3, -7});
+}
+
+// A 16-bit vector added into a 32-bit accumulator, saturating.
+TEST(LaneTails, WideningSum)
+{
+    auto addInto = [](const Orv16s* a, const Orv32s* b, Orv32s* d, int n, int) {
+        std::copy(b, b + n, d);
+        return orvsAdd_16s32s_I(a, d, n);
+    };
+    sweep<Orv16s, Orv32s, Orv32s>("Add_16s32s_I", addInto, sum, Cut{-1000, 1000}, {0});
+}
+
+// Unsigned bytes, widened to 16-bit lanes inside the register.
+TEST(LaneTails, Bytes)
+{
+    sweep<Orv8u>("Add_8u", orvsAdd_8u_Sfs, sum, Cut{-8, 10}, {0, 1, 2, 9, -1, -7, -8});
+    sweep<Orv8u>("Sub_8u", orvsSub_8u_Sfs, diffBA, Cut{-8, 9}, {0, 1, 8, -3, -8});
+    sweep<Orv8u>("Mul_8u", orvsMul_8u_Sfs, prod, Cut{-8, 17}, {0, 1, 4, 8, 15, 16, -1, -7, -8});
+    const Orv8u c = 201;
+    auto subCRev = [c](const Orv8u* a, const Orv8u*, Orv8u* d, int n, int s) { return orvsSubCRev_8u_Sfs(a, c, d, n, s); };
+    auto mulC = [c](const Orv8u* a, const Orv8u*, Orv8u* d, int n, int s) { return orvsMulC_8u_Sfs(a, c, d, n, s); };
+    sweep<Orv8u>("SubCRev_8u", subCRev, [c](i128 a, i128) { return c - a; }, Cut{-8, 9}, {0, 2, -2, -9});
+    sweep<Orv8u>("MulC_8u", mulC, [c](i128 a, i128) { return a * c; }, Cut{-8, 17}, {0, 7, 16, -4, -12});
+}
+
+// Below the scaled range the lane paths map their s = 0 result by sign.
+TEST(LaneTails, SignSaturation)
+{
+    sweep<Orv16sc>("Add_16sc", orvsAdd_16sc_Sfs, sum, Cut{-16, 17}, {-16, -1000});
+    sweep<Orv32s>("Sub_32s", orvsSub_32s_Sfs, diffBA, Cut{-31, 33}, {-31});
+    sweep<Orv32sc>("Add_32sc", orvsAdd_32sc_Sfs, sum, Cut{-31, 33}, {-45});
+    sweep<Orv32s>("Mul_32s", orvsMul_32s_Sfs, prod, Cut{-32, 63}, {-32, -77});
+    sweep<Orv16u>("Mul_16u", orvsMul_16u_Sfs, prod, Cut{-16, 33}, {-16, -300});
+    sweep<Orv16u>("Sub_16u", orvsSub_16u_Sfs, diffBA, Cut{-16, 17}, {-16});
 }
 
 // Single-precision products to 16 bits: every length around the 16-element
