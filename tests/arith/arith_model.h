@@ -15,6 +15,7 @@
 #include "test_util.h"
 
 namespace arith_test {
+using orvs_test::quick;
 
 using i128 = __int128;
 
@@ -46,7 +47,6 @@ struct Cut {
     int zeroFrom;
 };
 
-inline bool quick() { return std::getenv("ORVS_TEST_QUICK") != nullptr; }
 
 template <class O>
 O modelScale(i128 r, int s, Cut cut)

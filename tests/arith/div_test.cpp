@@ -19,7 +19,6 @@ using div_ref::Mode;
 
 namespace {
 
-bool quick() { return std::getenv("ORVS_TEST_QUICK") != nullptr; }
 
 // Random integers of T with a share of zeros, ones and extremes mixed in.
 template <class T>

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -16,6 +17,15 @@
 #include "orvs.h"
 
 namespace orvs_test {
+
+// ORVS_TEST_QUICK thins the long sweeps (the sanitizer build sets it).
+inline bool quick() { return std::getenv("ORVS_TEST_QUICK") != nullptr; }
+
+// Bit-for-bit equality (tells -0.0 from 0.0 and compares NaN payloads).
+template <class T>
+bool sameBits(const T& a, const T& b) { return std::memcmp(&a, &b, sizeof(T)) == 0; }
+template <class T>
+bool sameBits(const T* a, const T* b, std::size_t n) { return std::memcmp(a, b, n * sizeof(T)) == 0; }
 
 // Lengths that exercise vector bodies, remainders and tiny inputs.
 inline const std::vector<int>& oddLengths()
@@ -84,6 +94,60 @@ private:
 
 #pragma GCC diagnostic pop
 
+// Storage for n elements `offset` elements past a 64-byte boundary inside a
+// buffer filled with a guard pattern, kGuardBytes on either side; intact()
+// says whether anything outside the n elements (or, after fill(), inside
+// them too) was written.
+template <class T>
+class Guarded {
+public:
+    static constexpr std::size_t kGuardBytes = 128;
+    static constexpr unsigned char kPattern = 0xA5;
+
+    explicit Guarded(std::size_t n, std::size_t offset = 0) : raw_(n * sizeof(T) + 2 * kGuardBytes + 64 + offset * sizeof(T), kPattern), n_(n)
+    {
+        const auto base = reinterpret_cast<std::uintptr_t>(raw_.data());
+        begin_ = ((base + kGuardBytes + 63) & ~std::uintptr_t(63)) + offset * sizeof(T) - base;
+        ptr_ = reinterpret_cast<T*>(raw_.data() + begin_);
+    }
+    T* data() { return ptr_; }
+    const T* data() const { return ptr_; }
+    std::size_t size() const { return n_; }
+    T& operator[](std::size_t i) { return ptr_[i]; }
+    const T& operator[](std::size_t i) const { return ptr_[i]; }
+    void assign(const T* v, std::size_t n) { std::memcpy(ptr_, v, (n < n_ ? n : n_) * sizeof(T)); }
+    void assign(const std::vector<T>& v) { assign(v.data(), v.size()); }
+    std::vector<T> vec() const { return std::vector<T>(ptr_, ptr_ + n_); }
+    // Fills the elements with the guard pattern too.
+    void fill() { std::memset(ptr_, kPattern, n_ * sizeof(T)); }
+    // Nothing outside the elements changed.
+    bool guardsIntact() const { return untouched(0, begin_) && untouched(begin_ + n_ * sizeof(T), raw_.size()); }
+    // Nothing at all changed since fill().
+    bool intact() const { return untouched(0, raw_.size()); }
+
+private:
+    bool untouched(std::size_t from, std::size_t to) const
+    {
+        for (std::size_t b = from; b < to; ++b)
+            if (raw_[b] != kPattern) return false;
+        return true;
+    }
+    std::vector<unsigned char> raw_;
+    std::size_t n_, begin_;
+    T* ptr_;
+};
+
+// Calls f(len, offset) for every length 1..maxLen and every element offset
+// 0..offsets-1 from a 64-byte boundary (every `quick() ? 5 : 1`-th offset in
+// quick runs): the tails and alignments every kernel variant meets.
+template <class F>
+void lengthOffsetSweep(int maxLen, int offsets, F&& f)
+{
+    const int step = quick() ? 5 : 1;
+    for (int o = 0; o < offsets; o += step)
+        for (int n = 1; n <= maxLen; ++n) f(n, o);
+}
+
 // Sets the configured thread count for a scope and restores it afterwards.
 class ThreadCount {
 public:
@@ -117,15 +181,26 @@ inline const char* variantRerunSkipReason(const char* variant)
 }
 
 // Runs this test program under ORVS_CPU=variant with the given gtest filter
-// (and any extra environment assignments); returns the shell's status, 0
-// when every selected test passed.
+// (and any extra environment assignments). Returns 0 when the rerun passed
+// and ran at least one test; a filter that selects nothing is a failure, so
+// renaming a suite cannot silently drop a variant's coverage.
 inline int rerunUnderVariant(const char* variant, const std::string& filter, const std::string& extraEnv = "")
 {
     char self[4096] = {};
     if (readlink("/proc/self/exe", self, sizeof(self) - 1) <= 0) return -1;
     const std::string cmd = "ORVS_CPU=" + std::string(variant) + " " + extraEnv + " '" + self +
-                            "' --gtest_brief=1 --gtest_filter='" + filter + "' > /dev/null 2>&1";
-    return std::system(cmd.c_str());
+                            "' --gtest_brief=1 --gtest_filter='" + filter + "' 2>&1";
+    FILE* out = popen(cmd.c_str(), "r");
+    if (!out) return -1;
+    std::string text;
+    char line[512];
+    while (std::fgets(line, sizeof(line), out)) text += line;
+    const int status = pclose(out);
+    if (status != 0) return status;
+    // gtest closes with "[  PASSED  ] N test(s)."
+    const auto at = text.rfind("[  PASSED  ] ");
+    if (at == std::string::npos) return -2;
+    return std::atoi(text.c_str() + at + 13) > 0 ? 0 : -3;
 }
 
 // The body of a variant test: skips when not needed, else reruns the filter.
@@ -133,7 +208,7 @@ inline int rerunUnderVariant(const char* variant, const std::string& filter, con
     do {                                                                                          \
         if (const char* why = ::orvs_test::variantRerunSkipReason(variant)) GTEST_SKIP() << why;  \
         EXPECT_EQ(::orvs_test::rerunUnderVariant(variant, __VA_ARGS__), 0)                        \
-            << "ORVS_CPU=" << (variant) << " rerun failed; run it by hand to see which test";     \
+            << "ORVS_CPU=" << (variant) << " rerun failed or selected no test; run it by hand";  \
     } while (0)
 
 } // namespace orvs_test

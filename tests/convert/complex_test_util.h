@@ -12,8 +12,8 @@
 #include "test_util.h"
 
 namespace cplx_test {
+using orvs_test::quick;
 
-inline bool quick() { return std::getenv("ORVS_TEST_QUICK") != nullptr; }
 
 // Distance of `got` from the exact value `ref`, in units of the last place
 // of got's type at ref.

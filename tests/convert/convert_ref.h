@@ -13,10 +13,10 @@
 #include "test_util.h"
 
 namespace convert_ref {
+using orvs_test::quick;
 
 using i128 = __int128;
 
-inline bool quick() { return std::getenv("ORVS_TEST_QUICK") != nullptr; }
 
 // Integer rounding of x / 2^s (s > 0) by rndMode (0 zero, 1 even, else away),
 // from floor division: q = floor(x / 2^s), remainder 0 <= r < 2^s.

@@ -14,9 +14,9 @@
 namespace {
 
 using orvs_test::oddLengths;
+using orvs_test::quick;
 using orvs_test::randomVector;
 
-bool quick() { return std::getenv("ORVS_TEST_QUICK") != nullptr; }
 
 template <class T>
 bool sameBits(const T& a, const T& b) { return std::memcmp(&a, &b, sizeof(T)) == 0; }

@@ -22,12 +22,12 @@
 #include "test_util.h"
 
 namespace {
+using orvs_test::quick;
 struct Chunk {
     int begin, count;
     bool operator==(const Chunk&) const = default;
 };
 
-bool quick() { return std::getenv("ORVS_TEST_QUICK") != nullptr; }
 
 std::vector<Chunk> recordSplit(int len, int threshold, int team)
 {

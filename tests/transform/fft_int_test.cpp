@@ -14,7 +14,6 @@ using cld = std::complex<long double>;
 
 namespace {
 
-bool quick() { return std::getenv("ORVS_TEST_QUICK") != nullptr; }
 
 // Exact DFT of integer data in long double (direct sum for small N, radix-2 above).
 std::vector<cld> exactDft(const std::vector<cld>& x, bool inverse)

@@ -22,7 +22,6 @@ using cld = std::complex<long double>;
 
 namespace {
 
-bool quick() { return std::getenv("ORVS_TEST_QUICK") != nullptr; }
 
 // ---- reference model ----------------------------------------------------------
 

@@ -8,7 +8,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "test_util.h"
+
 namespace rfft_test {
+using orvs_test::quick;
 
 using LD = long double;
 using CLD = std::complex<LD>;
@@ -116,6 +119,5 @@ std::vector<T> packLayout(const std::vector<CLD>& h, int n, int layout)
     return v;
 }
 
-inline bool quick() { return std::getenv("ORVS_TEST_QUICK") != nullptr; }
 
 }  // namespace rfft_test
