@@ -31,6 +31,10 @@
 //   - `len` or a name ending in `Len`: an element count (0 and negative give
 //     orvStsErrSize after the pointer checks);
 //   - `scaleFactor`: the integer scale factor of the scale rule;
+//   - `pSpec`, `pState` or a pointer name ending in `Spec` or `State`: a
+//     specification or state record (null gives orvStsErrNullPtr, a foreign
+//     record orvStsErrContextMatch; entries on records check the record
+//     before their data pointers);
 //   - a pointer whose name ends in `Opt`: may be null (work buffers, optional
 //     delay lines); every other pointer is required (null gives
 //     orvStsErrNullPtr before any other check);
