@@ -10,6 +10,11 @@ extern "C" {
 /* The constant version record of the loaded library; never null. */
 ORVS_API const OrvLibraryVersion* orvsGetLibVersion(void);
 
+/* The name and meaning of a status code, as one constant string:
+   "orvStsErrNullPtr: a required pointer is null". Never null; a value that
+   is not a status code of the library gives "unknown status". */
+ORVS_API const char* orvsGetStatusString(OrvStatus status);
+
 /* Aligned vectors of len elements (uninitialised); null when len < 1 or
    the allocation fails. Release with orvsFree. */
 ORVS_API Orv8u*   orvsMalloc_8u(int len);

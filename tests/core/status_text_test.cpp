@@ -1,0 +1,47 @@
+// Every status code has its own name and meaning; anything else is unknown.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "core/status_list.h"
+#include "orvs.h"
+
+namespace {
+
+struct Code {
+    OrvStatus value;
+    const char* name;
+};
+
+#define ORVS_STATUS_ROW(name, meaning) {name, #name},
+const Code kCodes[] = {ORVS_STATUS_LIST(ORVS_STATUS_ROW)};
+#undef ORVS_STATUS_ROW
+
+TEST(StatusText, EveryCodeNamesItselfAndSaysWhatItMeans)
+{
+    std::set<std::string> texts;
+    std::set<OrvStatus> values;
+    for (const Code& c : kCodes) {
+        const std::string text = orvsGetStatusString(c.value);
+        EXPECT_EQ(text.rfind(std::string(c.name) + ": ", 0), 0u) << text;
+        EXPECT_GT(text.size(), std::strlen(c.name) + 6) << c.name;
+        EXPECT_TRUE(texts.insert(text).second) << "duplicate text " << text;
+        EXPECT_TRUE(values.insert(c.value).second) << "duplicate value " << c.value;
+    }
+    EXPECT_EQ(values.size(), 48u);
+    // Values callers meet most, spelled out independently of the list.
+    EXPECT_STREQ(orvsGetStatusString(0), "orvStsOk: success");
+    EXPECT_STREQ(orvsGetStatusString(-8), "orvStsErrNullPtr: a required pointer is null");
+    EXPECT_EQ(std::string(orvsGetStatusString(-6)).rfind("orvStsErrSize: ", 0), 0u);
+    EXPECT_EQ(std::string(orvsGetStatusString(6)).rfind("orvStsWarnDivByZero: ", 0), 0u);
+}
+
+TEST(StatusText, ValuesOutsideTheSetAreUnknown)
+{
+    for (OrvStatus v : {1, 2, 10, 28, -1, -4, -12, -14, -20, -214, 1000, -2147483647 - 1, 2147483647})
+        EXPECT_STREQ(orvsGetStatusString(v), "unknown status") << v;
+}
+
+} // namespace
