@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "transform/fft_internal.h"
+#include "transform/fft/fft_kernels.h"
 
 namespace orvs::fft {
 

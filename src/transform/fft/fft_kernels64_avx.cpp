@@ -2,4 +2,4 @@
 #define ORVS_FFT_NS avx
 #define ORVS_FFT_REAL double
 #define ORVS_FFT_GETTER kernels64
-#include "transform/fft_kernels.inc"
+#include "transform/fft/fft_kernels.inc"

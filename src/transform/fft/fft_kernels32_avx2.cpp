@@ -3,4 +3,4 @@
 #define ORVS_FFT_NS avx2
 #define ORVS_FFT_REAL float
 #define ORVS_FFT_GETTER kernels32
-#include "transform/fft_kernels.inc"
+#include "transform/fft/fft_kernels.inc"

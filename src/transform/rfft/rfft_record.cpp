@@ -6,8 +6,8 @@
 
 #include "core/check.h"
 #include "core/record.h"
-#include "transform/rfft_plan.h"
-#include "transform/rfft_record.h"
+#include "transform/rfft/rfft_engine.h"
+#include "transform/rfft/rfft_record.h"
 
 namespace orvs::rfft {
 namespace {

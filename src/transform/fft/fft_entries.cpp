@@ -1,6 +1,6 @@
 // Exported entries of the complex FFT: one-line forwarders to the engine.
 #include "orvs/fft.h"
-#include "transform/fft_exec.h"
+#include "transform/fft/fft_engine.h"
 
 using namespace orvs::fft;
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "transform/fft_record.h"
+#include "transform/fft/fft_record.h"
 
 namespace orvs::fft {
 

@@ -6,7 +6,7 @@
 #include "core/check.h"
 #include "core/record.h"
 #include "orvs/core.h"
-#include "transform/rfft_plan.h"
+#include "transform/rfft/rfft_engine.h"
 
 namespace orvs::rfft {
 

@@ -1,5 +1,5 @@
 // Complex FFT transforms: dispatch by record type and order.
-#include "transform/fft_exec.h"
+#include "transform/fft/fft_engine.h"
 
 #include <cmath>
 #include <cstring>

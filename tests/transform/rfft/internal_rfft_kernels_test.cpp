@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/cpu.h"
-#include "transform/rfft_plan.h"
+#include "transform/rfft/rfft_engine.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "core/record.h"
 #include "core/saturate.h"
 #include "orvs/convert.h"
-#include "transform/rfft_plan.h"
-#include "transform/rfft_record.h"
+#include "transform/rfft/rfft_engine.h"
+#include "transform/rfft/rfft_record.h"
 
 namespace orvs::rfft {
 namespace {

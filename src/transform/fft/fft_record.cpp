@@ -1,5 +1,5 @@
 // Complex FFT records: sizes, table construction, lifecycle.
-#include "transform/fft_record.h"
+#include "transform/fft/fft_record.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,8 +11,8 @@
 #include "core/check.h"
 #include "core/cpu.h"
 #include "core/record.h"
-#include "transform/rfft_plan.h"
-#include "transform/rfft_small.h"
+#include "transform/rfft/rfft_engine.h"
+#include "transform/rfft/rfft_small.h"
 
 namespace orvs::rfft {
 
