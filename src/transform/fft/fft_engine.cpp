@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "core/check.h"
-#include "core/cpu.h"
+#include "core/dispatch.h"
 #include "core/fpguard.h"
 #include "orvs/core.h"
 
@@ -14,14 +14,12 @@ namespace orvs::fft {
 template <>
 const KernelSet<float>& kernels<float>()
 {
-    static const KernelSet<float>& k = cpu::hasAvx2() ? avx2::kernels32() : avx::kernels32();
-    return k;
+    return dispatch::pick<KernelTable>(avx::table, avx2::table, avx512::table).f32;
 }
 template <>
 const KernelSet<double>& kernels<double>()
 {
-    static const KernelSet<double>& k = cpu::hasAvx2() ? avx2::kernels64() : avx::kernels64();
-    return k;
+    return dispatch::pick<KernelTable>(avx::table, avx2::table, avx512::table).f64;
 }
 
 namespace {

@@ -176,15 +176,17 @@ struct KernelSet {
                           bool scale);
 };
 
-namespace avx {
-const KernelSet<float>& kernels32();
-const KernelSet<double>& kernels64();
-}
-namespace avx2 {
-const KernelSet<float>& kernels32();
-const KernelSet<double>& kernels64();
-}
+// The family's kernel table: one row per instruction-set target, each
+// compiled from fft_kernels.cpp.
+struct KernelTable {
+    KernelSet<float> f32;
+    KernelSet<double> f64;
+};
+namespace avx { extern const KernelTable table; }
+namespace avx2 { extern const KernelTable table; }
+namespace avx512 { extern const KernelTable table; }
 
+// The kernels of this process's variant.
 template <class Real>
 const KernelSet<Real>& kernels();
 

@@ -16,6 +16,7 @@
 #include <cstring>
 
 #include "orvs/rfft.h"
+#include "transform/rfft/rfft_kernels.h"
 
 namespace orvs::rfft {
 
@@ -224,34 +225,6 @@ inline void loadLayout(const T* src, T* ccs, int n, Layout layout)
     ccs[n + 1] = T(0);
 }
 
-
-// ---- recombination kernels (one set per instruction-set target) -----------
-//
-// fwd: z holds the N/2 complex results Z of the half-length transform; it is
-//      turned into the Perm spectrum in place (times f when scaled).
-// inv: x holds a Perm-ordered spectrum (its positions 0 and 1 are not read;
-//      Re X0 and Re X(N/2) are passed); z receives twice the half-length
-//      spectrum (times f when scaled), ready for the inverse complex FFT.
-//      x may equal z.
-template <class T>
-struct RecombKernels {
-    void (*fwd)(T* z, const T* table, int n, T f);
-    void (*fwdScaled)(T* z, const T* table, int n, T f);
-    void (*inv)(const T* x, T* z, const T* table, int n, T re0, T reHalf, T f);
-    void (*invScaled)(const T* x, T* z, const T* table, int n, T re0, T reHalf, T f);
-};
-
-namespace avx {
-extern const RecombKernels<float> kRecomb32f;
-extern const RecombKernels<double> kRecomb64f;
-}  // namespace avx
-namespace avx2 {
-extern const RecombKernels<float> kRecomb32f;
-extern const RecombKernels<double> kRecomb64f;
-}  // namespace avx2
-
-template <class T>
-const RecombKernels<T>& recombKernels();
 
 // ---- floating engine (used by the exported entries and the integer paths) --
 

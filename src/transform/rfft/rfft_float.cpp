@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "core/check.h"
-#include "core/cpu.h"
+#include "core/dispatch.h"
 #include "core/record.h"
 #include "transform/rfft/rfft_engine.h"
 #include "transform/rfft/rfft_small.h"
@@ -19,14 +19,12 @@ namespace orvs::rfft {
 template <>
 const RecombKernels<float>& recombKernels<float>()
 {
-    static const RecombKernels<float>* k = cpu::hasAvx2() ? &avx2::kRecomb32f : &avx::kRecomb32f;
-    return *k;
+    return dispatch::pick<KernelTable>(avx::table, avx2::table, avx512::table).f32;
 }
 template <>
 const RecombKernels<double>& recombKernels<double>()
 {
-    static const RecombKernels<double>* k = cpu::hasAvx2() ? &avx2::kRecomb64f : &avx::kRecomb64f;
-    return *k;
+    return dispatch::pick<KernelTable>(avx::table, avx2::table, avx512::table).f64;
 }
 
 WorkBuffer::WorkBuffer(std::uint8_t* given, std::size_t bytes)
