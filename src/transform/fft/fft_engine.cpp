@@ -69,14 +69,6 @@ OrvStatus runFloat(const FloatRecord<Real>* rec, bool inv, const Real* sre, cons
     return orvStsOk;
 }
 
-template <class Real>
-OrvStatus openFloat(std::uint32_t id, const void* spec, const FloatRecord<Real>*& rec)
-{
-    if (!spec) return orvStsErrNullPtr;
-    rec = static_cast<const FloatRecord<Real>*>(spec);
-    return rec->id == id ? orvStsOk : orvStsErrContextMatch;
-}
-
 // ---- integer conversions ------------------------------------------------------
 
 // Scaled float-to-integer conversion with rounding to nearest, ties to even:
@@ -230,60 +222,58 @@ OrvStatus runInt32(const WrapRecord* rec, bool inv, const Orv32s* sre, const Orv
 
 } // namespace
 
-OrvStatus transformInterleaved(Kind kind, std::uint32_t id, bool inverse, const void* src, void* dst,
-                               const void* spec, Orv8u* buffer)
+template <class Spec, class T>
+OrvStatus runInterleaved(bool inverse, const T* src, T* dst, const Spec* spec, Orv8u* buffer)
 {
-    if (kind == Kind::Float32) {
-        const FloatRecord<float>* rec = nullptr;
-        ORVS_CHECK(openFloat<float>(id, spec, rec));
+    using Rec = typename RecordOf<Spec>::Rec;
+    using Real = decltype(Rec::factor);
+    return record::open<Rec>(spec, RecordOf<Spec>::id, [&](const Rec& rec) -> OrvStatus {
         if (!src || !dst) return orvStsErrNullPtr;
-        return runFloat<float>(rec, inverse, static_cast<const float*>(src), nullptr, static_cast<float*>(dst),
-                               nullptr, buffer);
-    }
-    const FloatRecord<double>* rec = nullptr;
-    ORVS_CHECK(openFloat<double>(id, spec, rec));
-    if (!src || !dst) return orvStsErrNullPtr;
-    return runFloat<double>(rec, inverse, static_cast<const double*>(src), nullptr, static_cast<double*>(dst), nullptr,
-                            buffer);
+        return runFloat<Real>(&rec, inverse, reinterpret_cast<const Real*>(src), nullptr, reinterpret_cast<Real*>(dst),
+                              nullptr, buffer);
+    });
 }
 
-OrvStatus transformSplit(Kind kind, std::uint32_t id, bool inverse, const void* srcRe, const void* srcIm,
-                         void* dstRe, void* dstIm, const void* spec, Orv8u* buffer)
+template <class Spec, class T>
+OrvStatus runSplit(bool inverse, const T* srcRe, const T* srcIm, T* dstRe, T* dstIm, const Spec* spec, Orv8u* buffer)
 {
-    if (kind == Kind::Float32) {
-        const FloatRecord<float>* rec = nullptr;
-        ORVS_CHECK(openFloat<float>(id, spec, rec));
+    using Rec = typename RecordOf<Spec>::Rec;
+    return record::open<Rec>(spec, RecordOf<Spec>::id, [&](const Rec& rec) -> OrvStatus {
         if (!srcRe || !srcIm || !dstRe || !dstIm) return orvStsErrNullPtr;
-        return runFloat<float>(rec, inverse, static_cast<const float*>(srcRe), static_cast<const float*>(srcIm),
-                               static_cast<float*>(dstRe), static_cast<float*>(dstIm), buffer);
-    }
-    const FloatRecord<double>* rec = nullptr;
-    ORVS_CHECK(openFloat<double>(id, spec, rec));
-    if (!srcRe || !srcIm || !dstRe || !dstIm) return orvStsErrNullPtr;
-    return runFloat<double>(rec, inverse, static_cast<const double*>(srcRe), static_cast<const double*>(srcIm),
-                            static_cast<double*>(dstRe), static_cast<double*>(dstIm), buffer);
+        return runFloat<T>(&rec, inverse, srcRe, srcIm, dstRe, dstIm, buffer);
+    });
 }
 
-OrvStatus transformInt(Kind kind, std::uint32_t id, bool inverse, bool split, const void* srcRe, const void* srcIm,
-                       void* dstRe, void* dstIm, const void* spec, int scaleFactor, Orv8u* buffer)
+template <class Spec, class T>
+OrvStatus runInt(bool inverse, bool split, const T* srcRe, const T* srcIm, T* dstRe, T* dstIm, const Spec* spec,
+                 int scaleFactor, Orv8u* buffer)
 {
-    if (!spec) return orvStsErrNullPtr;
-    if (*static_cast<const std::uint32_t*>(spec) != id) return orvStsErrContextMatch;
-    const bool interleaved = !split;
-    if (!srcRe || !dstRe || (!interleaved && (!srcIm || !dstIm))) return orvStsErrNullPtr;
-    const int stride = interleaved ? 2 : 1;
-    if (kind == Kind::Int16) {
-        auto* sr = static_cast<const Orv16s*>(srcRe);
-        auto* dr = static_cast<Orv16s*>(dstRe);
-        return runInt16(static_cast<const IntRecord*>(spec), inverse, sr,
-                        interleaved ? sr + 1 : static_cast<const Orv16s*>(srcIm), dr,
-                        interleaved ? dr + 1 : static_cast<Orv16s*>(dstIm), stride, scaleFactor, buffer);
-    }
-    auto* sr = static_cast<const Orv32s*>(srcRe);
-    auto* dr = static_cast<Orv32s*>(dstRe);
-    return runInt32(static_cast<const WrapRecord*>(spec), inverse, sr,
-                    interleaved ? sr + 1 : static_cast<const Orv32s*>(srcIm), dr,
-                    interleaved ? dr + 1 : static_cast<Orv32s*>(dstIm), stride, scaleFactor, buffer);
+    using Rec = typename RecordOf<Spec>::Rec;
+    return record::open<Rec>(spec, RecordOf<Spec>::id, [&](const Rec& rec) -> OrvStatus {
+        if (!srcRe || !dstRe || (split && (!srcIm || !dstIm))) return orvStsErrNullPtr;
+        const int stride = split ? 1 : 2;
+        if (!split) {
+            srcIm = srcRe + 1;
+            dstIm = dstRe + 1;
+        }
+        if constexpr (sizeof(T) == 2)
+            return runInt16(&rec, inverse, srcRe, srcIm, dstRe, dstIm, stride, scaleFactor, buffer);
+        else
+            return runInt32(&rec, inverse, srcRe, srcIm, dstRe, dstIm, stride, scaleFactor, buffer);
+    });
 }
+
+template OrvStatus runInterleaved(bool, const Orv32fc*, Orv32fc*, const OrvsFFTSpec_C_32fc*, Orv8u*);
+template OrvStatus runInterleaved(bool, const Orv64fc*, Orv64fc*, const OrvsFFTSpec_C_64fc*, Orv8u*);
+template OrvStatus runSplit(bool, const Orv32f*, const Orv32f*, Orv32f*, Orv32f*, const OrvsFFTSpec_C_32f*, Orv8u*);
+template OrvStatus runSplit(bool, const Orv64f*, const Orv64f*, Orv64f*, Orv64f*, const OrvsFFTSpec_C_64f*, Orv8u*);
+template OrvStatus runInt(bool, bool, const Orv16s*, const Orv16s*, Orv16s*, Orv16s*, const OrvsFFTSpec_C_16sc*, int,
+                          Orv8u*);
+template OrvStatus runInt(bool, bool, const Orv16s*, const Orv16s*, Orv16s*, Orv16s*, const OrvsFFTSpec_C_16s*, int,
+                          Orv8u*);
+template OrvStatus runInt(bool, bool, const Orv32s*, const Orv32s*, Orv32s*, Orv32s*, const OrvsFFTSpec_C_32sc*, int,
+                          Orv8u*);
+template OrvStatus runInt(bool, bool, const Orv32s*, const Orv32s*, Orv32s*, Orv32s*, const OrvsFFTSpec_C_32s*, int,
+                          Orv8u*);
 
 } // namespace orvs::fft

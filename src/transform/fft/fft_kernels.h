@@ -1,117 +1,12 @@
-// Complex power-of-two FFT: record layouts, identifiers, sizes, the pass plan
-// shared by the table builder and the kernels, and the kernel dispatch table.
+// Complex power-of-two FFT kernels: the pass plan shared by the table builder
+// and the kernels, what a kernel reads from a record, and the kernel table.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 
-#include "orvs/fft.h"
 #include "orvs/types.h"
 
 namespace orvs::fft {
-
-// Record identifiers (first 32-bit word of every record).
-enum : std::uint32_t {
-    kIdC16sc = 1,
-    kIdC16s = 2,
-    kIdR16s = 3,
-    kIdC32fc = 4,
-    kIdC32f = 5,
-    kIdR32f = 6,
-    kIdC64fc = 7,
-    kIdC64f = 8,
-    kIdR64f = 9,
-    kIdC32sc = 0x5A58514C,
-    kIdC32s = 0x5A58514D,
-    kIdR32s = 0x5A58514E,
-    kIdR16s32s = 0x5A58514F,
-};
-
-constexpr int kRecordBytes = 136;   // floating-point record, both precisions
-constexpr int kIntRecordBytes = 72; // 16-bit integer record
-constexpr int kWrapBytes = 32;      // 32-bit integer wrapper record
-
-constexpr std::int64_t align32(std::int64_t x) { return (x + 31) & ~std::int64_t(31); }
-
-template <class P>
-inline P* alignPtr32(P* p)
-{
-    auto v = (reinterpret_cast<std::uintptr_t>(p) + 31) & ~std::uintptr_t(31);
-    return reinterpret_cast<P*>(v);
-}
-
-// Floating-point record. Field order is part of the layout: identifier,
-// order, switches, factor, hint, work size, owned switch, table pointers.
-// The alignment shift of the record inside its block is kept in the padding
-// so that Free can hand the block start back to the allocator.
-template <class Real>
-struct FloatRecord {
-    std::uint32_t id;
-    std::int32_t order;
-    std::int32_t fwdNorm;
-    std::int32_t invNorm;
-    Real factor;
-    std::int32_t hint;
-    std::int32_t workSize;
-    std::int32_t owned;
-    std::int32_t blockShift;
-    const std::int32_t* bitrev;
-    const Real* twiddles;
-    const void* largeA;
-    const void* largeB;
-    const void* recombFwd;
-    const void* recombInv;
-    const void* level[3];
-};
-static_assert(sizeof(FloatRecord<float>) <= kRecordBytes);
-static_assert(sizeof(FloatRecord<double>) <= kRecordBytes);
-
-// 16-bit integer record; the floating path keeps an embedded C_32fc record.
-struct IntRecord {
-    std::uint32_t id;
-    std::int32_t order;
-    std::int32_t fwdShift;
-    std::int32_t invShift;
-    std::int32_t oddHalf;
-    std::int32_t hint;
-    std::int32_t workSize;
-    std::int32_t floatPath;
-    std::int32_t owned;
-    std::int32_t blockShift;
-    const std::int32_t* bitrev;
-    const std::int16_t* twiddles;  // Q14 cos, sin pairs
-    FloatRecord<float>* inner;
-};
-static_assert(sizeof(IntRecord) <= kIntRecordBytes);
-
-// 32-bit integer wrapper around an embedded double-precision record placed
-// 32 bytes after it. The alignment shift lives in the padding word.
-struct WrapRecord {
-    std::uint32_t id;
-    std::int32_t order;
-    std::int32_t hint;
-    std::int32_t workSize;
-    std::int32_t owned;
-    std::int32_t blockShift;
-    FloatRecord<double>* inner;
-};
-static_assert(sizeof(WrapRecord) == kWrapBytes);
-
-// ---- sizes ----------------------------------------------------------------
-
-struct Sizes {
-    std::int64_t spec = 0, init = 0, work = 0;
-};
-
-template <class Real>
-constexpr int maxOrder() { return sizeof(Real) == 4 ? 27 : 26; }
-
-// First order that runs the blocked large transform.
-template <class Real>
-constexpr int largeOrder() { return sizeof(Real) == 4 ? 18 : 17; }
-
-Sizes floatSizes(int order, bool dbl);
-Sizes int16Sizes(int order, int flag, int hint);
-Sizes int32Sizes(int order, int flag);
 
 // ---- pass plan --------------------------------------------------------------
 

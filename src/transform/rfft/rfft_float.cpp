@@ -94,7 +94,7 @@ OrvStatus forwardCore(const FloatSpec<T>* spec, const T* src, T* dst, Layout lay
     const auto& k = recombKernels<T>();
     (spec->fwdScale ? k.fwdScaled : k.fwd)(dst, forwardTable(spec), n, spec->factor);
 
-    if (layout == Layout::CCS) {
+    if (layout == Layout::Ccs) {
         dst[n] = dst[1];
         dst[n + 1] = T(0);
         dst[1] = T(0);
@@ -125,7 +125,7 @@ OrvStatus inverseCore(const FloatSpec<T>* spec, const T* src, T* dst, Layout lay
     const T re0 = src[0];
     T reHalf;
     const T* perm = src;
-    if (layout == Layout::CCS) {
+    if (layout == Layout::Ccs) {
         reHalf = src[n];
     } else if (layout == Layout::Perm) {
         reHalf = src[1];
@@ -148,76 +148,19 @@ template OrvStatus forwardCore<double>(const FloatSpec<double>*, const double*, 
 template OrvStatus inverseCore<float>(const FloatSpec<float>*, const float*, float*, Layout, std::uint8_t*);
 template OrvStatus inverseCore<double>(const FloatSpec<double>*, const double*, double*, Layout, std::uint8_t*);
 
-namespace {
-
 template <class T>
-constexpr std::uint32_t kFloatId = sizeof(T) == 4 ? kIdR32f : kIdR64f;
-
-// The exported transform: record, then data pointers, then the work buffer.
-template <class T, Layout L, bool Forward, class Spec>
-OrvStatus transform(const T* src, T* dst, const Spec* pSpec, Orv8u* buffer)
+OrvStatus runFloat(bool forward, Layout layout, const T* src, T* dst, const void* pSpec, Orv8u* buffer)
 {
-    ORVS_CHECK(record::checkId(pSpec, kFloatId<T>));
-    ORVS_CHECK(check::pointers(src, dst));
-    const auto* spec = reinterpret_cast<const FloatSpec<T>*>(pSpec);
-    WorkBuffer work(buffer, spec->workSize);
-    if (work.failed()) return orvStsErrMemAlloc;
-    return Forward ? forwardCore(spec, src, dst, L, work.get()) : inverseCore(spec, src, dst, L, work.get());
+    constexpr std::uint32_t id = sizeof(T) == 4 ? kIdR32f : kIdR64f;
+    return record::open<FloatSpec<T>>(pSpec, id, [&](const FloatSpec<T>& spec) -> OrvStatus {
+        ORVS_CHECK(check::pointers(src, dst));
+        WorkBuffer work(buffer, spec.workSize);
+        if (work.failed()) return orvStsErrMemAlloc;
+        return forward ? forwardCore(&spec, src, dst, layout, work.get()) : inverseCore(&spec, src, dst, layout, work.get());
+    });
 }
 
-}  // namespace
+template OrvStatus runFloat<float>(bool, Layout, const float*, float*, const void*, Orv8u*);
+template OrvStatus runFloat<double>(bool, Layout, const double*, double*, const void*, Orv8u*);
+
 }  // namespace orvs::rfft
-
-using orvs::rfft::Layout;
-using orvs::rfft::transform;
-
-extern "C" {
-ORVS_API OrvStatus orvsFFTFwd_RToPack_32f(const Orv32f* pSrc, Orv32f* pDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::Pack, true>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPack_32f_I(Orv32f* pSrcDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::Pack, true>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPerm_32f(const Orv32f* pSrc, Orv32f* pDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::Perm, true>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPerm_32f_I(Orv32f* pSrcDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::Perm, true>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToCCS_32f(const Orv32f* pSrc, Orv32f* pDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::CCS, true>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToCCS_32f_I(Orv32f* pSrcDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::CCS, true>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PackToR_32f(const Orv32f* pSrc, Orv32f* pDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::Pack, false>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PackToR_32f_I(Orv32f* pSrcDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::Pack, false>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PermToR_32f(const Orv32f* pSrc, Orv32f* pDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::Perm, false>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PermToR_32f_I(Orv32f* pSrcDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::Perm, false>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_CCSToR_32f(const Orv32f* pSrc, Orv32f* pDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::CCS, false>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_CCSToR_32f_I(Orv32f* pSrcDst, const OrvsFFTSpec_R_32f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv32f, Layout::CCS, false>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPack_64f(const Orv64f* pSrc, Orv64f* pDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::Pack, true>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPack_64f_I(Orv64f* pSrcDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::Pack, true>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPerm_64f(const Orv64f* pSrc, Orv64f* pDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::Perm, true>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPerm_64f_I(Orv64f* pSrcDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::Perm, true>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToCCS_64f(const Orv64f* pSrc, Orv64f* pDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::CCS, true>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToCCS_64f_I(Orv64f* pSrcDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::CCS, true>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PackToR_64f(const Orv64f* pSrc, Orv64f* pDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::Pack, false>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PackToR_64f_I(Orv64f* pSrcDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::Pack, false>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PermToR_64f(const Orv64f* pSrc, Orv64f* pDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::Perm, false>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PermToR_64f_I(Orv64f* pSrcDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::Perm, false>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_CCSToR_64f(const Orv64f* pSrc, Orv64f* pDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::CCS, false>(pSrc, pDst, pSpec, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_CCSToR_64f_I(Orv64f* pSrcDst, const OrvsFFTSpec_R_64f* pSpec, Orv8u* pBuffer)
-{ return transform<Orv64f, Layout::CCS, false>(pSrcDst, pSrcDst, pSpec, pBuffer); }
-}

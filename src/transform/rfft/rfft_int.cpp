@@ -53,7 +53,7 @@ void gatherPerm(const S* src, D* perm, int n, Layout layout, Conv conv)
     if (n == 1) return;
     switch (layout) {
     case Layout::Perm: conv(src + 1, perm + 1, n - 1); break;
-    case Layout::CCS:
+    case Layout::Ccs:
         conv(src + n, perm + 1, 1);
         conv(src + 2, perm + 2, n - 2);
         break;
@@ -73,7 +73,7 @@ void scatterPerm(const S* perm, D* dst, int n, Layout layout, Conv conv)
         return;
     }
     conv(perm, dst, 1);
-    if (layout == Layout::CCS) {
+    if (layout == Layout::Ccs) {
         dst[1] = D(0);
         if (n == 1) return;
         conv(perm + 2, dst + 2, n - 2);
@@ -129,8 +129,7 @@ struct WrapKind {
         if (order < 0 || order > maxOrder) return orvStsErrFftOrder;
         ORVS_CHECK(check::pointers(out, mem));
         if (order > 10 && !ini) return orvStsErrNullPtr;
-        auto* r = reinterpret_cast<WrapSpec*>(record::alignUp(mem, 32));
-        std::memset(static_cast<void*>(r), 0, sizeof(WrapSpec));
+        auto* r = record::place<WrapSpec>(mem, 32);
         r->order = order;
         r->hint = hint;
         r->flag = flag;
@@ -145,14 +144,7 @@ struct WrapKind {
         return orvStsOk;
     }
 
-    static void release(Record* r)
-    {
-        floatRelease<F>(embedded<F>(r));
-        const bool owned = r->owned;
-        r->id = 0;
-        if (owned) orvsFree(r);
-    }
-    static std::uint32_t workSize(const Record* r) { return r->workSize; }
+    static void releaseInner(Record& r) { floatRelease<F>(embedded<F>(&r)); }
 };
 
 using Kind32s = WrapKind<double, kIdR32s, 0>;
@@ -169,7 +161,7 @@ template <class K, class I, class F, class P, class WidenIn, class NarrowOut, cl
 OrvStatus wrapForward(const I* src, D* dst, const P* pSpec, Orv8u* buffer, Layout layout, WidenIn widen,
                       NarrowOut narrow)
 {
-    ORVS_CHECK(record::checkId(pSpec, K::id));
+    ORVS_CHECK(record::check(pSpec, K::id));
     ORVS_CHECK(check::pointers(src, dst));
     const auto* w = reinterpret_cast<const WrapSpec*>(pSpec);
     WorkBuffer work(buffer, w->workSize);
@@ -186,7 +178,7 @@ template <class K, class I, class F, class P, class WidenIn, class NarrowOut, cl
 OrvStatus wrapInverse(const I* src, D* dst, const P* pSpec, Orv8u* buffer, Layout layout, WidenIn widen,
                       NarrowOut narrow)
 {
-    ORVS_CHECK(record::checkId(pSpec, K::id));
+    ORVS_CHECK(record::check(pSpec, K::id));
     ORVS_CHECK(check::pointers(src, dst));
     const auto* w = reinterpret_cast<const WrapSpec*>(pSpec);
     WorkBuffer work(buffer, w->workSize);
@@ -264,8 +256,7 @@ struct Int16Kind {
         ORVS_CHECK(check::pointers(out, mem));
         const bool viaFloat = order > 0 && !fixedPath(order, hint);
         if (viaFloat && order > 10 && !ini) return orvStsErrNullPtr;
-        auto* r = reinterpret_cast<Int16Spec*>(record::alignUp(mem, 32));
-        std::memset(static_cast<void*>(r), 0, sizeof(Int16Spec));
+        auto* r = record::place<Int16Spec>(mem, 32);
         r->order = order;
         r->hint = hint;
         r->flag = flag;
@@ -304,14 +295,10 @@ struct Int16Kind {
         return orvStsOk;
     }
 
-    static void release(Record* r)
+    static void releaseInner(Record& r)
     {
-        if (r->floatPath) floatRelease<float>(r->embedded);
-        const bool owned = r->owned;
-        r->id = 0;
-        if (owned) orvsFree(r);
+        if (r.floatPath) floatRelease<float>(r.embedded);
     }
-    static std::uint32_t workSize(const Record* r) { return r->workSize; }
 };
 
 // Fixed-point evaluation of the definition for N = 2, 4, 8.
@@ -361,16 +348,15 @@ void fixedInverse(const Int16Spec* r, const Orv16s* src, Orv16s* dst, Layout lay
     std::memcpy(dst, out, sizeof(Orv16s) * n);
 }
 
-template <Layout L, bool Forward, class P>
-OrvStatus int16Transform(const Orv16s* src, Orv16s* dst, const P* pSpec, int sf, Orv8u* buffer)
+OrvStatus int16Transform(bool Forward, Layout L, const Orv16s* src, Orv16s* dst, const void* pSpec, int sf, Orv8u* buffer)
 {
-    ORVS_CHECK(record::checkId(pSpec, kIdR16s));
+    ORVS_CHECK(record::check(pSpec, kIdR16s));
     ORVS_CHECK(check::pointers(src, dst));
     const auto* r = reinterpret_cast<const Int16Spec*>(pSpec);
     const int n = 1 << r->order;
     if (r->order == 0) {
         dst[0] = scaleRoundSaturate<Orv16s>(std::int64_t(src[0]), sf);
-        if (Forward && L == Layout::CCS) dst[1] = 0;
+        if (Forward && L == Layout::Ccs) dst[1] = 0;
         return orvStsOk;
     }
     if (!r->floatPath) {
@@ -393,121 +379,37 @@ OrvStatus int16Transform(const Orv16s* src, Orv16s* dst, const P* pSpec, int sf,
     return orvStsOk;
 }
 
-template <Layout L, bool Forward, class P>
-OrvStatus int32Transform(const Orv32s* src, Orv32s* dst, const P* pSpec, int sf, Orv8u* buffer)
-{
-    if (Forward)
-        return wrapForward<Kind32s, Orv32s, double>(src, dst, pSpec, buffer, L, Widen32s64f{}, Narrow64f32s{sf});
-    return wrapInverse<Kind32s, Orv32s, double>(src, dst, pSpec, buffer, L, Widen32s64f{}, Narrow64f32s{sf});
-}
-
 }  // namespace
+
+ORVS_RFFT_LIFECYCLE(OrvsFFTSpec_R_16s, Int16Kind)
+ORVS_RFFT_LIFECYCLE(OrvsFFTSpec_R_32s, Kind32s)
+ORVS_RFFT_LIFECYCLE(OrvsFFTSpec_R_16s32s, Kind16s32s)
+
+OrvStatus runInt(bool forward, Layout layout, const Orv16s* src, Orv16s* dst, const void* spec, int scaleFactor,
+                 Orv8u* buffer)
+{
+    return int16Transform(forward, layout, src, dst, spec, scaleFactor, buffer);
+}
+
+OrvStatus runInt(bool forward, Layout layout, const Orv32s* src, Orv32s* dst, const void* spec, int scaleFactor,
+                 Orv8u* buffer)
+{
+    if (forward)
+        return wrapForward<Kind32s, Orv32s, double>(src, dst, spec, buffer, layout, Widen32s64f{},
+                                                    Narrow64f32s{scaleFactor});
+    return wrapInverse<Kind32s, Orv32s, double>(src, dst, spec, buffer, layout, Widen32s64f{}, Narrow64f32s{scaleFactor});
+}
+
+OrvStatus forward16s32s(const Orv16s* src, Orv32s* dst, const void* spec, int scaleFactor, Orv8u* buffer)
+{
+    return wrapForward<Kind16s32s, Orv16s, float>(src, dst, spec, buffer, Layout::Ccs, Widen16s32f{},
+                                                  Narrow32f32s{scaleFactor});
+}
+
+OrvStatus inverse32s16s(const Orv32s* src, Orv16s* dst, const void* spec, int scaleFactor, Orv8u* buffer)
+{
+    return wrapInverse<Kind16s32s, Orv32s, float>(src, dst, spec, buffer, Layout::Ccs, Round32s32f{},
+                                                  Narrow32f16s{scaleFactor});
+}
+
 }  // namespace orvs::rfft
-
-using orvs::rfft::Layout;
-namespace rf = orvs::rfft;
-namespace lifecycle = orvs::rfft::lifecycle;
-
-extern "C" {
-// ---- R_16s ----
-ORVS_API OrvStatus orvsFFTGetSize_R_16s(int order, int flag, OrvHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize,
-                                       int* pBufferSize)
-{ return lifecycle::getSize<rf::Int16Kind>(order, flag, hint, pSpecSize, pSpecBufferSize, pBufferSize); }
-ORVS_API OrvStatus orvsFFTInit_R_16s(OrvsFFTSpec_R_16s** ppSpec, int order, int flag, OrvHintAlgorithm hint,
-                                    Orv8u* pMemSpec, Orv8u* pMemInit)
-{ return lifecycle::init<rf::Int16Kind>(ppSpec, order, flag, hint, pMemSpec, pMemInit); }
-ORVS_API OrvStatus orvsFFTInitAlloc_R_16s(OrvsFFTSpec_R_16s** ppSpec, int order, int flag, OrvHintAlgorithm hint)
-{ return lifecycle::initAlloc<rf::Int16Kind>(ppSpec, order, flag, hint); }
-ORVS_API OrvStatus orvsFFTFree_R_16s(OrvsFFTSpec_R_16s* pSpec) { return lifecycle::free<rf::Int16Kind>(pSpec); }
-ORVS_API OrvStatus orvsFFTGetBufSize_R_16s(const OrvsFFTSpec_R_16s* pSpec, int* pBufferSize)
-{ return lifecycle::bufSize<rf::Int16Kind>(pSpec, pBufferSize); }
-
-ORVS_API OrvStatus orvsFFTFwd_RToPack_16s_Sfs(const Orv16s* pSrc, Orv16s* pDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::Pack, true>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPack_16s_ISfs(Orv16s* pSrcDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::Pack, true>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPerm_16s_Sfs(const Orv16s* pSrc, Orv16s* pDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::Perm, true>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPerm_16s_ISfs(Orv16s* pSrcDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::Perm, true>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToCCS_16s_Sfs(const Orv16s* pSrc, Orv16s* pDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::CCS, true>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToCCS_16s_ISfs(Orv16s* pSrcDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::CCS, true>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PackToR_16s_Sfs(const Orv16s* pSrc, Orv16s* pDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::Pack, false>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PackToR_16s_ISfs(Orv16s* pSrcDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::Pack, false>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PermToR_16s_Sfs(const Orv16s* pSrc, Orv16s* pDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::Perm, false>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PermToR_16s_ISfs(Orv16s* pSrcDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::Perm, false>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_CCSToR_16s_Sfs(const Orv16s* pSrc, Orv16s* pDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::CCS, false>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_CCSToR_16s_ISfs(Orv16s* pSrcDst, const OrvsFFTSpec_R_16s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int16Transform<Layout::CCS, false>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-
-// ---- R_32s ----
-ORVS_API OrvStatus orvsFFTGetSize_R_32s(int order, int flag, OrvHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize,
-                                       int* pBufferSize)
-{ return lifecycle::getSize<rf::Kind32s>(order, flag, hint, pSpecSize, pSpecBufferSize, pBufferSize); }
-ORVS_API OrvStatus orvsFFTInit_R_32s(OrvsFFTSpec_R_32s** ppSpec, int order, int flag, OrvHintAlgorithm hint,
-                                    Orv8u* pMemSpec, Orv8u* pMemInit)
-{ return lifecycle::init<rf::Kind32s>(ppSpec, order, flag, hint, pMemSpec, pMemInit); }
-ORVS_API OrvStatus orvsFFTInitAlloc_R_32s(OrvsFFTSpec_R_32s** ppSpec, int order, int flag, OrvHintAlgorithm hint)
-{ return lifecycle::initAlloc<rf::Kind32s>(ppSpec, order, flag, hint); }
-ORVS_API OrvStatus orvsFFTFree_R_32s(OrvsFFTSpec_R_32s* pSpec) { return lifecycle::free<rf::Kind32s>(pSpec); }
-ORVS_API OrvStatus orvsFFTGetBufSize_R_32s(const OrvsFFTSpec_R_32s* pSpec, int* pBufferSize)
-{ return lifecycle::bufSize<rf::Kind32s>(pSpec, pBufferSize); }
-
-ORVS_API OrvStatus orvsFFTFwd_RToPack_32s_Sfs(const Orv32s* pSrc, Orv32s* pDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::Pack, true>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPack_32s_ISfs(Orv32s* pSrcDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::Pack, true>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPerm_32s_Sfs(const Orv32s* pSrc, Orv32s* pDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::Perm, true>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToPerm_32s_ISfs(Orv32s* pSrcDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::Perm, true>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToCCS_32s_Sfs(const Orv32s* pSrc, Orv32s* pDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::CCS, true>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTFwd_RToCCS_32s_ISfs(Orv32s* pSrcDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::CCS, true>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PackToR_32s_Sfs(const Orv32s* pSrc, Orv32s* pDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::Pack, false>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PackToR_32s_ISfs(Orv32s* pSrcDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::Pack, false>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PermToR_32s_Sfs(const Orv32s* pSrc, Orv32s* pDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::Perm, false>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_PermToR_32s_ISfs(Orv32s* pSrcDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::Perm, false>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_CCSToR_32s_Sfs(const Orv32s* pSrc, Orv32s* pDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::CCS, false>(pSrc, pDst, pSpec, scaleFactor, pBuffer); }
-ORVS_API OrvStatus orvsFFTInv_CCSToR_32s_ISfs(Orv32s* pSrcDst, const OrvsFFTSpec_R_32s* pSpec, int scaleFactor, Orv8u* pBuffer)
-{ return rf::int32Transform<Layout::CCS, false>(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer); }
-
-// ---- R_16s32s ----
-ORVS_API OrvStatus orvsFFTGetSize_R_16s32s(int order, int flag, OrvHintAlgorithm hint, int* pSpecSize,
-                                          int* pSpecBufferSize, int* pBufferSize)
-{ return lifecycle::getSize<rf::Kind16s32s>(order, flag, hint, pSpecSize, pSpecBufferSize, pBufferSize); }
-ORVS_API OrvStatus orvsFFTInit_R_16s32s(OrvsFFTSpec_R_16s32s** ppSpec, int order, int flag, OrvHintAlgorithm hint,
-                                       Orv8u* pMemSpec, Orv8u* pMemInit)
-{ return lifecycle::init<rf::Kind16s32s>(ppSpec, order, flag, hint, pMemSpec, pMemInit); }
-ORVS_API OrvStatus orvsFFTInitAlloc_R_16s32s(OrvsFFTSpec_R_16s32s** ppSpec, int order, int flag, OrvHintAlgorithm hint)
-{ return lifecycle::initAlloc<rf::Kind16s32s>(ppSpec, order, flag, hint); }
-ORVS_API OrvStatus orvsFFTFree_R_16s32s(OrvsFFTSpec_R_16s32s* pSpec) { return lifecycle::free<rf::Kind16s32s>(pSpec); }
-ORVS_API OrvStatus orvsFFTGetBufSize_R_16s32s(const OrvsFFTSpec_R_16s32s* pSpec, int* pBufferSize)
-{ return lifecycle::bufSize<rf::Kind16s32s>(pSpec, pBufferSize); }
-
-ORVS_API OrvStatus orvsFFTFwd_RToCCS_16s32s_Sfs(const Orv16s* pSrc, Orv32s* pDst, const OrvsFFTSpec_R_16s32s* pSpec,
-                                               int scaleFactor, Orv8u* pBuffer)
-{
-    return rf::wrapForward<rf::Kind16s32s, Orv16s, float>(pSrc, pDst, pSpec, pBuffer, Layout::CCS, rf::Widen16s32f{},
-                                                           rf::Narrow32f32s{scaleFactor});
-}
-ORVS_API OrvStatus orvsFFTInv_CCSToR_32s16s_Sfs(const Orv32s* pSrc, Orv16s* pDst, const OrvsFFTSpec_R_16s32s* pSpec,
-                                               int scaleFactor, Orv8u* pBuffer)
-{
-    return rf::wrapInverse<rf::Kind16s32s, Orv32s, float>(pSrc, pDst, pSpec, pBuffer, Layout::CCS, rf::Round32s32f{},
-                                                          rf::Narrow32f16s{scaleFactor});
-}
-}
