@@ -6,7 +6,7 @@
 
 #include "core/check.h"
 #include "core/dispatch.h"
-#include "core/fpguard.h"
+#include "transform/fft/fft_convert.h"
 #include "orvs/core.h"
 
 namespace orvs::fft {
@@ -67,44 +67,6 @@ OrvStatus runFloat(const FloatRecord<Real>* rec, bool inv, const Real* sre, cons
         k.interleaved[inv](v, sre, dre, work);
     orvsFree(allocated);
     return orvStsOk;
-}
-
-// ---- integer conversions ------------------------------------------------------
-
-// Scaled float-to-integer conversion with rounding to nearest, ties to even:
-// x * 2^-s in the source precision, clamped from above (NaN included),
-// rounded, clamped from below.
-template <class Int, class Real>
-inline Int toIntScaled(Real x, Real factor, bool scaled)
-{
-    constexpr Real hi = static_cast<Real>(sizeof(Int) == 2 ? 32767.0 : 2147483647.0);
-    constexpr Real lo = static_cast<Real>(sizeof(Int) == 2 ? -32768.0 : -2147483648.0);
-    Real v = scaled ? x * factor : x;
-    if (!(v <= hi)) return static_cast<Int>(hi);
-    v = std::nearbyint(v);
-    if (v < lo) return static_cast<Int>(lo);
-    return static_cast<Int>(v);
-}
-
-template <class Int, class Real>
-void convertOut(const Real* c, Int* re, Int* im, std::size_t n, int stride, int sf)
-{
-    FpControlGuard guard(FpRound::Nearest);
-    const Real factor = std::ldexp(Real(1), -sf);
-    const bool scaled = sf != 0;
-    for (std::size_t k = 0; k < n; ++k) {
-        re[k * stride] = toIntScaled<Int>(c[2 * k], factor, scaled);
-        im[k * stride] = toIntScaled<Int>(c[2 * k + 1], factor, scaled);
-    }
-}
-
-template <class Int, class Real>
-void convertIn(const Int* re, const Int* im, Real* c, std::size_t n, int stride)
-{
-    for (std::size_t k = 0; k < n; ++k) {
-        c[2 * k] = static_cast<Real>(re[k * stride]);
-        c[2 * k + 1] = static_cast<Real>(im[k * stride]);
-    }
 }
 
 // Shift right by s rounding half up, left shift for s < 0, then saturate to 16 bits.
@@ -180,44 +142,67 @@ Orv8u* workFor(std::int32_t workSize, Orv8u* buffer, Orv8u*& allocated)
     return alignPtr32(buffer);
 }
 
-OrvStatus runInt16(const IntRecord* rec, bool inv, const Orv16s* sre, const Orv16s* sim, Orv16s* dre, Orv16s* dim,
-                   int stride, int sf, Orv8u* buffer)
+// The integer transforms over floating records: widen into the work buffer,
+// transform there with the embedded record, narrow with the scale factor.
+// Interleaved data is one run of 2N values; split data runs the split kernels
+// on the two halves of the converted copy.
+template <class Int, class Inner>
+OrvStatus runViaFloat(const Inner* inner, std::int32_t workSize, std::size_t n, bool inv, bool split, const Int* sre,
+                      const Int* sim, Int* dre, Int* dim, int sf, Orv8u* buffer)
 {
-    const int order = rec->order;
-    const std::size_t n = std::size_t(1) << order;
-    if (order == 0) {
-        dre[0] = narrowShift(sre[0], sf);
-        dim[0] = narrowShift(sim[0], sf);
-        return orvStsOk;
-    }
-    if (!rec->floatPath) {
-        fixedTransform(rec, inv, sre, sim, dre, dim, stride, sf);
-        return orvStsOk;
-    }
+    using Real = typename Convert<Int>::Real;
+    const typename Convert<Int>::Widen widen;
+    const typename Convert<Int>::Narrow narrow{sf};
     Orv8u* allocated = nullptr;
-    Orv8u* work = workFor(rec->workSize, buffer, allocated);
+    Orv8u* work = workFor(workSize, buffer, allocated);
     if (!work) return orvStsErrMemAlloc;
-    auto* c = reinterpret_cast<float*>(work);
-    convertIn(sre, sim, c, n, stride);
-    OrvStatus st = runFloat<float>(rec->inner, inv, c, nullptr, c, nullptr, work + 8 * n);
-    if (st == orvStsOk) convertOut(c, dre, dim, n, stride, sf);
+    auto* c = reinterpret_cast<Real*>(work);
+    Orv8u* innerWork = work + 2 * sizeof(Real) * n;
+    OrvStatus st;
+    if (!split) {
+        widen(sre, c, int(2 * n));
+        st = runFloat<Real>(inner, inv, c, nullptr, c, nullptr, innerWork);
+        if (st == orvStsOk) narrow(c, dre, int(2 * n));
+    } else {
+        widen(sre, c, int(n));
+        widen(sim, c + n, int(n));
+        st = runFloat<Real>(inner, inv, c, c + n, c, c + n, innerWork);
+        if (st == orvStsOk) {
+            narrow(c, dre, int(n));
+            narrow(c + n, dim, int(n));
+        }
+    }
     orvsFree(allocated);
     return st;
 }
 
-OrvStatus runInt32(const WrapRecord* rec, bool inv, const Orv32s* sre, const Orv32s* sim, Orv32s* dre, Orv32s* dim,
-                   int stride, int sf, Orv8u* buffer)
+OrvStatus runInt16(const IntRecord* rec, bool inv, bool split, const Orv16s* sre, const Orv16s* sim, Orv16s* dre,
+                   Orv16s* dim, int sf, Orv8u* buffer)
 {
-    const std::size_t n = std::size_t(1) << rec->order;
-    Orv8u* allocated = nullptr;
-    Orv8u* work = workFor(rec->workSize, buffer, allocated);
-    if (!work) return orvStsErrMemAlloc;
-    auto* c = reinterpret_cast<double*>(work);
-    convertIn(sre, sim, c, n, stride);
-    OrvStatus st = runFloat<double>(rec->inner, inv, c, nullptr, c, nullptr, work + 16 * n);
-    if (st == orvStsOk) convertOut(c, dre, dim, n, stride, sf);
-    orvsFree(allocated);
-    return st;
+    if (rec->floatPath)
+        return runViaFloat(rec->inner, rec->workSize, std::size_t(1) << rec->order, inv, split, sre, sim, dre, dim, sf,
+                           buffer);
+    const int stride = split ? 1 : 2;
+    if (!split) {
+        sim = sre + 1;
+        dim = dre + 1;
+    }
+    sf = clampFixedScale(sf);
+    if (rec->order == 0) {
+        const Orv16s re = narrowShift(sre[0], sf), im = narrowShift(sim[0], sf);
+        dre[0] = re;
+        dim[0] = im;
+        return orvStsOk;
+    }
+    fixedTransform(rec, inv, sre, sim, dre, dim, stride, sf);
+    return orvStsOk;
+}
+
+OrvStatus runInt32(const WrapRecord* rec, bool inv, bool split, const Orv32s* sre, const Orv32s* sim, Orv32s* dre,
+                   Orv32s* dim, int sf, Orv8u* buffer)
+{
+    return runViaFloat(rec->inner, rec->workSize, std::size_t(1) << rec->order, inv, split, sre, sim, dre, dim, sf,
+                       buffer);
 }
 
 } // namespace
@@ -251,15 +236,10 @@ OrvStatus runInt(bool inverse, bool split, const T* srcRe, const T* srcIm, T* ds
     using Rec = typename RecordOf<Spec>::Rec;
     return record::open<Rec>(spec, RecordOf<Spec>::id, [&](const Rec& rec) -> OrvStatus {
         if (!srcRe || !dstRe || (split && (!srcIm || !dstIm))) return orvStsErrNullPtr;
-        const int stride = split ? 1 : 2;
-        if (!split) {
-            srcIm = srcRe + 1;
-            dstIm = dstRe + 1;
-        }
         if constexpr (sizeof(T) == 2)
-            return runInt16(&rec, inverse, srcRe, srcIm, dstRe, dstIm, stride, scaleFactor, buffer);
+            return runInt16(&rec, inverse, split, srcRe, srcIm, dstRe, dstIm, scaleFactor, buffer);
         else
-            return runInt32(&rec, inverse, srcRe, srcIm, dstRe, dstIm, stride, scaleFactor, buffer);
+            return runInt32(&rec, inverse, split, srcRe, srcIm, dstRe, dstIm, scaleFactor, buffer);
     });
 }
 

@@ -14,36 +14,19 @@
 #include "core/check.h"
 #include "core/record.h"
 #include "core/saturate.h"
-#include "orvs/convert.h"
+#include "transform/fft/fft_convert.h"
 #include "transform/rfft/rfft_engine.h"
 #include "transform/rfft/rfft_record.h"
 
 namespace orvs::rfft {
 namespace {
 
-// ---- conversions through the exported entries, skipping empty segments ------
-
-struct Widen16s32f {
-    void operator()(const Orv16s* s, Orv32f* d, int n) const { if (n > 0) orvsConvert_16s32f(s, d, n); }
-};
-struct Widen32s64f {
-    void operator()(const Orv32s* s, Orv64f* d, int n) const { if (n > 0) orvsConvert_32s64f(s, d, n); }
-};
-struct Round32s32f {
-    void operator()(const Orv32s* s, Orv32f* d, int n) const { if (n > 0) orvsConvert_32s32f(s, d, n); }
-};
-struct Narrow32f16s {
-    int sf;
-    void operator()(const Orv32f* s, Orv16s* d, int n) const { if (n > 0) orvsConvert_32f16s_Sfs(s, d, n, orvRndNear, sf); }
-};
-struct Narrow32f32s {
-    int sf;
-    void operator()(const Orv32f* s, Orv32s* d, int n) const { if (n > 0) orvsConvert_32f32s_Sfs(s, d, n, orvRndNear, sf); }
-};
-struct Narrow64f32s {
-    int sf;
-    void operator()(const Orv64f* s, Orv32s* d, int n) const { if (n > 0) orvsConvert_64f32s_Sfs(s, d, n, orvRndNear, sf); }
-};
+using fft::Narrow32f16s;
+using fft::Narrow32f32s;
+using fft::Narrow64f32s;
+using fft::Round32s32f;
+using fft::Widen16s32f;
+using fft::Widen32s64f;
 
 // Converts a spectrum in any layout into Perm order.
 template <class S, class D, class Conv>
@@ -353,6 +336,7 @@ OrvStatus int16Transform(bool Forward, Layout L, const Orv16s* src, Orv16s* dst,
     ORVS_CHECK(record::check(pSpec, kIdR16s));
     ORVS_CHECK(check::pointers(src, dst));
     const auto* r = reinterpret_cast<const Int16Spec*>(pSpec);
+    const int fixedSf = fft::clampFixedScale(sf);
     const int n = 1 << r->order;
     if (r->order == 0) {
         dst[0] = scaleRoundSaturate<Orv16s>(std::int64_t(src[0]), sf);
@@ -360,7 +344,7 @@ OrvStatus int16Transform(bool Forward, Layout L, const Orv16s* src, Orv16s* dst,
         return orvStsOk;
     }
     if (!r->floatPath) {
-        Forward ? fixedForward(r, src, dst, L, sf) : fixedInverse(r, src, dst, L, sf);
+        Forward ? fixedForward(r, src, dst, L, fixedSf) : fixedInverse(r, src, dst, L, fixedSf);
         return orvStsOk;
     }
     WorkBuffer work(buffer, r->workSize);
