@@ -1,10 +1,23 @@
-// Transform and filter state records: placement in caller memory, identifier
-// checks, the owned flag, and the InitAlloc/Free pattern every stateful
-// family follows. A family declares its record as a struct deriving from
-// RecordHeader and describes only its own layout and contents.
+// The record lifecycle every stateful family follows: placement in caller
+// memory, the identifier check, the allocated flag, InitAlloc and Free.
+//
+// A family declares its record as a standard-layout struct whose first field
+// is the 32-bit identifier `id` and which has an allocated flag `owned`
+// (where the family's layout puts it; new records can simply start with
+// `Header`). Everything else here is shared:
+//
+//     R* r = record::place<R>(pMem, 32);               // Init, in caller memory
+//     ... fill r, then r->id = kId;                    // valid only when complete
+//     record::initAlloc(ppSpec, specBytes, initBytes,  // InitAlloc
+//         [&](std::uint8_t* mem, std::uint8_t* init, R** out) { return buildIn(mem, init, out); });
+//     record::open<R>(pSpec, kId, [&](const R& r) { ... });   // every use: -8, -17, then the body
+//     record::release<R>(pSpec, kId, record::OnFree::clearId, releaseInner);   // Free
 #pragma once
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 #include "orvs/core.h"
 #include "orvs/types.h"
@@ -19,9 +32,16 @@ constexpr std::uint32_t fourcc(char a, char b, char c, char d)
            (std::uint32_t(std::uint8_t(c)) << 8) | std::uint32_t(std::uint8_t(d));
 }
 
-struct RecordHeader {
-    std::uint32_t id;     // checked first by every user of the record
-    std::uint32_t owned;  // 1 when ...InitAlloc allocated the block
+// The header of records whose layout is free to choose.
+struct Header {
+    std::uint32_t id;
+    std::uint32_t owned;
+};
+
+template <class R>
+concept Record = std::is_standard_layout_v<R> && requires(R& r) {
+    { r.id } -> std::same_as<std::uint32_t&>;
+    r.owned = 1;
 };
 
 template <class P>
@@ -37,83 +57,84 @@ constexpr std::size_t alignUp(std::size_t n, std::size_t alignment)
     return (n + alignment - 1) & ~(alignment - 1);
 }
 
-// Returns the record when the identifier matches, null otherwise.
-template <class R>
-inline R* open(void* p, std::uint32_t id)
-{
-    auto* r = static_cast<R*>(p);
-    return (r && r->id == id) ? r : nullptr;
-}
-template <class R>
-inline const R* open(const void* p, std::uint32_t id)
-{
-    auto* r = static_cast<const R*>(p);
-    return (r && r->id == id) ? r : nullptr;
-}
-
 // Null first (-8), then the identifier (-17).
-inline OrvStatus checkId(const void* p, std::uint32_t id)
+inline OrvStatus check(const void* p, std::uint32_t id)
 {
     if (!p) return orvStsErrNullPtr;
-    return static_cast<const RecordHeader*>(p)->id == id ? orvStsOk : orvStsErrContextMatch;
+    std::uint32_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word == id ? orvStsOk : orvStsErrContextMatch;
 }
 
-// Builds a record at the aligned start of caller memory: the header is set
-// (identifier, owned clear) and the typed pointer returned.
-template <class R>
-inline R* place(void* mem, std::size_t alignment, std::uint32_t id)
+// Checks the record, then runs body on it and returns the body's status.
+template <Record R, class Body>
+inline OrvStatus open(const void* p, std::uint32_t id, Body&& body)
 {
-    auto* r = reinterpret_cast<R*>(alignUp(static_cast<std::uint8_t*>(mem), alignment));
-    r->id = id;
-    r->owned = 0;
-    return r;
+    if (OrvStatus s = check(p, id); s) return s;
+    return body(*static_cast<const R*>(p));
 }
 
-// The InitAlloc pattern: allocate bytes through orvsMalloc_8u, let the
-// family's Init build the record inside, mark it owned. On any failure the
-// block is released and nothing is written through `out`.
-template <class R, class Init>
-inline OrvStatus initAlloc(R** out, std::size_t bytes, Init&& init)
+// Builds a record at caller memory rounded up to `alignment`: `bytes` (at
+// least the record) are zeroed, so the identifier reads 0 and the allocated
+// flag is clear until the family completes the record.
+template <Record R>
+inline R* place(void* mem, std::size_t alignment, std::size_t bytes = sizeof(R))
 {
-    if (bytes > 0x7FFFFFFFu) return orvStsErrMemAlloc;
-    void* mem = orvsMalloc_8u(static_cast<int>(bytes ? bytes : 1));
+    static_assert(offsetof(R, id) == 0, "the identifier is the first word of a record");
+    auto* r = alignUp(static_cast<std::uint8_t*>(mem), alignment);
+    std::memset(r, 0, bytes < sizeof(R) ? sizeof(R) : bytes);
+    return reinterpret_cast<R*>(r);
+}
+
+// InitAlloc: one block of specBytes for the record and, when initBytes is
+// positive, scratch for the construction that is released again. build(mem,
+// init, &rec) is the family's Init. The library's blocks are 64-byte aligned,
+// so the record starts its block and Free hands the record address back.
+// On failure nothing stays allocated and nothing is written through out.
+template <Record R, class Build>
+inline OrvStatus initAlloc(R** out, std::int64_t specBytes, std::int64_t initBytes, Build&& build)
+{
+    if (specBytes > 0x7FFFFFFF || initBytes > 0x7FFFFFFF) return orvStsErrMemAlloc;
+    Orv8u* mem = orvsMalloc_8u(static_cast<int>(specBytes > 0 ? specBytes : 1));
     if (!mem) return orvStsErrMemAlloc;
+    Orv8u* init = nullptr;
+    if (initBytes > 0 && !(init = orvsMalloc_8u(static_cast<int>(initBytes)))) {
+        orvsFree(mem);
+        return orvStsErrMemAlloc;
+    }
     R* rec = nullptr;
-    OrvStatus s = init(mem, &rec);
+    const OrvStatus s = build(mem, init, &rec);
+    orvsFree(init);
     if (s < 0 || !rec) {
         orvsFree(mem);
         return s < 0 ? s : orvStsErrMemAlloc;
     }
     rec->owned = 1;
-    // The block start is kept so Free can release it whatever the alignment shift.
-    rec->block = mem;
     *out = rec;
     return s;
 }
 
-// The Free pattern: -8 for null, -17 for a foreign or released record;
-// releases what the record owns, clears the identifier when asked (so later
-// calls refuse the record) and frees the block only if InitAlloc made it.
-template <class R, class Release>
-inline OrvStatus release(R* rec, std::uint32_t id, bool clearId, Release&& releaseInner)
+// Free: -8 for null, -17 for a foreign or released record; releases what the
+// record holds, clears the identifier when the family's records do (so later
+// calls refuse them) and frees the block only if InitAlloc made it.
+enum class OnFree { keepId, clearId };
+
+template <Record R, class ReleaseInner>
+inline OrvStatus release(void* p, std::uint32_t id, OnFree onFree, ReleaseInner&& releaseInner)
 {
-    if (OrvStatus s = checkId(rec, id); s) return s;
+    if (OrvStatus s = check(p, id); s) return s;
+    R* rec = static_cast<R*>(p);
     releaseInner(*rec);
-    void* block = rec->owned ? rec->block : nullptr;
-    if (clearId) rec->id = 0;
-    if (block) orvsFree(block);
+    const bool owned = rec->owned != 0;
+    if (onFree == OnFree::clearId) rec->id = 0;
+    if (owned) orvsFree(rec);
     return orvStsOk;
 }
 
-template <class R>
-inline OrvStatus release(R* rec, std::uint32_t id, bool clearId)
+template <Record R>
+inline OrvStatus release(void* p, std::uint32_t id, OnFree onFree)
 {
-    return release(rec, id, clearId, [](R&) {});
+    return release<R>(p, id, onFree, [](R&) {});
 }
-
-// Records that can be library-allocated carry the block start after the header.
-struct OwnedRecord : RecordHeader {
-    void* block = nullptr;
-};
 
 } // namespace orvs::record

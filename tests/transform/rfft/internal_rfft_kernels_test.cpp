@@ -1,5 +1,5 @@
-// The real FFT's recombination kernels, both targets (AVX and AVX2 + FMA)
-// whatever the machine's dispatch picks, against the recombination formula
+// The real FFT's recombination kernels, every target the machine runs (AVX,
+// AVX2 + FMA, AVX-512) whatever the dispatch picks, against the recombination formula
 // evaluated in long double.
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <random>
 #include <vector>
 
-#include "core/cpu.h"
-#include "transform/rfft_plan.h"
+#include "core/dispatch.h"
+#include "transform/rfft/rfft_engine.h"
 
 namespace {
 
@@ -20,14 +20,14 @@ using orvs::rfft::RecombKernels;
 template <class T>
 std::vector<const RecombKernels<T>*> targets()
 {
-    std::vector<const RecombKernels<T>*> k;
-    if constexpr (sizeof(T) == 4) {
-        k.push_back(&orvs::rfft::avx::kRecomb32f);
-        if (orvs::cpu::hasAvx2()) k.push_back(&orvs::rfft::avx2::kRecomb32f);
-    } else {
-        k.push_back(&orvs::rfft::avx::kRecomb64f);
-        if (orvs::cpu::hasAvx2()) k.push_back(&orvs::rfft::avx2::kRecomb64f);
-    }
+    using orvs::dispatch::Isa;
+    namespace rf = orvs::rfft;
+    auto row = [](const rf::KernelTable& t) -> const RecombKernels<T>* {
+        if constexpr (sizeof(T) == 4) return &t.f32; else return &t.f64;
+    };
+    std::vector<const RecombKernels<T>*> k{row(rf::avx::table)};
+    if (orvs::dispatch::isa() >= Isa::avx2) k.push_back(row(rf::avx2::table));
+    if (orvs::dispatch::isa() == Isa::avx512) k.push_back(row(rf::avx512::table));
     return k;
 }
 

@@ -1,19 +1,24 @@
-// Recombination passes of the real FFT, compiled once per target: the file
-// is included inside a target namespace with ORVS_RFFT_FMA set to 0 (AVX) or
-// 1 (AVX2 + FMA). See rfft_plan.h for the table layout and the contract.
+// Recombination passes of the real FFT, compiled once per instruction-set
+// target (the build defines ORVS_TARGET); targets with FMA fuse the
+// products. See rfft_engine.h for the table layout and rfft_kernels.h for
+// the contract.
 //
 // Each block takes kLanes values k, k+1, ... from the front half of the
 // spectrum and their mirrors N/2-k, N/2-k-1, ... from the back half, so one
 // pass streams the array from both ends. Blocks cover k = 1 .. N/4; the
 // last block's last lane meets its own mirror (k = N/4), where both lanes
 // compute the same value and store it to the same place.
-// (immintrin.h is included by the including file, outside any namespace.)
+#include <immintrin.h>
+
+#include "transform/rfft/rfft_kernels.h"
+
+namespace orvs::rfft::ORVS_TARGET {
 
 namespace {
 
 inline __m256 mulAdd(__m256 a, __m256 b, __m256 c)
 {
-#if ORVS_RFFT_FMA
+#if defined(__FMA__)
     return _mm256_fmadd_ps(a, b, c);
 #else
     return _mm256_add_ps(_mm256_mul_ps(a, b), c);
@@ -21,7 +26,7 @@ inline __m256 mulAdd(__m256 a, __m256 b, __m256 c)
 }
 inline __m256 mulSub(__m256 a, __m256 b, __m256 c)
 {
-#if ORVS_RFFT_FMA
+#if defined(__FMA__)
     return _mm256_fmsub_ps(a, b, c);
 #else
     return _mm256_sub_ps(_mm256_mul_ps(a, b), c);
@@ -29,7 +34,7 @@ inline __m256 mulSub(__m256 a, __m256 b, __m256 c)
 }
 inline __m256d mulAdd(__m256d a, __m256d b, __m256d c)
 {
-#if ORVS_RFFT_FMA
+#if defined(__FMA__)
     return _mm256_fmadd_pd(a, b, c);
 #else
     return _mm256_add_pd(_mm256_mul_pd(a, b), c);
@@ -37,7 +42,7 @@ inline __m256d mulAdd(__m256d a, __m256d b, __m256d c)
 }
 inline __m256d mulSub(__m256d a, __m256d b, __m256d c)
 {
-#if ORVS_RFFT_FMA
+#if defined(__FMA__)
     return _mm256_fmsub_pd(a, b, c);
 #else
     return _mm256_sub_pd(_mm256_mul_pd(a, b), c);
@@ -201,9 +206,11 @@ void inverseRecombine(const T* x, T* z, const T* table, int n, T re0, T reHalf, 
 
 }  // namespace
 
-const RecombKernels<float> kRecomb32f = {
-    forwardRecombine<float, false>, forwardRecombine<float, true>,
-    inverseRecombine<float, false>, inverseRecombine<float, true>};
-const RecombKernels<double> kRecomb64f = {
-    forwardRecombine<double, false>, forwardRecombine<double, true>,
-    inverseRecombine<double, false>, inverseRecombine<double, true>};
+const KernelTable table = {
+    {forwardRecombine<float, false>, forwardRecombine<float, true>, inverseRecombine<float, false>,
+     inverseRecombine<float, true>},
+    {forwardRecombine<double, false>, forwardRecombine<double, true>, inverseRecombine<double, false>,
+     inverseRecombine<double, true>},
+};
+
+}  // namespace orvs::rfft::ORVS_TARGET

@@ -15,11 +15,12 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/vocabulary.h"
 #include "orvs/rfft.h"
+#include "transform/rfft/rfft_kernels.h"
 
 namespace orvs::rfft {
 
-enum class Layout { Pack, Perm, CCS };
 
 constexpr std::uint32_t kIdR16s = 3;
 constexpr std::uint32_t kIdR32f = 6;
@@ -178,11 +179,11 @@ inline void storeLayout(const T* ccs, T* dst, int n, Layout layout)
 {
     if (n == 1) {
         dst[0] = ccs[0];
-        if (layout == Layout::CCS) dst[1] = T(0);
+        if (layout == Layout::Ccs) dst[1] = T(0);
         return;
     }
     switch (layout) {
-    case Layout::CCS:
+    case Layout::Ccs:
         std::memcpy(dst, ccs, sizeof(T) * (n + 2));
         dst[1] = T(0);
         dst[n + 1] = T(0);
@@ -208,7 +209,7 @@ inline void loadLayout(const T* src, T* ccs, int n, Layout layout)
     ccs[1] = T(0);
     if (n == 1) return;
     switch (layout) {
-    case Layout::CCS:
+    case Layout::Ccs:
         std::memcpy(ccs + 2, src + 2, sizeof(T) * (n - 2));
         ccs[n] = src[n];
         break;
@@ -225,33 +226,33 @@ inline void loadLayout(const T* src, T* ccs, int n, Layout layout)
 }
 
 
-// ---- recombination kernels (one set per instruction-set target) -----------
-//
-// fwd: z holds the N/2 complex results Z of the half-length transform; it is
-//      turned into the Perm spectrum in place (times f when scaled).
-// inv: x holds a Perm-ordered spectrum (its positions 0 and 1 are not read;
-//      Re X0 and Re X(N/2) are passed); z receives twice the half-length
-//      spectrum (times f when scaled), ready for the inverse complex FFT.
-//      x may equal z.
-template <class T>
-struct RecombKernels {
-    void (*fwd)(T* z, const T* table, int n, T f);
-    void (*fwdScaled)(T* z, const T* table, int n, T f);
-    void (*inv)(const T* x, T* z, const T* table, int n, T re0, T reHalf, T f);
-    void (*invScaled)(const T* x, T* z, const T* table, int n, T re0, T reHalf, T f);
-};
+// ---- the transforms the entry list names ----------------------------------
 
-namespace avx {
-extern const RecombKernels<float> kRecomb32f;
-extern const RecombKernels<double> kRecomb64f;
-}  // namespace avx
-namespace avx2 {
-extern const RecombKernels<float> kRecomb32f;
-extern const RecombKernels<double> kRecomb64f;
-}  // namespace avx2
-
+// Checked transforms on a record of the element type's kind: floating
+// (float/double), R_16s, R_32s, and the two directions of R_16s32s.
 template <class T>
-const RecombKernels<T>& recombKernels();
+OrvStatus runFloat(bool forward, Layout layout, const T* src, T* dst, const void* spec, Orv8u* buffer);
+OrvStatus runInt(bool forward, Layout layout, const Orv16s* src, Orv16s* dst, const void* spec, int scaleFactor,
+                 Orv8u* buffer);
+OrvStatus runInt(bool forward, Layout layout, const Orv32s* src, Orv32s* dst, const void* spec, int scaleFactor,
+                 Orv8u* buffer);
+OrvStatus forward16s32s(const Orv16s* src, Orv32s* dst, const void* spec, int scaleFactor, Orv8u* buffer);
+OrvStatus inverse32s16s(const Orv32s* src, Orv16s* dst, const void* spec, int scaleFactor, Orv8u* buffer);
+
+enum Direction : bool { kInv = false, kFwd = true };
+
+template <Direction D, Layout L, class T, class Spec>
+OrvStatus real(const T* src, T* dst, const Spec* spec, Orv8u* buffer)
+{ return runFloat<T>(D, L, src, dst, spec, buffer); }
+template <Direction D, Layout L, class T, class Spec>
+OrvStatus realI(T* srcDst, const Spec* spec, Orv8u* buffer)
+{ return runFloat<T>(D, L, srcDst, srcDst, spec, buffer); }
+template <Direction D, Layout L, class T, class Spec>
+OrvStatus real(const T* src, T* dst, const Spec* spec, int scaleFactor, Orv8u* buffer)
+{ return runInt(D, L, src, dst, spec, scaleFactor, buffer); }
+template <Direction D, Layout L, class T, class Spec>
+OrvStatus realI(T* srcDst, const Spec* spec, int scaleFactor, Orv8u* buffer)
+{ return runInt(D, L, srcDst, srcDst, spec, scaleFactor, buffer); }
 
 // ---- floating engine (used by the exported entries and the integer paths) --
 

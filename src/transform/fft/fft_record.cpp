@@ -1,5 +1,5 @@
 // Complex FFT records: sizes, table construction, lifecycle.
-#include "transform/fft_record.h"
+#include "transform/fft/fft_record.h"
 
 #include <algorithm>
 #include <cmath>
@@ -44,7 +44,6 @@ void largeSizes(int order, bool dbl, std::int64_t& rec, std::int64_t& work)
 
 bool validFlag(int flag) { return flag == 1 || flag == 2 || flag == 4 || flag == 8; }
 
-int maxOrderOf(Kind k) { return (k == Kind::Float64 || k == Kind::Int32) ? 26 : 27; }
 
 } // namespace
 
@@ -230,13 +229,11 @@ OrvStatus initFloat(std::uint32_t id, FloatRecord<Real>** pp, int order, int fla
     if (order < 0 || order > 30 || order > maxOrder<Real>()) return orvStsErrFftOrder;
     if (!pp || !mem) return orvStsErrNullPtr;
     if (order > 10 && !initMem) return orvStsErrNullPtr;
-    auto* base = alignPtr32(mem);
-    std::memset(base, 0, kRecordBytes);
-    auto* rec = reinterpret_cast<FloatRecord<Real>*>(base);
+    auto* rec = record::place<FloatRecord<Real>>(mem, 32, kRecordBytes);
+    auto* base = reinterpret_cast<Orv8u*>(rec);
     rec->order = order;
     rec->hint = hint;
     rec->owned = 0;
-    rec->blockShift = std::int32_t(base - mem);
     const std::int64_t n = std::int64_t(1) << order;
     Real invN;
     if constexpr (sizeof(Real) == 4)
@@ -274,12 +271,10 @@ OrvStatus initInt16(std::uint32_t id, IntRecord** pp, int order, int flag, int h
     if (!pp || !mem) return orvStsErrNullPtr;
     const bool fixed = fixedPath(order, hint);
     if (order > 10 && !initMem) return orvStsErrNullPtr;
-    auto* base = alignPtr32(mem);
-    std::memset(base, 0, kIntRecordBytes);
-    auto* rec = reinterpret_cast<IntRecord*>(base);
+    auto* rec = record::place<IntRecord>(mem, 32, kIntRecordBytes);
+    auto* base = reinterpret_cast<Orv8u*>(rec);
     rec->order = order;
     rec->hint = hint;
-    rec->blockShift = std::int32_t(base - mem);
     switch (flag) {
     case ORV_FFT_NORM_FWD_N: rec->fwdShift = order; break;
     case ORV_FFT_NORM_INV_N: rec->invShift = order; break;
@@ -330,12 +325,10 @@ OrvStatus initInt32(std::uint32_t id, WrapRecord** pp, int order, int flag, int 
     if (order < 0 || order > 30 || order > 26) return orvStsErrFftOrder;
     if (!pp || !mem) return orvStsErrNullPtr;
     if (order > 10 && !initMem) return orvStsErrNullPtr;
-    auto* base = alignPtr32(mem);
-    std::memset(base, 0, kWrapBytes);
-    auto* rec = reinterpret_cast<WrapRecord*>(base);
+    auto* rec = record::place<WrapRecord>(mem, 32, kWrapBytes);
+    auto* base = reinterpret_cast<Orv8u*>(rec);
     rec->order = order;
     rec->hint = hint;
-    rec->blockShift = std::int32_t(base - mem);
     FloatRecord<double>* inner = nullptr;
     OrvStatus st = initFloat<double>(id == kIdC32s ? kIdC64f : kIdC64fc, &inner, order, flag, 0, base + kWrapBytes,
                                      initMem);
@@ -347,122 +340,109 @@ OrvStatus initInt32(std::uint32_t id, WrapRecord** pp, int order, int flag, int 
     return orvStsOk;
 }
 
+// What the lifecycle needs per record layout.
+template <class Real>
+constexpr int maxOrderOf(const FloatRecord<Real>*) { return maxOrder<Real>(); }
+constexpr int maxOrderOf(const IntRecord*) { return 27; }
+constexpr int maxOrderOf(const WrapRecord*) { return 26; }
+
+template <class Real>
+Sizes sizesOf(const FloatRecord<Real>*, int order, int, int) { return floatSizes(order, sizeof(Real) == 8); }
+Sizes sizesOf(const IntRecord*, int order, int flag, int hint) { return int16Sizes(order, flag, hint); }
+Sizes sizesOf(const WrapRecord*, int order, int flag, int) { return int32Sizes(order, flag); }
+
+template <class Real>
+OrvStatus build(std::uint32_t id, FloatRecord<Real>** pp, int order, int flag, int hint, Orv8u* mem, Orv8u* ini)
+{ return initFloat<Real>(id, pp, order, flag, hint, mem, ini); }
+OrvStatus build(std::uint32_t id, IntRecord** pp, int order, int flag, int hint, Orv8u* mem, Orv8u* ini)
+{ return initInt16(id, pp, order, flag, hint, mem, ini); }
+OrvStatus build(std::uint32_t id, WrapRecord** pp, int order, int flag, int hint, Orv8u* mem, Orv8u* ini)
+{ return initInt32(id, pp, order, flag, hint, mem, ini); }
+
+// An embedded record lives in its owner's block and is invalidated with it.
+template <class Real>
+void releaseInner(FloatRecord<Real>&) {}
+template <class Owner>
+void releaseInner(Owner& r)
+{
+    if (r.inner) r.inner->id = 0;
+}
+
 } // namespace
 
-OrvStatus getSize(Kind kind, int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize)
+template <class Spec>
+OrvStatus getSize(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize)
 {
+    using Rec = typename RecordOf<Spec>::Rec;
     if (order < 0 || order > 30) return orvStsErrFftOrder;
     if (!pSpecSize || !pSpecBufferSize || !pBufferSize) return orvStsErrNullPtr;
     if (!validFlag(flag)) return orvStsErrFftFlag;
-    if (order > maxOrderOf(kind)) return orvStsErrFftOrder;
-    Sizes s;
-    switch (kind) {
-    case Kind::Float32: s = floatSizes(order, false); break;
-    case Kind::Float64: s = floatSizes(order, true); break;
-    case Kind::Int16: s = int16Sizes(order, flag, hint); break;
-    case Kind::Int32: s = int32Sizes(order, flag); break;
-    }
+    if (order > maxOrderOf(static_cast<const Rec*>(nullptr))) return orvStsErrFftOrder;
+    const Sizes s = sizesOf(static_cast<const Rec*>(nullptr), order, flag, hint);
     *pSpecSize = int(s.spec);
     *pSpecBufferSize = int(s.init);
     *pBufferSize = int(s.work);
     return orvStsOk;
 }
 
-OrvStatus init(Kind kind, std::uint32_t id, void** pp, int order, int flag, int hint, Orv8u* mem, Orv8u* initMem)
+template <class Spec>
+OrvStatus init(Spec** pp, int order, int flag, int hint, Orv8u* mem, Orv8u* initMem)
 {
-    switch (kind) {
-    case Kind::Float32:
-        return initFloat<float>(id, reinterpret_cast<FloatRecord<float>**>(pp), order, flag, hint, mem, initMem);
-    case Kind::Float64:
-        return initFloat<double>(id, reinterpret_cast<FloatRecord<double>**>(pp), order, flag, hint, mem, initMem);
-    case Kind::Int16: return initInt16(id, reinterpret_cast<IntRecord**>(pp), order, flag, hint, mem, initMem);
-    case Kind::Int32: return initInt32(id, reinterpret_cast<WrapRecord**>(pp), order, flag, hint, mem, initMem);
-    }
-    return orvStsErrContextMatch;
+    using Rec = typename RecordOf<Spec>::Rec;
+    Rec* rec = nullptr;
+    const OrvStatus s = build(RecordOf<Spec>::id, pp ? &rec : nullptr, order, flag, hint, mem, initMem);
+    if (s == orvStsOk) *pp = reinterpret_cast<Spec*>(rec);
+    return s;
 }
 
-namespace {
-std::int32_t* ownedField(Kind kind, void* rec)
+template <class Spec>
+OrvStatus initAlloc(Spec** pp, int order, int flag, int hint)
 {
-    switch (kind) {
-    case Kind::Float32: return &static_cast<FloatRecord<float>*>(rec)->owned;
-    case Kind::Float64: return &static_cast<FloatRecord<double>*>(rec)->owned;
-    case Kind::Int16: return &static_cast<IntRecord*>(rec)->owned;
-    case Kind::Int32: return &static_cast<WrapRecord*>(rec)->owned;
-    }
-    return nullptr;
-}
-std::int32_t blockShiftOf(Kind kind, void* rec)
-{
-    switch (kind) {
-    case Kind::Float32: return static_cast<FloatRecord<float>*>(rec)->blockShift;
-    case Kind::Float64: return static_cast<FloatRecord<double>*>(rec)->blockShift;
-    case Kind::Int16: return static_cast<IntRecord*>(rec)->blockShift;
-    case Kind::Int32: return static_cast<WrapRecord*>(rec)->blockShift;
-    }
-    return 0;
-}
-} // namespace
-
-OrvStatus initAlloc(Kind kind, std::uint32_t id, void** pp, int order, int flag, int hint)
-{
-    int specSize = 0, initSize = 0, workSize = 0;
+    using Rec = typename RecordOf<Spec>::Rec;
     if (order < 0 || order > 30) return orvStsErrFftOrder;
     if (!pp) return orvStsErrNullPtr;
-    if (OrvStatus s = getSize(kind, order, flag, hint, &specSize, &initSize, &workSize); s) return s;
-    Orv8u* mem = orvsMalloc_8u(specSize);
-    if (!mem) return orvStsErrMemAlloc;
-    Orv8u* initMem = nullptr;
-    if (initSize > 0) {
-        initMem = orvsMalloc_8u(initSize);
-        if (!initMem) {
-            orvsFree(mem);
-            return orvStsErrMemAlloc;
-        }
-    }
-    void* rec = nullptr;
-    OrvStatus s = init(kind, id, &rec, order, flag, hint, mem, initMem);
-    orvsFree(initMem);
-    if (s != orvStsOk) {
-        orvsFree(mem);
-        return s;
-    }
-    *ownedField(kind, rec) = 1;
-    *pp = rec;
-    return orvStsOk;
+    int specSize = 0, initSize = 0, workSize = 0;
+    if (OrvStatus s = getSize<Spec>(order, flag, hint, &specSize, &initSize, &workSize); s) return s;
+    Rec* rec = nullptr;
+    const OrvStatus s = record::initAlloc(&rec, specSize, initSize, [&](Orv8u* mem, Orv8u* ini, Rec** out) {
+        return build(RecordOf<Spec>::id, out, order, flag, hint, mem, ini);
+    });
+    if (s == orvStsOk) *pp = reinterpret_cast<Spec*>(rec);
+    return s;
 }
 
-OrvStatus freeRecord(Kind kind, std::uint32_t id, void* p)
+template <class Spec>
+OrvStatus release(Spec* p)
 {
-    if (!p) return orvStsErrNullPtr;
-    auto* idWord = static_cast<std::uint32_t*>(p);
-    if (*idWord != id) return orvStsErrContextMatch;
-    const bool owned = *ownedField(kind, p) == 1;
-    const std::int32_t shift = blockShiftOf(kind, p);
-    // An embedded record lives in the same block; it is invalidated with its owner.
-    if (kind == Kind::Int16 && static_cast<IntRecord*>(p)->inner) static_cast<IntRecord*>(p)->inner->id = 0;
-    if (kind == Kind::Int32 && static_cast<WrapRecord*>(p)->inner) static_cast<WrapRecord*>(p)->inner->id = 0;
-    *idWord = 0;
-    if (owned) orvsFree(static_cast<Orv8u*>(p) - shift);
-    return orvStsOk;
+    using Rec = typename RecordOf<Spec>::Rec;
+    return record::release<Rec>(p, RecordOf<Spec>::id, record::OnFree::clearId, [](Rec& r) { releaseInner(r); });
 }
 
-OrvStatus getBufSize(std::uint32_t id, const void* p, int* pBufferSize)
+template <class Spec>
+OrvStatus bufSize(const Spec* p, int* pBufferSize)
 {
+    using Rec = typename RecordOf<Spec>::Rec;
     if (!p || !pBufferSize) return orvStsErrNullPtr;
-    if (*static_cast<const std::uint32_t*>(p) != id) return orvStsErrContextMatch;
-    std::int32_t work = 0;
-    switch (id) {
-    case kIdC32fc:
-    case kIdC32f: work = static_cast<const FloatRecord<float>*>(p)->workSize; break;
-    case kIdC64fc:
-    case kIdC64f: work = static_cast<const FloatRecord<double>*>(p)->workSize; break;
-    case kIdC16sc:
-    case kIdC16s: work = static_cast<const IntRecord*>(p)->workSize; break;
-    default: work = static_cast<const WrapRecord*>(p)->workSize; break;
-    }
-    *pBufferSize = work > 0 ? work + 32 : 0;
-    return orvStsOk;
+    return record::open<Rec>(p, RecordOf<Spec>::id, [&](const Rec& r) -> OrvStatus {
+        *pBufferSize = r.workSize > 0 ? r.workSize + 32 : 0;
+        return orvStsOk;
+    });
 }
+
+#define ORVS_FFT_LIFECYCLE(Spec)                                                                 \
+    template OrvStatus getSize<Spec>(int, int, int, int*, int*, int*);                           \
+    template OrvStatus init<Spec>(Spec**, int, int, int, Orv8u*, Orv8u*);                        \
+    template OrvStatus initAlloc<Spec>(Spec**, int, int, int);                                   \
+    template OrvStatus release<Spec>(Spec*);                                                     \
+    template OrvStatus bufSize<Spec>(const Spec*, int*);
+ORVS_FFT_LIFECYCLE(OrvsFFTSpec_C_32fc)
+ORVS_FFT_LIFECYCLE(OrvsFFTSpec_C_32f)
+ORVS_FFT_LIFECYCLE(OrvsFFTSpec_C_64fc)
+ORVS_FFT_LIFECYCLE(OrvsFFTSpec_C_64f)
+ORVS_FFT_LIFECYCLE(OrvsFFTSpec_C_16sc)
+ORVS_FFT_LIFECYCLE(OrvsFFTSpec_C_16s)
+ORVS_FFT_LIFECYCLE(OrvsFFTSpec_C_32sc)
+ORVS_FFT_LIFECYCLE(OrvsFFTSpec_C_32s)
+#undef ORVS_FFT_LIFECYCLE
 
 } // namespace orvs::fft

@@ -6,8 +6,8 @@
 
 #include "core/check.h"
 #include "core/record.h"
-#include "transform/rfft_plan.h"
-#include "transform/rfft_record.h"
+#include "transform/rfft/rfft_engine.h"
+#include "transform/rfft/rfft_record.h"
 
 namespace orvs::rfft {
 namespace {
@@ -74,8 +74,7 @@ OrvStatus floatInit(FloatSpec<T>** out, int order, int flag, int hint, std::uint
     ORVS_CHECK(check::pointers(out, mem));
     if (order > 10 && !init) return orvStsErrNullPtr;
 
-    auto* r = reinterpret_cast<FloatSpec<T>*>(record::alignUp(mem, 32));
-    std::memset(static_cast<void*>(r), 0, sizeof(FloatSpec<T>));
+    auto* r = record::place<FloatSpec<T>>(mem, 32);
     r->order = order;
     r->hint = hint;
     r->flag = static_cast<std::uint8_t>(flag);
@@ -123,15 +122,14 @@ OrvStatus floatInit(FloatSpec<T>** out, int order, int flag, int hint, std::uint
     return orvStsOk;
 }
 
+// Releases the complex record inside and invalidates the record; the block
+// is its owner's business.
 template <class T>
 void floatRelease(FloatSpec<T>* r)
 {
     if (r->order >= 5)
         ComplexRecord<T>::release(reinterpret_cast<typename ComplexRecord<T>::Spec*>(complexRegion(r, r->order)));
-    const bool owned = r->owned;
     r->id = 0;
-    // Library blocks are 64-byte aligned, so the record starts the block.
-    if (owned) orvsFree(r);
 }
 
 template OrvStatus floatSizes<float>(int, int, Sizes&);
@@ -156,42 +154,16 @@ template <class T>
 struct FloatKind {
     using Record = FloatSpec<T>;
     static constexpr std::uint32_t id = sizeof(T) == 4 ? kIdR32f : kIdR64f;
+    static constexpr int maxOrder = rfft::maxOrder<T>();
     static OrvStatus sizes(int order, int, int hint, Sizes& z) { return floatSizes<T>(order, hint, z); }
     static OrvStatus init(Record** out, int order, int flag, int hint, std::uint8_t* mem, std::uint8_t* ini)
     { return floatInit<T>(out, order, flag, hint, mem, ini); }
-    static void release(Record* r) { floatRelease<T>(r); }
-    static std::uint32_t workSize(const Record* r) { return r->workSize; }
-    static constexpr int maxOrder = rfft::maxOrder<T>();
+    static void releaseInner(Record& r) { floatRelease<T>(&r); }
 };
 
 }  // namespace
+
+ORVS_RFFT_LIFECYCLE(OrvsFFTSpec_R_32f, FloatKind<float>)
+ORVS_RFFT_LIFECYCLE(OrvsFFTSpec_R_64f, FloatKind<double>)
+
 }  // namespace orvs::rfft
-
-using orvs::rfft::FloatKind;
-namespace lifecycle = orvs::rfft::lifecycle;
-
-extern "C" {
-ORVS_API OrvStatus orvsFFTGetSize_R_32f(int order, int flag, OrvHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize,
-                                       int* pBufferSize)
-{ return lifecycle::getSize<FloatKind<float>>(order, flag, hint, pSpecSize, pSpecBufferSize, pBufferSize); }
-ORVS_API OrvStatus orvsFFTInit_R_32f(OrvsFFTSpec_R_32f** ppSpec, int order, int flag, OrvHintAlgorithm hint,
-                                    Orv8u* pMemSpec, Orv8u* pMemInit)
-{ return lifecycle::init<FloatKind<float>>(ppSpec, order, flag, hint, pMemSpec, pMemInit); }
-ORVS_API OrvStatus orvsFFTInitAlloc_R_32f(OrvsFFTSpec_R_32f** ppSpec, int order, int flag, OrvHintAlgorithm hint)
-{ return lifecycle::initAlloc<FloatKind<float>>(ppSpec, order, flag, hint); }
-ORVS_API OrvStatus orvsFFTFree_R_32f(OrvsFFTSpec_R_32f* pSpec) { return lifecycle::free<FloatKind<float>>(pSpec); }
-ORVS_API OrvStatus orvsFFTGetBufSize_R_32f(const OrvsFFTSpec_R_32f* pSpec, int* pBufferSize)
-{ return lifecycle::bufSize<FloatKind<float>>(pSpec, pBufferSize); }
-
-ORVS_API OrvStatus orvsFFTGetSize_R_64f(int order, int flag, OrvHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize,
-                                       int* pBufferSize)
-{ return lifecycle::getSize<FloatKind<double>>(order, flag, hint, pSpecSize, pSpecBufferSize, pBufferSize); }
-ORVS_API OrvStatus orvsFFTInit_R_64f(OrvsFFTSpec_R_64f** ppSpec, int order, int flag, OrvHintAlgorithm hint,
-                                    Orv8u* pMemSpec, Orv8u* pMemInit)
-{ return lifecycle::init<FloatKind<double>>(ppSpec, order, flag, hint, pMemSpec, pMemInit); }
-ORVS_API OrvStatus orvsFFTInitAlloc_R_64f(OrvsFFTSpec_R_64f** ppSpec, int order, int flag, OrvHintAlgorithm hint)
-{ return lifecycle::initAlloc<FloatKind<double>>(ppSpec, order, flag, hint); }
-ORVS_API OrvStatus orvsFFTFree_R_64f(OrvsFFTSpec_R_64f* pSpec) { return lifecycle::free<FloatKind<double>>(pSpec); }
-ORVS_API OrvStatus orvsFFTGetBufSize_R_64f(const OrvsFFTSpec_R_64f* pSpec, int* pBufferSize)
-{ return lifecycle::bufSize<FloatKind<double>>(pSpec, pBufferSize); }
-}

@@ -1,8 +1,7 @@
-// FFT kernels, written once over 256-bit vectors and compiled per
-// instruction set: included by fft_kernels32_avx.cpp, fft_kernels64_avx.cpp
-// (AVX baseline) and their *_avx2.cpp twins (AVX2 with FMA) inside different
-// namespaces. ORVS_FFT_FMA selects fused multiply-adds. The including file
-// defines ORVS_FFT_REAL (float/double).
+// FFT kernels, written once over 256-bit vectors and compiled once per
+// instruction-set target (the build defines ORVS_TARGET). Targets with FMA
+// use fused multiply-adds in the complex products; the AVX-512 target runs
+// the same 256-bit code (wider vectors are a later step).
 //
 // Working format: between the first stage and the last pass the data lives
 // in chunks of C complex values (C = 8 single, 4 double): C real parts then C
@@ -31,7 +30,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "transform/fft_internal.h"
+#include "transform/fft/fft_kernels.h"
 
 // The butterflies work on arrays of vectors that must stay in registers:
 // they are always inlined (an out-of-line call would pass them through memory).
@@ -39,7 +38,7 @@
 #define ORVS_FFT_ALWAYS_INLINE inline __attribute__((always_inline))
 #endif
 
-namespace orvs::fft::ORVS_FFT_NS {
+namespace orvs::fft::ORVS_TARGET {
 namespace {
 
 using std::size_t;
@@ -58,7 +57,7 @@ struct Simd<float> {
     static V sub(V a, V b) { return _mm256_sub_ps(a, b); }
     static V mul(V a, V b) { return _mm256_mul_ps(a, b); }
     static V set1(float x) { return _mm256_set1_ps(x); }
-#ifdef ORVS_FFT_FMA
+#if defined(__FMA__)
     static V fmadd(V a, V b, V c) { return _mm256_fmadd_ps(a, b, c); }
     static V fmsub(V a, V b, V c) { return _mm256_fmsub_ps(a, b, c); }
     static V fnmadd(V a, V b, V c) { return _mm256_fnmadd_ps(a, b, c); }
@@ -82,7 +81,7 @@ struct Simd<float> {
     static V permLanes(V x)
     {
         __m256d d = _mm256_castps_pd(x);
-#ifdef ORVS_FFT_FMA
+#if defined(__FMA__)
         return _mm256_castpd_ps(_mm256_permute4x64_pd(d, 0xD8));
 #else
         __m256d lo = _mm256_permute2f128_pd(d, d, 0x00), hi = _mm256_permute2f128_pd(d, d, 0x11);
@@ -122,7 +121,7 @@ struct Simd<double> {
     static V sub(V a, V b) { return _mm256_sub_pd(a, b); }
     static V mul(V a, V b) { return _mm256_mul_pd(a, b); }
     static V set1(double x) { return _mm256_set1_pd(x); }
-#ifdef ORVS_FFT_FMA
+#if defined(__FMA__)
     static V fmadd(V a, V b, V c) { return _mm256_fmadd_pd(a, b, c); }
     static V fmsub(V a, V b, V c) { return _mm256_fmsub_pd(a, b, c); }
     static V fnmadd(V a, V b, V c) { return _mm256_fnmadd_pd(a, b, c); }
@@ -144,7 +143,7 @@ struct Simd<double> {
     }
     static V permLanes(V x)
     {
-#ifdef ORVS_FFT_FMA
+#if defined(__FMA__)
         return _mm256_permute4x64_pd(x, 0xD8);
 #else
         V lo = _mm256_permute2f128_pd(x, x, 0x00), hi = _mm256_permute2f128_pd(x, x, 0x11);
@@ -743,7 +742,7 @@ struct Simd128f {
     static V sub(V a, V b) { return _mm_sub_ps(a, b); }
     static V mul(V a, V b) { return _mm_mul_ps(a, b); }
     static V set1(float x) { return _mm_set1_ps(x); }
-#ifdef ORVS_FFT_FMA
+#if defined(__FMA__)
     static V fmadd(V a, V b, V c) { return _mm_fmadd_ps(a, b, c); }
     static V fmsub(V a, V b, V c) { return _mm_fmsub_ps(a, b, c); }
     static V fnmadd(V a, V b, V c) { return _mm_fnmadd_ps(a, b, c); }
@@ -1097,18 +1096,19 @@ void runSplit(const View<Real>& v, const Real* sre, const Real* sim, Real* dre, 
     passes<Real, Inv>(order, v.twiddles, y, out);
 }
 
-} // namespace
-
-const KernelSet<ORVS_FFT_REAL>& ORVS_FFT_GETTER()
+template <class R>
+constexpr KernelSet<R> kernelSet()
 {
-    using R = ORVS_FFT_REAL;
-    static const KernelSet<R> k = {
+    return {
         {&runInterleaved<R, false>, &runInterleaved<R, true>},
         {&runSplit<R, false>, &runSplit<R, true>},
         {&smallInterleaved<R, false>, &smallInterleaved<R, true>},
         {&smallSplit<R, false>, &smallSplit<R, true>},
     };
-    return k;
 }
 
-} // namespace orvs::fft::ORVS_FFT_NS
+} // namespace
+
+const KernelTable table = {kernelSet<float>(), kernelSet<double>()};
+
+} // namespace orvs::fft::ORVS_TARGET

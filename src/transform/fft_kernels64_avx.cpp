@@ -1,5 +1,0 @@
-// FFT kernels for double data, compiled for AVX.
-#define ORVS_FFT_NS avx
-#define ORVS_FFT_REAL double
-#define ORVS_FFT_GETTER kernels64
-#include "transform/fft_kernels.inc"
