@@ -1,0 +1,13 @@
+// Division kernels compiled for the AVX2 variant.
+#include <immintrin.h>
+
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <type_traits>
+
+#include "arith/division/division_kernels.h"
+
+namespace orvs::div::avx2 {
+#include "arith/division/division_kernels.inc"
+} // namespace orvs::div::avx2

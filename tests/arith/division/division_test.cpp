@@ -1,0 +1,662 @@
+// Division family: argument checks, the exact integer rule against an
+// independent rational model, zero-divisor outputs and warnings, the
+// floating-point members, the constant forms and the parallel split.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "division_reference.h"
+#include "test_util.h"
+
+using namespace orvs_test;
+using div_ref::Mode;
+
+namespace {
+
+
+// Random integers of T with a share of zeros, ones and extremes mixed in.
+template <class T>
+std::vector<T> operands(std::size_t n, std::uint32_t seed)
+{
+    auto v = randomVector<T>(n, seed);
+    std::mt19937 rng(seed ^ 0x9e3779b9u);
+    for (auto& x : v) {
+        switch (rng() % 16) {
+        case 0: x = 0; break;
+        case 1: x = 1; break;
+        case 2: x = std::numeric_limits<T>::min(); break;
+        case 3: x = std::numeric_limits<T>::max(); break;
+        case 4: x = static_cast<T>(rng() % 7); break;  // small: many exact halves
+        default: break;
+        }
+    }
+    return v;
+}
+
+bool anyZero(const auto& v)
+{
+    for (auto x : v)
+        if (x == 0) return true;
+    return false;
+}
+
+// ---- integer members, vector / vector --------------------------------------
+
+// f(divisor, dividend, dst, len, s) of an _Sfs member and g(divisor, srcDst,
+// len, s) of its in-place form, against the rational model.
+template <class TX, class TD, class TO>
+void checkIntVV(const char* name, int sLo, int sHi, Mode mode,
+                const std::function<OrvStatus(const TD*, const TX*, TO*, int, int)>& f,
+                const std::function<OrvStatus(const TD*, TO*, int, int)>& g)
+{
+    std::uint32_t seed = 1;
+    for (int len : oddLengths()) {
+        for (int s = sLo; s <= sHi; s += (quick() ? 5 : 1)) {
+            const auto x = operands<TX>(len, seed++);
+            const auto d = operands<TD>(len, seed++);
+            Unaligned<TX> ux(len);
+            Unaligned<TD> ud(len);
+            Unaligned<TO> uo(len);
+            ux.assign(x);
+            ud.assign(d);
+            const OrvStatus st = f(ud.data(), ux.data(), uo.data(), len, s);
+            ASSERT_EQ(st, anyZero(d) ? orvStsWarnDivByZero : orvStsOk) << name << " len " << len << " s " << s;
+            for (int i = 0; i < len; ++i)
+                ASSERT_EQ(uo[i], div_ref::quotient<TO>(x[i], d[i], s, mode))
+                    << name << " x " << +x[i] << " d " << +d[i] << " s " << s << " i " << i;
+            if constexpr (std::is_same_v<TX, TO>) {
+                // In place: the same values and status.
+                Unaligned<TO> io(len);
+                io.assign(x);
+                ASSERT_EQ(g(ud.data(), io.data(), len, s), st);
+                ASSERT_EQ(io.vec(), uo.vec()) << name << " in place, s " << s;
+            }
+        }
+    }
+}
+
+#define VV(fn) [](auto* d, auto* x, auto* o, int n, int s) { return fn(d, x, o, n, s); }
+#define VVI(fn) [](auto* d, auto* xo, int n, int s) { return fn(d, xo, n, s); }
+#define VVR(fn, m) [=](auto* d, auto* x, auto* o, int n, int s) { return fn(d, x, o, n, m, s); }
+#define VVRI(fn, m) [=](auto* d, auto* xo, int n, int s) { return fn(d, xo, n, m, s); }
+
+} // namespace
+
+TEST(DivChecks, PointersThenLengthThenParameters)
+{
+    Orv16s a[4] = {1, 2, 3, 4}, b[4] = {5, 6, 7, 8}, o[4] = {9, 9, 9, 9};
+    EXPECT_EQ(orvsDiv_16s_Sfs(nullptr, b, o, 0, 0), orvStsErrNullPtr);
+    EXPECT_EQ(orvsDiv_16s_Sfs(a, nullptr, o, 4, 0), orvStsErrNullPtr);
+    EXPECT_EQ(orvsDiv_16s_Sfs(a, b, nullptr, 4, 0), orvStsErrNullPtr);
+    EXPECT_EQ(orvsDiv_16s_Sfs(a, b, o, 0, 0), orvStsErrSize);
+    EXPECT_EQ(orvsDiv_16s_Sfs(a, b, o, -3, 0), orvStsErrSize);
+    EXPECT_EQ(orvsDiv_Round_16s_Sfs(a, b, o, 4, OrvRoundMode(3), 0), orvStsErrRoundMode);
+    EXPECT_EQ(orvsDiv_Round_16s_Sfs(a, b, o, 0, OrvRoundMode(3), 0), orvStsErrSize);
+    EXPECT_EQ(orvsDiv_Round_8u_ISfs(nullptr, nullptr, 0, OrvRoundMode(-1), 0), orvStsErrNullPtr);
+    EXPECT_EQ(orvsDiv_Round_16u_ISfs(reinterpret_cast<Orv16u*>(a), reinterpret_cast<Orv16u*>(o), 4,
+                                     OrvRoundMode(-1), 0), orvStsErrRoundMode);
+    EXPECT_EQ(orvsDivC_16s_Sfs(a, 0, o, 4, 0), orvStsErrDivByZero);
+    EXPECT_EQ(orvsDivC_16s_Sfs(a, 0, o, 0, 0), orvStsErrSize);
+    EXPECT_EQ(orvsDivC_16s_Sfs(nullptr, 0, o, 0, 0), orvStsErrNullPtr);
+    EXPECT_EQ(orvsDivC_16s_ISfs(0, o, 4, 40), orvStsErrDivByZero);  // before the zeroing shortcut
+    EXPECT_EQ(orvsDivC_16sc_Sfs(reinterpret_cast<Orv16sc*>(a), Orv16sc{0, 0}, reinterpret_cast<Orv16sc*>(o), 2, 0),
+              orvStsErrDivByZero);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(o[i], 9);  // nothing written on error
+
+    float f[3] = {1, 2, 3}, fo[3] = {7, 7, 7};
+    EXPECT_EQ(orvsDivC_32f(f, 0.0f, fo, 3), orvStsErrDivByZero);
+    EXPECT_EQ(orvsDivC_32f(f, -0.0f, fo, 3), orvStsErrDivByZero);
+    EXPECT_EQ(orvsDivC_32fc_I(Orv32fc{1e-30f, 1e-30f}, reinterpret_cast<Orv32fc*>(fo), 1), orvStsErrDivByZero);
+    EXPECT_EQ(orvsDiv_32f(f, f, fo, 0), orvStsErrSize);
+    EXPECT_EQ(orvsDivCRev_32f(nullptr, 1.0f, fo, 3), orvStsErrNullPtr);
+    for (float v : fo) EXPECT_EQ(v, 7.0f);
+
+    Orv64s w[2] = {5, -5};
+    EXPECT_EQ(orvsDivC_64s_ISfs(3, nullptr, 0, 0), orvStsErrNullPtr);
+    EXPECT_EQ(orvsDivC_64s_ISfs(3, w, 0, 0), orvStsErrSize);
+    EXPECT_EQ(w[0], 5);
+}
+
+TEST(DivRule, DocumentedExamples)
+{
+    const Orv16s two[3] = {2, 2, 2}, odd[3] = {1, 3, 5};
+    Orv16s o[3];
+    ASSERT_EQ(orvsDiv_16s_Sfs(two, odd, o, 3, 0), orvStsOk);
+    EXPECT_EQ(std::vector<Orv16s>(o, o + 3), (std::vector<Orv16s>{0, 2, 2}));
+    ASSERT_EQ(orvsDiv_Round_16s_Sfs(two, odd, o, 3, orvRndFinancial, 0), orvStsOk);
+    EXPECT_EQ(std::vector<Orv16s>(o, o + 3), (std::vector<Orv16s>{1, 2, 3}));
+    ASSERT_EQ(orvsDiv_Round_16s_Sfs(two, odd, o, 3, orvRndZero, 0), orvStsOk);
+    EXPECT_EQ(std::vector<Orv16s>(o, o + 3), (std::vector<Orv16s>{0, 1, 2}));
+
+    const Orv16s zero[3] = {0, 0, 0}, xs[3] = {5, -5, 0};
+    EXPECT_EQ(orvsDiv_16s_Sfs(zero, xs, o, 3, 0), orvStsWarnDivByZero);
+    EXPECT_EQ(std::vector<Orv16s>(o, o + 3), (std::vector<Orv16s>{32767, -32768, 0}));
+
+    const Orv8u d8[3] = {0, 1, 2}, x8[3] = {7, 255, 255};
+    Orv8u o8[3];
+    EXPECT_EQ(orvsDiv_8u_Sfs(d8, x8, o8, 3, 9), orvStsWarnDivByZero);
+    EXPECT_EQ(std::vector<Orv8u>(o8, o8 + 3), (std::vector<Orv8u>{255, 0, 0}));
+
+    const float negZero = -0.0f, one = 1.0f;
+    float q;
+    EXPECT_EQ(orvsDiv_32f(&negZero, &one, &q, 1), orvStsWarnDivByZero);
+    EXPECT_EQ(q, std::numeric_limits<float>::infinity());
+
+    const double inf = std::numeric_limits<double>::infinity();
+    const double src[4] = {1.0, -inf, inf, -3.0};
+    double dst[4];
+    EXPECT_EQ(orvsDivC_64f(src, inf, dst, 4), orvStsOk);
+    for (double v : dst) EXPECT_TRUE(v == 0.0 && !std::signbit(v));
+}
+
+TEST(DivRule, ScaleRangesAndZeroDivisorsOutsideThem)
+{
+    // Above the range: zeros except zero divisors; below: sign saturation
+    // with a zero divisor counted as positive.
+    const Orv16s d[4] = {0, 0, 3, -3}, x[4] = {4, -4, 5, 5};
+    Orv16s o[4];
+    EXPECT_EQ(orvsDiv_16s_Sfs(d, x, o, 4, 16), orvStsWarnDivByZero);
+    EXPECT_EQ(std::vector<Orv16s>(o, o + 4), (std::vector<Orv16s>{32767, -32768, 0, 0}));
+    EXPECT_EQ(orvsDiv_16s_Sfs(d, x, o, 4, -31), orvStsWarnDivByZero);
+    EXPECT_EQ(std::vector<Orv16s>(o, o + 4), (std::vector<Orv16s>{32767, -32768, 32767, -32768}));
+    const Orv16s dd[1] = {-1}, xx[1] = {-32768};
+    EXPECT_EQ(orvsDiv_Round_16s_Sfs(dd, xx, o, 1, orvRndFinancial, 16), orvStsOk);  // 0.5 away from zero
+    EXPECT_EQ(o[0], 1);
+    EXPECT_EQ(orvsDiv_16s_Sfs(dd, xx, o, 1, 16), orvStsOk);  // 0.5 ties to even
+    EXPECT_EQ(o[0], 0);
+
+    const Orv16u du[3] = {0, 5, 7}, xu[3] = {0, 1, 0};
+    Orv16u ou[3];
+    EXPECT_EQ(orvsDivC_16u_Sfs(xu, 3, ou, 3, -32), orvStsOk);  // every output 65535
+    EXPECT_EQ(std::vector<Orv16u>(ou, ou + 3), (std::vector<Orv16u>{65535, 65535, 65535}));
+    EXPECT_EQ(orvsDiv_16u_Sfs(du, xu, ou, 3, -40), orvStsWarnDivByZero);
+    EXPECT_EQ(std::vector<Orv16u>(ou, ou + 3), (std::vector<Orv16u>{0, 65535, 0}));
+}
+
+TEST(DivRule, IntegerVectorMembersMatchTheRationalModel)
+{
+    checkIntVV<Orv8u, Orv8u, Orv8u>("Div_8u", -18, 11, div_ref::kNear, VV(orvsDiv_8u_Sfs), VVI(orvsDiv_8u_ISfs));
+    checkIntVV<Orv16s, Orv16s, Orv16s>("Div_16s", -33, 18, div_ref::kNear, VV(orvsDiv_16s_Sfs),
+                                       VVI(orvsDiv_16s_ISfs));
+    checkIntVV<Orv16u, Orv16u, Orv16u>("Div_16u", -34, 19, div_ref::kNear, VV(orvsDiv_16u_Sfs),
+                                       VVI(orvsDiv_16u_ISfs));
+    checkIntVV<Orv32s, Orv16s, Orv16s>("Div_32s16s", -32, 34, div_ref::kNear, VV(orvsDiv_32s16s_Sfs), nullptr);
+}
+
+TEST(DivRule, RoundingModesMatchTheRationalModel)
+{
+    for (Mode m : {div_ref::kZero, div_ref::kNear, div_ref::kAway}) {
+        const auto rm = static_cast<OrvRoundMode>(m);
+        checkIntVV<Orv8u, Orv8u, Orv8u>("Div_Round_8u", -17, 10, m, VVR(orvsDiv_Round_8u_Sfs, rm),
+                                        VVRI(orvsDiv_Round_8u_ISfs, rm));
+        checkIntVV<Orv16s, Orv16s, Orv16s>("Div_Round_16s", -32, 18, m, VVR(orvsDiv_Round_16s_Sfs, rm),
+                                           VVRI(orvsDiv_Round_16s_ISfs, rm));
+        checkIntVV<Orv16u, Orv16u, Orv16u>("Div_Round_16u", -33, 18, m, VVR(orvsDiv_Round_16u_Sfs, rm),
+                                           VVRI(orvsDiv_Round_16u_ISfs, rm));
+    }
+}
+
+TEST(DivRule, Div32sFollowsTheDoublePrecisionQuotient)
+{
+    // Model: x * 2^-s and d in double, one division, ties-to-even rounding,
+    // clamp; zero divisors by the rule.
+    std::uint32_t seed = 77;
+    for (int len : oddLengths()) {
+        for (int s = -66; s <= 36; s += quick() ? 7 : 1) {
+            const auto x = operands<Orv32s>(len, seed++);
+            auto d = operands<Orv32s>(len, seed++);
+            for (int i = 0; i < len; i += 3) d[i] = static_cast<Orv32s>(d[i] % 1000);  // larger quotients
+            Unaligned<Orv32s> ux(len), ud(len), uo(len);
+            ux.assign(x);
+            ud.assign(d);
+            ASSERT_EQ(orvsDiv_32s_Sfs(ud.data(), ux.data(), uo.data(), len, s),
+                      anyZero(d) ? orvStsWarnDivByZero : orvStsOk);
+            for (int i = 0; i < len; ++i) {
+                Orv32s want;
+                if (d[i] == 0) {
+                    want = div_ref::quotient<Orv32s>(x[i], 0, 0);
+                } else if (s > 32) {
+                    want = 0;
+                } else if (s < -62) {  // sign saturation
+                    want = div_ref::quotient<Orv32s>((x[i] > 0) - (x[i] < 0), (d[i] > 0) - (d[i] < 0), -40);
+                } else {
+                    double q = std::rint(std::ldexp(double(x[i]), -s) / double(d[i]));
+                    q = std::fmin(std::fmax(q, -2147483648.0), 2147483647.0);
+                    want = static_cast<Orv32s>(q);
+                }
+                ASSERT_EQ(uo[i], want) << "x " << x[i] << " d " << d[i] << " s " << s;
+            }
+            Unaligned<Orv32s> io(len);
+            io.assign(x);
+            orvsDiv_32s_ISfs(ud.data(), io.data(), len, s);
+            ASSERT_EQ(io.vec(), uo.vec());
+        }
+    }
+}
+
+TEST(DivRule, ConstantDivisorsAndDividends)
+{
+    std::uint32_t seed = 300;
+    for (int len : oddLengths()) {
+        for (int s = -35; s <= 20; s += quick() ? 6 : 1) {
+            const auto x8 = operands<Orv8u>(len, seed++);
+            const auto x16 = operands<Orv16s>(len, seed++);
+            const auto x16u = operands<Orv16u>(len, seed++);
+            const Orv8u v8 = static_cast<Orv8u>(1 + seed % 255);
+            const Orv16s v16 = static_cast<Orv16s>(seed % 2 ? -1 - int(seed % 40000 % 32768) : 1 + int(seed % 900));
+            const Orv16u v16u = static_cast<Orv16u>(1 + seed * 7919 % 65535);
+            Unaligned<Orv8u> o8(len);
+            Unaligned<Orv16s> o16(len);
+            Unaligned<Orv16u> o16u(len);
+            ASSERT_EQ(orvsDivC_8u_Sfs(x8.data(), v8, o8.data(), len, s), orvStsOk);
+            ASSERT_EQ(orvsDivC_16s_Sfs(x16.data(), v16, o16.data(), len, s), orvStsOk);
+            ASSERT_EQ(orvsDivC_16u_Sfs(x16u.data(), v16u, o16u.data(), len, s), orvStsOk);
+            for (int i = 0; i < len; ++i) {
+                ASSERT_EQ(o8[i], div_ref::quotient<Orv8u>(x8[i], v8, s)) << +x8[i] << "/" << +v8 << " s " << s;
+                ASSERT_EQ(o16[i], div_ref::quotient<Orv16s>(x16[i], v16, s)) << x16[i] << "/" << v16 << " s " << s;
+                const Orv16u want = s <= -32 ? Orv16u(65535) : div_ref::quotient<Orv16u>(x16u[i], v16u, s);
+                ASSERT_EQ(o16u[i], want) << x16u[i] << "/" << v16u << " s " << s;
+            }
+            auto in = x16;
+            ASSERT_EQ(orvsDivC_16s_ISfs(v16, in.data(), len, s), orvStsOk);
+            ASSERT_EQ(in, o16.vec());
+            auto in8 = x8;
+            ASSERT_EQ(orvsDivC_8u_ISfs(v8, in8.data(), len, s), orvStsOk);
+            ASSERT_EQ(in8, o8.vec());
+            auto inu = x16u;
+            ASSERT_EQ(orvsDivC_16u_ISfs(v16u, inu.data(), len, s), orvStsOk);
+            ASSERT_EQ(inu, o16u.vec());
+        }
+        // Constant dividend.
+        const auto d = operands<Orv16u>(len, seed++);
+        for (Orv16u val : {Orv16u(0), Orv16u(1), Orv16u(7), Orv16u(65535), Orv16u(seed % 65536)}) {
+            Unaligned<Orv16u> o(len);
+            const OrvStatus st = orvsDivCRev_16u(d.data(), val, o.data(), len);
+            ASSERT_EQ(st, anyZero(d) ? orvStsWarnDivByZero : orvStsOk);
+            for (int i = 0; i < len; ++i)
+                ASSERT_EQ(o[i], val == 0 ? Orv16u(0) : div_ref::quotient<Orv16u>(val, d[i], 0)) << val << "/" << d[i];
+            auto in = d;
+            ASSERT_EQ(orvsDivCRev_16u_I(val, in.data(), len), st);
+            ASSERT_EQ(in, o.vec());
+        }
+    }
+}
+
+// ---- complex integer ------------------------------------------------------
+
+namespace {
+Orv16s cplxPart(std::int64_t num, std::int64_t den, std::int64_t dividendPart, int s)
+{
+    if (den == 0) return div_ref::quotient<Orv16s>(dividendPart, 0, 0);
+    div_ref::i128 n = num, m = den;
+    if (s >= 0) m <<= s; else n *= (div_ref::i128(1) << -s);
+    return div_ref::saturate<Orv16s>(div_ref::roundQuotient(n, m, div_ref::kNear));
+}
+} // namespace
+
+TEST(DivRule, Complex16scMatchesTheRationalModel)
+{
+    std::uint32_t seed = 900;
+    for (int len : oddLengths()) {
+        for (int s = -36; s <= 36; s += quick() ? 5 : 1) {
+            auto x = randomVector<Orv16sc>(len, seed++);
+            auto d = randomVector<Orv16sc>(len, seed++);
+            for (int i = 0; i < len; i += 5) d[i] = {Orv16s(d[i].re % 4), Orv16s(d[i].im % 3)};  // zeros, tiny divisors
+            bool zero = false;
+            for (auto v : d) zero |= v.re == 0 && v.im == 0;
+            Unaligned<Orv16sc> o(len);
+            ASSERT_EQ(orvsDiv_16sc_Sfs(d.data(), x.data(), o.data(), len, s), zero ? orvStsWarnDivByZero : orvStsOk);
+            for (int i = 0; i < len; ++i) {
+                const std::int64_t xr = x[i].re, xi = x[i].im, dr = d[i].re, di = d[i].im;
+                const std::int64_t m = dr * dr + di * di;
+                Orv16s wr, wi;
+                if (s > 32) {
+                    wr = wi = 0;
+                } else {
+                    wr = cplxPart(xr * dr + xi * di, m, xr, s);
+                    wi = cplxPart(xi * dr - xr * di, m, xi, s);
+                }
+                ASSERT_EQ(o[i].re, wr) << i << " s " << s;
+                ASSERT_EQ(o[i].im, wi) << i << " s " << s;
+            }
+            // Constant divisor: the rule inside -16..15, zeros above.
+            const Orv16sc val = d[len / 2].re == 0 && d[len / 2].im == 0 ? Orv16sc{3, -2} : d[len / 2];
+            Unaligned<Orv16sc> oc(len);
+            ASSERT_EQ(orvsDivC_16sc_Sfs(x.data(), val, oc.data(), len, s), orvStsOk);
+            const std::int64_t m = std::int64_t(val.re) * val.re + std::int64_t(val.im) * val.im;
+            for (int i = 0; i < len && s >= -16; ++i) {
+                const std::int64_t xr = x[i].re, xi = x[i].im;
+                const Orv16s wr = s > 15 ? 0 : cplxPart(xr * val.re + xi * val.im, m, xr, s);
+                const Orv16s wi = s > 15 ? 0 : cplxPart(xi * val.re - xr * val.im, m, xi, s);
+                ASSERT_EQ(oc[i].re, wr);
+                ASSERT_EQ(oc[i].im, wi);
+            }
+            ASSERT_EQ(orvsDivC_16sc_ISfs(val, x.data(), len, s), orvStsOk);
+            ASSERT_EQ(std::memcmp(x.data(), oc.data(), len * sizeof(Orv16sc)), 0);
+        }
+    }
+    // Far left shifts multiply by the scaled double reciprocal.
+    const Orv16sc x[3] = {{1, 0}, {0, -1}, {0, 0}};
+    Orv16sc o[3];
+    ASSERT_EQ(orvsDivC_16sc_Sfs(x, Orv16sc{1000, 0}, o, 3, -20), orvStsOk);
+    EXPECT_EQ(o[0].re, 1049);  // 2^20 / 1000 = 1048.576
+    EXPECT_EQ(o[1].im, -1049);
+    EXPECT_EQ(o[2].re, 0);
+    ASSERT_EQ(orvsDivC_16sc_Sfs(x, Orv16sc{1, 1}, o, 3, -200), orvStsOk);
+    EXPECT_EQ(o[0].re, 32767);
+    EXPECT_EQ(o[0].im, -32768);
+}
+
+// ---- 64-bit constant division ---------------------------------------------
+
+TEST(DivRule, DivC64sIsExact)
+{
+    std::uint32_t seed = 4242;
+    for (int s = -62; s <= 70; s += quick() ? 5 : 1) {
+        const int len = 257;
+        auto x = operands<Orv64s>(len, seed++);
+        for (int i = 0; i < len; i += 4) x[i] >>= (seed + i) % 60;
+        for (Orv64s val : {Orv64s(3), Orv64s(-7), Orv64s(1) << 40, std::numeric_limits<Orv64s>::min(),
+                           std::numeric_limits<Orv64s>::max(), Orv64s(-1), Orv64s(1), Orv64s(seed) * 1000003}) {
+            auto io = x;
+            ASSERT_EQ(orvsDivC_64s_ISfs(val, io.data(), len, s), orvStsOk);
+            for (int i = 0; i < len; ++i) {
+                Orv64s want = 0;
+                if (s <= 63) {
+                    div_ref::i128 num = x[i], den = val;
+                    if (s >= 0) den *= div_ref::i128(1) << s; else num *= div_ref::i128(1) << -s;
+                    if (den < 0) { den = -den; num = -num; }
+                    want = div_ref::saturate<Orv64s>(div_ref::roundQuotient(num, den, div_ref::kNear));
+                }
+                ASSERT_EQ(io[i], want) << "x " << x[i] << " val " << val << " s " << s;
+            }
+        }
+    }
+    Orv64s v[4] = {1, 3, -5, 0};
+    ASSERT_EQ(orvsDivC_64s_ISfs(std::numeric_limits<Orv64s>::min(), v, 2, -64), orvStsOk);
+    EXPECT_EQ(v[0], -2);  // 2^64 / -2^63
+    EXPECT_EQ(v[1], -6);
+    Orv64s w[2] = {3, -1};
+    ASSERT_EQ(orvsDivC_64s_ISfs(Orv64s(1) << 62, w, 2, -70), orvStsOk);
+    EXPECT_EQ(w[0], 768);
+    EXPECT_EQ(w[1], -256);
+    Orv64s z[3] = {9, -9, 0};
+    EXPECT_EQ(orvsDivC_64s_ISfs(0, z, 3, 5), orvStsWarnDivByZero);
+    EXPECT_EQ(z[0], std::numeric_limits<Orv64s>::max());
+    EXPECT_EQ(z[1], std::numeric_limits<Orv64s>::min());
+    EXPECT_EQ(z[2], 0);
+}
+
+// ---- floating point -------------------------------------------------------
+
+namespace {
+using div_ref::sameValue;
+using div_ref::zeroDivisorOutput;
+
+// Within `ulps` units in the last place of the correctly rounded value.
+bool closeFloat(float got, double exact, int ulps)
+{
+    const float want = static_cast<float>(exact);
+    if (std::isnan(want) || std::isinf(want) || want == 0.0f) return sameValue(got, want) || std::fabs(got) < 1e-37f;
+    if (std::fabs(want) < std::numeric_limits<float>::min()) return std::fabs(got - want) <= 1e-44f * ulps;
+    return std::fabs(double(got) - exact) <= ulps * std::fabs(exact) * 0x1p-23;
+}
+
+// Divisors with zeros of both signs, tiny, huge, infinite and NaN values.
+std::vector<float> awkwardDivisors(int n, std::uint32_t seed)
+{
+    auto v = randomVector<float>(n, seed, -100.0, 100.0);
+    std::mt19937 rng(seed);
+    const float specials[] = {0.0f, -0.0f, 1e-39f, 3e38f, -1e-30f, std::numeric_limits<float>::infinity(),
+                              std::numeric_limits<float>::quiet_NaN(), 1.0f};
+    for (auto& x : v)
+        if (rng() % 11 == 0) x = specials[rng() % 8];
+    return v;
+}
+} // namespace
+
+TEST(DivFloat, Div32fAndDivCRev32f)
+{
+    std::uint32_t seed = 5;
+    for (int len : oddLengths()) {
+        auto x = randomVector<float>(len, seed++, -1e6, 1e6);
+        for (int i = 0; i < len; i += 7) x[i] = (i % 3 == 0) ? 0.0f : (i % 3 == 1) ? 3e38f : -1e-20f;
+        const auto d = awkwardDivisors(len, seed++);
+        Unaligned<float> ux(len), ud(len), uo(len);
+        ux.assign(x);
+        ud.assign(d);
+        const bool zero = anyZero(d);
+        ASSERT_EQ(orvsDiv_32f(ud.data(), ux.data(), uo.data(), len), zero ? orvStsWarnDivByZero : orvStsOk);
+        for (int i = 0; i < len; ++i) {
+            if (d[i] == 0) ASSERT_TRUE(sameValue(uo[i], zeroDivisorOutput(x[i]))) << x[i];
+            else ASSERT_TRUE(closeFloat(uo[i], double(x[i]) / double(d[i]), 2)) << x[i] << "/" << d[i] << " = " << uo[i];
+        }
+        auto in = x;
+        ASSERT_EQ(orvsDiv_32f_I(ud.data(), in.data(), len), zero ? orvStsWarnDivByZero : orvStsOk);
+        for (int i = 0; i < len; ++i) ASSERT_TRUE(sameValue(in[i], uo[i]));
+
+        for (float val : {1.0f, -2.5f, 0.0f, 7e30f}) {
+            ASSERT_EQ(orvsDivCRev_32f(ud.data(), val, uo.data(), len), zero ? orvStsWarnDivByZero : orvStsOk);
+            for (int i = 0; i < len; ++i) {
+                if (d[i] == 0) ASSERT_TRUE(sameValue(uo[i], zeroDivisorOutput(val)));
+                else ASSERT_TRUE(closeFloat(uo[i], double(val) / double(d[i]), 2)) << val << "/" << d[i];
+            }
+            auto rin = d;
+            orvsDivCRev_32f_I(val, rin.data(), len);
+            for (int i = 0; i < len; ++i) ASSERT_TRUE(sameValue(rin[i], uo[i]));
+        }
+    }
+}
+
+TEST(DivFloat, Div64fIsIeeeDivisionWithTheZeroRule)
+{
+    std::uint32_t seed = 55;
+    for (int len : oddLengths()) {
+        const auto x = randomVector<double>(len, seed++, -1e9, 1e9);
+        auto d = randomVector<double>(len, seed++, -10, 10);
+        for (int i = 0; i < len; i += 6) d[i] = i % 12 ? -0.0 : 0.0;
+        Unaligned<double> ud(len), uo(len);
+        ud.assign(d);
+        ASSERT_EQ(orvsDiv_64f(ud.data(), x.data(), uo.data(), len), orvStsWarnDivByZero);
+        for (int i = 0; i < len; ++i)
+            ASSERT_TRUE(sameValue(uo[i], d[i] == 0 ? zeroDivisorOutput(x[i]) : x[i] / d[i]));
+        auto in = x;
+        ASSERT_EQ(orvsDiv_64f_I(ud.data(), in.data(), len), orvStsWarnDivByZero);
+        ASSERT_EQ(std::memcmp(in.data(), uo.data(), len * sizeof(double)), 0);
+    }
+}
+
+TEST(DivFloat, ComplexDivision)
+{
+    std::uint32_t seed = 66;
+    for (int len : oddLengths()) {
+        auto x = randomVector<Orv64fc>(len, seed++, -100, 100);
+        auto d = randomVector<Orv64fc>(len, seed++, -100, 100);
+        d[len - 1] = {0.0, -0.0};
+        std::vector<Orv32fc> xf(len), df(len), of(len);
+        for (int i = 0; i < len; ++i) {
+            xf[i] = {float(x[i].re), float(x[i].im)};
+            df[i] = {float(d[i].re), float(d[i].im)};
+        }
+        x[0] = {0.0, -4.0};
+        xf[0] = {0.0f, -4.0f};
+        d[0] = df[0].re == 0 ? Orv64fc{0, 0} : d[0];
+        std::vector<Orv64fc> o(len);
+        ASSERT_EQ(orvsDiv_64fc(d.data(), x.data(), o.data(), len), orvStsWarnDivByZero);
+        ASSERT_EQ(orvsDiv_32fc(df.data(), xf.data(), of.data(), len), orvStsWarnDivByZero);
+        for (int i = 0; i < len; ++i) {
+            const long double dr = d[i].re, di = d[i].im, xr = x[i].re, xi = x[i].im, m = dr * dr + di * di;
+            if (m == 0) {
+                ASSERT_TRUE(sameValue(o[i].re, zeroDivisorOutput(x[i].re)));
+                ASSERT_TRUE(sameValue(o[i].im, zeroDivisorOutput(x[i].im)));
+            } else {
+                const long double wr = (xr * dr + xi * di) / m, wi = (xi * dr - xr * di) / m;
+                const long double tol = 1e-14L * std::sqrt((xr * xr + xi * xi) / m);
+                ASSERT_LE(std::fabs(o[i].re - wr), tol);
+                ASSERT_LE(std::fabs(o[i].im - wi), tol);
+            }
+            const double fr = df[i].re, fi = df[i].im, gr = xf[i].re, gi = xf[i].im, fm = fr * fr + fi * fi;
+            if (fm == 0) {
+                ASSERT_TRUE(sameValue(of[i].re, zeroDivisorOutput(xf[i].re)));
+                ASSERT_TRUE(sameValue(of[i].im, zeroDivisorOutput(xf[i].im)));
+            } else {
+                const double tol = 1e-6 * std::sqrt((gr * gr + gi * gi) / fm);
+                ASSERT_LE(std::fabs(of[i].re - (gr * fr + gi * fi) / fm), tol);
+                ASSERT_LE(std::fabs(of[i].im - (gi * fr - gr * fi) / fm), tol);
+            }
+        }
+        auto in = x;
+        orvsDiv_64fc_I(d.data(), in.data(), len);
+        ASSERT_EQ(std::memcmp(in.data(), o.data(), len * sizeof(Orv64fc)), 0);
+        auto inf = xf;
+        orvsDiv_32fc_I(df.data(), inf.data(), len);
+        ASSERT_EQ(std::memcmp(inf.data(), of.data(), len * sizeof(Orv32fc)), 0);
+    }
+}
+
+TEST(DivFloat, ConstantDivisors)
+{
+    for (int len : oddLengths()) {
+        const auto x = randomVector<float>(len, 700 + len, -1e3, 1e3);
+        const auto xd = randomVector<double>(len, 800 + len, -1e3, 1e3);
+        Unaligned<float> o(len);
+        Unaligned<double> od(len);
+        for (float val : {3.0f, -0.1f, 1e-3f}) {
+            ASSERT_EQ(orvsDivC_32f(x.data(), val, o.data(), len), orvStsOk);
+            const float r = 1.0f / val;
+            for (int i = 0; i < len; ++i) ASSERT_EQ(o[i], x[i] * r);
+            ASSERT_EQ(orvsDivC_64f(xd.data(), double(val), od.data(), len), orvStsOk);
+            const double rd = 1.0 / double(val);
+            for (int i = 0; i < len; ++i) ASSERT_EQ(od[i], xd[i] * rd);
+        }
+        // 1 copies (a -0 stays -0), +-infinity writes +0 everywhere.
+        auto in = x;
+        in[0] = -0.0f;
+        in[len - 1] = std::numeric_limits<float>::quiet_NaN();
+        ASSERT_EQ(orvsDivC_32f(in.data(), 1.0f, o.data(), len), orvStsOk);
+        ASSERT_EQ(std::memcmp(in.data(), o.data(), len * sizeof(float)), 0);
+        ASSERT_EQ(orvsDivC_32f_I(-std::numeric_limits<float>::infinity(), in.data(), len), orvStsOk);
+        for (float v : in) ASSERT_TRUE(v == 0.0f && !std::signbit(v));
+        auto ind = xd;
+        ASSERT_EQ(orvsDivC_64f_I(4.0, ind.data(), len), orvStsOk);
+        for (int i = 0; i < len; ++i) ASSERT_EQ(ind[i], xd[i] * 0.25);
+
+        // Complex constants: multiplication by conj(val) / |val|^2.
+        const auto c = randomVector<Orv32fc>(len, 900 + len, -50, 50);
+        std::vector<Orv32fc> oc(len);
+        const Orv32fc val{1.5f, -2.0f};
+        ASSERT_EQ(orvsDivC_32fc(c.data(), val, oc.data(), len), orvStsOk);
+        const float m = val.re * val.re + val.im * val.im, cr = val.re / m, ci = -val.im / m;
+        for (int i = 0; i < len; ++i) {
+            ASSERT_EQ(oc[i].re, c[i].re * cr - c[i].im * ci);
+            ASSERT_EQ(oc[i].im, c[i].re * ci + c[i].im * cr);
+        }
+        auto cin = c;
+        ASSERT_EQ(orvsDivC_32fc_I(val, cin.data(), len), orvStsOk);
+        ASSERT_EQ(std::memcmp(cin.data(), oc.data(), len * sizeof(Orv32fc)), 0);
+        std::vector<Orv64fc> cd(len), ocd(len);
+        for (int i = 0; i < len; ++i) cd[i] = {c[i].re, c[i].im};
+        const Orv64fc vd{0.0, 4.0};
+        ASSERT_EQ(orvsDivC_64fc(cd.data(), vd, ocd.data(), len), orvStsOk);
+        for (int i = 0; i < len; ++i) {
+            ASSERT_EQ(ocd[i].re, cd[i].im * 0.25);
+            ASSERT_EQ(ocd[i].im, cd[i].re * -0.25);
+        }
+        ASSERT_EQ(orvsDivC_64fc_I(vd, cd.data(), len), orvStsOk);
+        ASSERT_EQ(std::memcmp(cd.data(), ocd.data(), len * sizeof(Orv64fc)), 0);
+    }
+}
+
+// ---- the parallel split ---------------------------------------------------
+
+namespace {
+// Runs `call` under 1, 2 and 4 configured threads and expects identical
+// outputs and statuses; returns the status.
+template <class T>
+OrvStatus sameUnderThreadCounts(std::vector<T>& out, const std::function<OrvStatus(T*)>& call)
+{
+    OrvStatus first = 0;
+    std::vector<T> firstOut;
+    for (int threads : {1, 2, 4}) {
+        ThreadCount tc(threads);
+        std::vector<T> o(out.size());
+        const OrvStatus st = call(o.data());
+        if (threads == 1) {
+            first = st;
+            firstOut = o;
+        } else {
+            EXPECT_EQ(st, first) << threads << " threads";
+            EXPECT_EQ(std::memcmp(o.data(), firstOut.data(), o.size() * sizeof(T)), 0) << threads << " threads";
+        }
+    }
+    out = firstOut;
+    return first;
+}
+} // namespace
+
+TEST(DivThreads, SameResultForEveryThreadCountAndWarningFromTheLastChunk)
+{
+    for (int len : {1023, 1024, 4096, 4097, 10001}) {
+        auto d16 = operands<Orv16s>(len, 11);
+        auto x16 = operands<Orv16s>(len, 12);
+        for (auto& v : d16)
+            if (v == 0) v = 3;
+        d16[len - 1] = 0;  // the only zero divisor, in the last thread's chunk
+        std::vector<Orv16s> o16(len);
+        EXPECT_EQ(sameUnderThreadCounts<Orv16s>(o16, [&](Orv16s* o) { return orvsDiv_16s_Sfs(d16.data(), x16.data(), o, len, 2); }),
+                  orvStsWarnDivByZero);
+        EXPECT_EQ(sameUnderThreadCounts<Orv16s>(o16, [&](Orv16s* o) {
+                      return orvsDiv_Round_16s_Sfs(d16.data(), x16.data(), o, len, orvRndFinancial, -3);
+                  }), orvStsWarnDivByZero);
+        EXPECT_EQ(sameUnderThreadCounts<Orv16s>(o16, [&](Orv16s* o) { return orvsDivC_16s_Sfs(x16.data(), -7, o, len, 1); }),
+                  orvStsOk);
+        auto d8 = operands<Orv8u>(len, 13), x8 = operands<Orv8u>(len, 14);
+        for (auto& v : d8)
+            if (v == 0) v = 1;
+        d8[len - 1] = 0;
+        std::vector<Orv8u> o8(len);
+        EXPECT_EQ(sameUnderThreadCounts<Orv8u>(o8, [&](Orv8u* o) {
+                      return orvsDiv_Round_8u_Sfs(d8.data(), x8.data(), o, len, orvRndZero, -1);
+                  }), orvStsWarnDivByZero);
+        std::vector<Orv16u> du(reinterpret_cast<Orv16u*>(d16.data()), reinterpret_cast<Orv16u*>(d16.data()) + len), ou(len);
+        EXPECT_EQ(sameUnderThreadCounts<Orv16u>(ou, [&](Orv16u* o) { return orvsDivCRev_16u(du.data(), 60000, o, len); }),
+                  orvStsWarnDivByZero);
+        auto d32 = operands<Orv32s>(len, 15), x32 = operands<Orv32s>(len, 16);
+        for (auto& v : d32)
+            if (v == 0) v = -1;
+        d32[len - 1] = 0;
+        std::vector<Orv32s> o32(len);
+        EXPECT_EQ(sameUnderThreadCounts<Orv32s>(o32, [&](Orv32s* o) { return orvsDiv_32s_Sfs(d32.data(), x32.data(), o, len, -5); }),
+                  orvStsWarnDivByZero);
+        std::vector<Orv16sc> dc(len, Orv16sc{2, -1}), xc(reinterpret_cast<Orv16sc*>(x32.data()),
+                                                         reinterpret_cast<Orv16sc*>(x32.data()) + len), oc(len);
+        dc[len - 1] = {0, 0};
+        EXPECT_EQ(sameUnderThreadCounts<Orv16sc>(oc, [&](Orv16sc* o) { return orvsDiv_16sc_Sfs(dc.data(), xc.data(), o, len, 1); }),
+                  orvStsWarnDivByZero);
+
+        auto df = randomVector<float>(len, 17, 0.5, 9.0), xf = randomVector<float>(len, 18);
+        df[len - 1] = -0.0f;
+        std::vector<float> of(len);
+        EXPECT_EQ(sameUnderThreadCounts<float>(of, [&](float* o) { return orvsDiv_32f(df.data(), xf.data(), o, len); }),
+                  orvStsWarnDivByZero);
+        EXPECT_EQ(sameUnderThreadCounts<float>(of, [&](float* o) { return orvsDivCRev_32f(df.data(), 2.0f, o, len); }),
+                  orvStsWarnDivByZero);
+        df[len - 1] = 1.0f;
+        EXPECT_EQ(sameUnderThreadCounts<float>(of, [&](float* o) { return orvsDiv_32f(df.data(), xf.data(), o, len); }),
+                  orvStsOk);
+        std::vector<double> dd(df.begin(), df.end()), xd(xf.begin(), xf.end()), od(len);
+        dd[len - 1] = 0.0;
+        EXPECT_EQ(sameUnderThreadCounts<double>(od, [&](double* o) { return orvsDiv_64f(dd.data(), xd.data(), o, len); }),
+                  orvStsWarnDivByZero);
+        std::vector<Orv64fc> dz(len, Orv64fc{1.0, 2.0}), xz(len, Orv64fc{3.0, -1.0}), oz(len);
+        dz[len - 1] = {0.0, 0.0};
+        EXPECT_EQ(sameUnderThreadCounts<Orv64fc>(oz, [&](Orv64fc* o) { return orvsDiv_64fc(dz.data(), xz.data(), o, len); }),
+                  orvStsWarnDivByZero);
+    }
+}
