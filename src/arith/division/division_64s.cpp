@@ -6,7 +6,7 @@
 #include "arith/division/division_engine.h"
 #include "orvs/arith.h"
 
-namespace orvs::div {
+namespace orvs::division {
 
 namespace {
 
@@ -96,9 +96,9 @@ OrvStatus divC64s(Orv64s val, Orv64s* pSrcDst, Orv32u len, int s)
     return orvStsOk;
 }
 
-} // namespace orvs::div
+} // namespace orvs::division
 
 extern "C" ORVS_API OrvStatus orvsDivC_64s_ISfs(Orv64s val, Orv64s* pSrcDst, Orv32u len, int scaleFactor)
 {
-    return orvs::div::divC64s(val, pSrcDst, len, scaleFactor);
+    return orvs::division::divC64s(val, pSrcDst, len, scaleFactor);
 }

@@ -3,7 +3,7 @@
 #include "arith/division/division_engine.h"
 #include "core/saturate.h"
 
-namespace orvs::div {
+namespace orvs::division {
 
 namespace {
 
@@ -113,7 +113,7 @@ OrvStatus div32fc(const Orv32fc* pDivisor, const Orv32fc* pDividend, Orv32fc* pD
 {
     ORVS_CHECK(check::vectors(len, pDivisor, pDividend, pDst));
     const C32Job job{pDividend, pDivisor, pDst};
-    const C32KernelFn fn = pick32fc();
+    const C32KernelFn fn = kernels().div32fc;
     return runChunks(len, Split{1024}, [&](int b, int c) { return fn(job, b, c); });
 }
 
@@ -146,9 +146,9 @@ OrvStatus div64fc(const Orv64fc* pDivisor, const Orv64fc* pDividend, Orv64fc* pD
     });
 }
 
-} // namespace orvs::div
+} // namespace orvs::division
 
-using namespace orvs::div;
+using namespace orvs::division;
 
 extern "C" {
 

@@ -15,7 +15,7 @@
 #include "orvs/division.h"
 #include "orvs/vector.h"
 
-namespace orvs::div {
+namespace orvs::division {
 
 // Members without a parallel path.
 constexpr int kSerial = INT_MAX;
@@ -61,21 +61,21 @@ template <class TX, class TD, class TO, Rnd R>
 OrvStatus intVV(const TD* pDivisor, const TX* pDividend, TO* pDst, int len, int s, ScaleRange range, Split split)
 {
     constexpr Path kOutPath = kNarrow<TX, TD> ? Path::Single : Path::Double;
-    IntJob job;
+    IntJob<TX, TD, TO> job;
     job.x = pDividend;
     job.d = pDivisor;
     job.dst = pDst;
-    IntKernelFn fn;
+    IntFn<TX, TD, TO> fn;
     if (s > range.hi) {
-        fn = pickInt<IntCfg<TX, TD, TO, false, false, kOutPath, Rnd::Near, Phase::ZeroDivOnly>>();
+        fn = intKernel<IntCfg<TX, TD, TO, false, false, kOutPath, Rnd::Near, Phase::ZeroDivOnly>>();
     } else if (s < range.lo) {
-        fn = pickInt<IntCfg<TX, TD, TO, false, false, kOutPath, Rnd::Near, Phase::SignSat>>();
+        fn = intKernel<IntCfg<TX, TD, TO, false, false, kOutPath, Rnd::Near, Phase::SignSat>>();
     } else {
         job.scale = std::ldexp(1.0, -s);
         if (kNarrow<TX, TD> && s >= 0)
-            fn = pickInt<IntCfg<TX, TD, TO, false, false, kOutPath, R, Phase::Quotient>>();
+            fn = intKernel<IntCfg<TX, TD, TO, false, false, kOutPath, R, Phase::Quotient>>();
         else
-            fn = pickInt<IntCfg<TX, TD, TO, false, false, Path::Double, R, Phase::Quotient>>();
+            fn = intKernel<IntCfg<TX, TD, TO, false, false, Path::Double, R, Phase::Quotient>>();
     }
     return runChunks(len, split, [&](int b, int c) { return fn(job, b, c); });
 }
@@ -120,19 +120,19 @@ OrvStatus divCSfs(const T* pSrc, T val, T* pDst, int len, int s, ScaleRange rang
         for (int i = 0; i < len; ++i) pDst[i] = std::numeric_limits<T>::max();
         return orvStsOk;
     }
-    IntJob job;
+    IntJob<T, T, T> job;
     job.x = pSrc;
     job.dst = pDst;
     job.dConst = val;
-    IntKernelFn fn;
+    IntFn<T, T, T> fn;
     if (s < range.lo) {
-        fn = pickInt<IntCfg<T, T, T, false, true, Path::Single, Rnd::Near, Phase::SignSat>>();
+        fn = intKernel<IntCfg<T, T, T, false, true, Path::Single, Rnd::Near, Phase::SignSat>>();
     } else {
         job.scale = std::ldexp(1.0, -s);
         if (s >= 0)
-            fn = pickInt<IntCfg<T, T, T, false, true, Path::Single, Rnd::Near, Phase::Quotient>>();
+            fn = intKernel<IntCfg<T, T, T, false, true, Path::Single, Rnd::Near, Phase::Quotient>>();
         else
-            fn = pickInt<IntCfg<T, T, T, false, true, Path::Double, Rnd::Near, Phase::Quotient>>();
+            fn = intKernel<IntCfg<T, T, T, false, true, Path::Double, Rnd::Near, Phase::Quotient>>();
     }
     parallel::forChunks(len, split.threshold, split.team, [&](int b, int c) { return fn(job, b, c); });
     return orvStsOk;
@@ -153,7 +153,7 @@ inline OrvStatus div32f(const Orv32f* pDivisor, const Orv32f* pDividend, Orv32f*
 {
     ORVS_CHECK(check::vectors(len, pDivisor, pDividend, pDst));
     const F32Job job{pDividend, pDivisor, pDst, 0.0f};
-    const F32KernelFn fn = pick32f<false>();
+    const F32KernelFn fn = kernels().div32f;
     return runChunks(len, Split{4096}, [&](int b, int c) { return fn(job, b, c); });
 }
 
@@ -161,7 +161,7 @@ inline OrvStatus divCRev32f(const Orv32f* pSrc, Orv32f val, Orv32f* pDst, int le
 {
     ORVS_CHECK(check::vectors(len, pSrc, pDst));
     const F32Job job{nullptr, pSrc, pDst, val};
-    const F32KernelFn fn = pick32f<true>();
+    const F32KernelFn fn = kernels().divCRev32f;
     return runChunks(len, Split{4096}, [&](int b, int c) { return fn(job, b, c); });
 }
 
@@ -169,7 +169,7 @@ inline OrvStatus div64f(const Orv64f* pDivisor, const Orv64f* pDividend, Orv64f*
 {
     ORVS_CHECK(check::vectors(len, pDivisor, pDividend, pDst));
     const F64Job job{pDividend, pDivisor, pDst};
-    const F64KernelFn fn = pick64f();
+    const F64KernelFn fn = kernels().div64f;
     return runChunks(len, Split{1024}, [&](int b, int c) { return fn(job, b, c); });
 }
 
@@ -216,4 +216,4 @@ OrvStatus divC64s(Orv64s val, Orv64s* pSrcDst, Orv32u len, int s);
 // Constant dividend over a 16u vector (div_int.cpp).
 OrvStatus divCRev16u(const Orv16u* pSrc, Orv16u val, Orv16u* pDst, int len);
 
-} // namespace orvs::div
+} // namespace orvs::division

@@ -1,7 +1,7 @@
 // Real floating-point division entries.
 #include "arith/division/division_engine.h"
 
-using namespace orvs::div;
+using namespace orvs::division;
 
 extern "C" {
 

@@ -2,7 +2,7 @@
 // mode), vector by constant, constant by vector.
 #include "arith/division/division_engine.h"
 
-namespace orvs::div {
+namespace orvs::division {
 
 namespace {
 // Element-by-element scale ranges; outside them the result is known without
@@ -26,17 +26,17 @@ OrvStatus divCRev16u(const Orv16u* pSrc, Orv16u val, Orv16u* pDst, int len)
         ORVS_CHECK(zeroVector(pDst, len));
         return warnIf(zeroDivisor);
     }
-    IntJob job;
+    IntJob<Orv16u, Orv16u, Orv16u> job;
     job.xConst = val;
     job.d = pSrc;
     job.dst = pDst;
-    const IntKernelFn fn = pickInt<IntCfg<Orv16u, Orv16u, Orv16u, true, false, Path::Single, Rnd::Near, Phase::Quotient>>();
+    const auto fn = intKernel<IntCfg<Orv16u, Orv16u, Orv16u, true, false, Path::Single, Rnd::Near, Phase::Quotient>>();
     return runChunks(len, Split{2048}, [&](int b, int c) { return fn(job, b, c); });
 }
 
-} // namespace orvs::div
+} // namespace orvs::division
 
-using namespace orvs::div;
+using namespace orvs::division;
 
 extern "C" {
 

@@ -2,18 +2,17 @@
 // [begin, begin + count) of one job and reports whether it met a zero
 // divisor; the entries hand them to the parallel driver chunk by chunk.
 //
-// The same kernel source (division_kernels.inc) is compiled for the AVX baseline,
-// for AVX2/FMA and for AVX-512; pick*() chooses the variant once per process.
+// The same kernel source (division_kernels.cpp) is compiled for the AVX
+// baseline, for AVX2/FMA and for AVX-512; kernels() is the table of this
+// process's target.
 #pragma once
 #include <cstdint>
 
-#include "core/cpu.h"
+#include "core/dispatch.h"
+#include "core/vocabulary.h"
 #include "orvs/types.h"
 
-namespace orvs::div {
-
-// How an integer quotient is rounded to an integer.
-enum class Rnd { Zero, Near, Away };
+namespace orvs::division {
 
 // Precision in which the integer quotient is formed. Single precision is
 // exact for 8- and 16-bit operands with s >= 0 (a correctly rounded float
@@ -30,13 +29,15 @@ enum class Path { Single, Double };
 //               every non-zero quotient saturates.
 enum class Phase { Quotient, ZeroDivOnly, SignSat };
 
-// One integer division job. A constant operand (DivC, DivCRev) is given by
-// value and broadcast; `scale` is 2^-s (applied to the quotient on the
-// single-precision path, to the dividend on the double-precision path).
+// One integer division job over typed operands. A constant operand
+// (DivC, DivCRev) is given by value and broadcast; `scale` is 2^-s (applied
+// to the quotient on the single-precision path, to the dividend on the
+// double-precision path).
+template <class X, class D, class O>
 struct IntJob {
-    const void* x = nullptr;  // dividends
-    const void* d = nullptr;  // divisors
-    void* dst = nullptr;
+    const X* x = nullptr;  // dividends
+    const D* d = nullptr;  // divisors
+    O* dst = nullptr;
     std::int32_t xConst = 0;
     std::int32_t dConst = 0;
     double scale = 1.0;
@@ -73,52 +74,82 @@ struct C32Job {
     Orv32fc* dst = nullptr;
 };
 
-using IntKernelFn = bool (*)(const IntJob&, int begin, int count);
+template <class X, class D, class O>
+using IntFn = bool (*)(const IntJob<X, D, O>&, int begin, int count);
+template <class Cfg>
+using IntKernelFn = IntFn<typename Cfg::X, typename Cfg::D, typename Cfg::O>;
 using F32KernelFn = bool (*)(const F32Job&, int begin, int count);
 using F64KernelFn = bool (*)(const F64Job&, int begin, int count);
 using C32KernelFn = bool (*)(const C32Job&, int begin, int count);
 
-#define ORVS_DIV_DECLARE_KERNELS                                    \
-    template <class Cfg>                                            \
-    bool intKernel(const IntJob& job, int begin, int count);        \
-    template <bool XConst>                                          \
-    bool div32f(const F32Job& job, int begin, int count);           \
-    bool div64f(const F64Job& job, int begin, int count);           \
-    bool div32fc(const C32Job& job, int begin, int count);
+// Every integer kernel the entries use, as
+// X(dividend, divisor, destination, constant dividend, constant divisor, path, rounding, phase).
+// Vector divisors: every rounding mode, both precisions, both out-of-range phases.
+#define ORVS_DIVISION_VV_NARROW(X, T)                          \
+    X(T, T, T, false, false, Single, Zero, Quotient)           \
+    X(T, T, T, false, false, Single, Near, Quotient)           \
+    X(T, T, T, false, false, Single, Away, Quotient)           \
+    X(T, T, T, false, false, Double, Zero, Quotient)           \
+    X(T, T, T, false, false, Double, Near, Quotient)           \
+    X(T, T, T, false, false, Double, Away, Quotient)           \
+    X(T, T, T, false, false, Single, Near, ZeroDivOnly)        \
+    X(T, T, T, false, false, Single, Near, SignSat)
+#define ORVS_DIVISION_VV_WIDE(X, TX, TD, TO)                   \
+    X(TX, TD, TO, false, false, Double, Near, Quotient)        \
+    X(TX, TD, TO, false, false, Double, Near, ZeroDivOnly)     \
+    X(TX, TD, TO, false, false, Double, Near, SignSat)
+// Constant divisor (its zero is refused before any kernel runs).
+#define ORVS_DIVISION_VC(X, T)                                 \
+    X(T, T, T, false, true, Single, Near, Quotient)            \
+    X(T, T, T, false, true, Double, Near, Quotient)            \
+    X(T, T, T, false, true, Single, Near, SignSat)
+#define ORVS_DIVISION_INT_KERNELS(X)                           \
+    ORVS_DIVISION_VV_NARROW(X, Orv8u)                          \
+    ORVS_DIVISION_VV_NARROW(X, Orv16s)                         \
+    ORVS_DIVISION_VV_NARROW(X, Orv16u)                         \
+    ORVS_DIVISION_VV_WIDE(X, Orv32s, Orv32s, Orv32s)           \
+    ORVS_DIVISION_VV_WIDE(X, Orv32s, Orv16s, Orv16s)           \
+    ORVS_DIVISION_VC(X, Orv8u)                                 \
+    ORVS_DIVISION_VC(X, Orv16s)                                \
+    ORVS_DIVISION_VC(X, Orv16u)                                \
+    /* constant dividend (DivCRev_16u: no scale factor) */     \
+    X(Orv16u, Orv16u, Orv16u, true, false, Single, Near, Quotient)
 
-namespace avx { ORVS_DIV_DECLARE_KERNELS }
-namespace avx2 { ORVS_DIV_DECLARE_KERNELS }
-namespace avx512 { ORVS_DIV_DECLARE_KERNELS }
-#undef ORVS_DIV_DECLARE_KERNELS
+#define ORVS_DIVISION_CFG(TX, TD, TO, XC, DC, P, R, PH) IntCfg<TX, TD, TO, XC, DC, Path::P, Rnd::R, Phase::PH>
+#define ORVS_DIVISION_ROW_NAME(TX, TD, TO, XC, DC, P, R, PH) int_##TX##_##TD##_##TO##_##XC##_##DC##_##P##_##R##_##PH
+
+#define ORVS_DIVISION_ROW(...) IntKernelFn<ORVS_DIVISION_CFG(__VA_ARGS__)> ORVS_DIVISION_ROW_NAME(__VA_ARGS__);
+struct KernelTable {
+    ORVS_DIVISION_INT_KERNELS(ORVS_DIVISION_ROW)
+    F32KernelFn div32f;     // vector / vector
+    F32KernelFn divCRev32f; // constant / vector
+    F64KernelFn div64f;
+    C32KernelFn div32fc;
+};
+#undef ORVS_DIVISION_ROW
+
+// The row of one integer configuration.
+template <class Cfg> struct IntRow;
+#define ORVS_DIVISION_SLOT(...)                                                  \
+    template <> struct IntRow<ORVS_DIVISION_CFG(__VA_ARGS__)> {                 \
+        static constexpr auto slot = &KernelTable::ORVS_DIVISION_ROW_NAME(__VA_ARGS__); \
+    };
+ORVS_DIVISION_INT_KERNELS(ORVS_DIVISION_SLOT)
+#undef ORVS_DIVISION_SLOT
+
+namespace avx { extern const KernelTable table; }
+namespace avx2 { extern const KernelTable table; }
+namespace avx512 { extern const KernelTable table; }
+
+inline const KernelTable& kernels()
+{
+    return dispatch::pick<KernelTable>(avx::table, avx2::table, avx512::table);
+}
 
 template <class Cfg>
-IntKernelFn pickInt()
+IntKernelFn<Cfg> intKernel()
 {
-    static const IntKernelFn fn = cpu::hasAvx512() ? &avx512::intKernel<Cfg>
-                                  : cpu::hasAvx2() ? &avx2::intKernel<Cfg>
-                                                   : &avx::intKernel<Cfg>;
-    return fn;
+    return kernels().*IntRow<Cfg>::slot;
 }
 
-template <bool XConst>
-F32KernelFn pick32f()
-{
-    static const F32KernelFn fn = cpu::hasAvx512() ? &avx512::div32f<XConst>
-                                  : cpu::hasAvx2() ? &avx2::div32f<XConst>
-                                                   : &avx::div32f<XConst>;
-    return fn;
-}
-
-inline F64KernelFn pick64f()
-{
-    static const F64KernelFn fn = cpu::hasAvx512() ? &avx512::div64f : cpu::hasAvx2() ? &avx2::div64f : &avx::div64f;
-    return fn;
-}
-
-inline C32KernelFn pick32fc()
-{
-    static const C32KernelFn fn = cpu::hasAvx512() ? &avx512::div32fc : cpu::hasAvx2() ? &avx2::div32fc : &avx::div32fc;
-    return fn;
-}
-
-} // namespace orvs::div
+} // namespace orvs::division

@@ -9,31 +9,22 @@
 #include "arith/scaled/scaled_kernels.h"
 #include "arith/scaled/scaled_members.h"
 #include "core/check.h"
-#include "core/cpu.h"
 #include "orvs/vector.h"
 
-namespace orvs::arith {
+namespace orvs::scaled {
 
-// ---- kernel variant, chosen once per operation and operand form ------------
+// ---- the kernel of this target ----------------------------------------------
 
 template <class Op, class X, class Y>
 void runScaled(X x, Y y, typename Op::Dst* d, int len, int s)
 {
-    using Fn = void (*)(X, Y, typename Op::Dst*, int, int);
-    static const Fn fn = cpu::hasAvx512() ? Fn(&avx512::scaled<Op, X, Y>)
-                         : cpu::hasAvx2() ? Fn(&avx2::scaled<Op, X, Y>)
-                                          : Fn(&avx::scaled<Op, X, Y>);
-    fn(x, y, d, len, s);
+    (kernels().*Row<Op, Y>::slot)(x, y, d, len, s);
 }
 
 template <class Op, class X, class Y>
 void runPlain(X x, Y y, typename Op::Dst* d, int len)
 {
-    using Fn = void (*)(X, Y, typename Op::Dst*, int);
-    static const Fn fn = cpu::hasAvx512() ? Fn(&avx512::plain<Op, X, Y>)
-                         : cpu::hasAvx2() ? Fn(&avx2::plain<Op, X, Y>)
-                                          : Fn(&avx::plain<Op, X, Y>);
-    fn(x, y, d, len);
+    (kernels().*Row<Op, Y>::slot)(x, y, d, len);
 }
 
 // ---- whole-vector results through the vector entries -----------------------
@@ -178,4 +169,4 @@ OrvStatus plainV(const typename Op::Src1* a, typename Op::Dst* d, int len)
     return orvStsOk;
 }
 
-} // namespace orvs::arith
+} // namespace orvs::scaled

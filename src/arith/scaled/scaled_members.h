@@ -7,7 +7,7 @@
 
 #include "arith/scaled/scaled_ops.h"
 
-namespace orvs::arith::members {
+namespace orvs::scaled::members {
 
 using i32 = std::int32_t;
 using i64 = std::int64_t;
@@ -130,4 +130,4 @@ using Add16s32f = ToFloat<Add<Orv16s, i32>>;
 using Sub16s32f = ToFloat<Sub<Orv16s, i32>>;
 using Mul16s32f = ToFloat<Mul<Orv16s, i32>>;
 
-} // namespace orvs::arith::members
+} // namespace orvs::scaled::members

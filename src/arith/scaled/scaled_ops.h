@@ -19,7 +19,7 @@
 
 #define ORVS_ARITH_INLINE [[gnu::always_inline]] inline
 
-namespace orvs::arith {
+namespace orvs::scaled {
 
 template <class W>
 struct Pair {
@@ -193,9 +193,9 @@ struct Abs : OpBase<T, T, T, W> {
     }
 };
 
-} // namespace orvs::arith
+} // namespace orvs::scaled
 
-namespace orvs::arith {
+namespace orvs::scaled {
 
 // Operand access: a vector, or a constant standing in for one.
 template <class T>
@@ -209,4 +209,4 @@ struct Scalar {
     ORVS_ARITH_INLINE T operator[](std::ptrdiff_t) const { return v; }
 };
 
-} // namespace orvs::arith
+} // namespace orvs::scaled

@@ -7,18 +7,8 @@
 #include "core/fpguard.h"
 #include "orvs/arith.h"
 
-namespace orvs::arith {
+namespace orvs::scaled {
 namespace {
-
-using ConvertFn = void (*)(const Orv32f*, Orv32f, Orv16s*, int);
-
-ConvertFn convertKernel(bool low)
-{
-    static const int level = cpu::hasAvx512() ? 2 : cpu::hasAvx2() ? 1 : 0;
-    static constexpr ConvertFn kLow[] = {&avx::mulCTo16sLow, &avx2::mulCTo16sLow, &avx512::mulCTo16sLow};
-    static constexpr ConvertFn kNear[] = {&avx::mulCTo16s, &avx2::mulCTo16s, &avx512::mulCTo16s};
-    return low ? kLow[level] : kNear[level];
-}
 
 // The constant times 2^-s in single precision; the power of two is built
 // from its exponent bits with s clamped to the normal range [-127, 126].
@@ -35,14 +25,14 @@ OrvStatus mulC32f16s(const Orv32f* src, Orv32f val, Orv16s* dst, int len, int s)
     const Orv32f v = scaledConstant(val, s);
     // Ties to even whatever rounding the caller has set.
     FpControlGuard guard(FpRound::Nearest);
-    convertKernel(false)(src, v, dst, len);
+    kernels().mulCTo16s(src, v, dst, len);
     return orvStsOk;
 }
 
 OrvStatus mulCLow32f16s(const Orv32f* src, Orv32f val, Orv16s* dst, int len)
 {
     ORVS_CHECK(check::vectors(len, src, dst));
-    convertKernel(true)(src, val, dst, len);  // the caller's rounding mode
+    kernels().mulCTo16sLow(src, val, dst, len);  // the caller's rounding mode
     return orvStsOk;
 }
 
@@ -77,15 +67,15 @@ OrvStatus mulC64f64s(Orv64f val, Orv64s* srcDst, int len, int s)
 }
 
 } // namespace
-} // namespace orvs::arith
+} // namespace orvs::scaled
 
 extern "C" {
 
 ORVS_API OrvStatus orvsMulC_32f16s_Sfs(const Orv32f* pSrc, Orv32f val, Orv16s* pDst, int len, int scaleFactor)
-{ return orvs::arith::mulC32f16s(pSrc, val, pDst, len, scaleFactor); }
+{ return orvs::scaled::mulC32f16s(pSrc, val, pDst, len, scaleFactor); }
 ORVS_API OrvStatus orvsMulC_Low_32f16s(const Orv32f* pSrc, Orv32f val, Orv16s* pDst, int len)
-{ return orvs::arith::mulCLow32f16s(pSrc, val, pDst, len); }
+{ return orvs::scaled::mulCLow32f16s(pSrc, val, pDst, len); }
 ORVS_API OrvStatus orvsMulC_64f64s_ISfs(Orv64f val, Orv64s* pSrcDst, int len, int scaleFactor)
-{ return orvs::arith::mulC64f64s(val, pSrcDst, len, scaleFactor); }
+{ return orvs::scaled::mulC64f64s(val, pSrcDst, len, scaleFactor); }
 
 } // extern "C"

@@ -2,8 +2,8 @@
 #include "arith/scaled/scaled_engine.h"
 #include "orvs/arith.h"
 
-using namespace orvs::arith;
-using namespace orvs::arith::members;
+using namespace orvs::scaled;
+using namespace orvs::scaled::members;
 
 extern "C" {
 

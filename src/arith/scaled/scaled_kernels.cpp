@@ -1,13 +1,18 @@
 // Element-wise kernels of the scaled arithmetic family, written once and
-// compiled per instruction set: a file defines ORVS_ARITH_ISA (avx, avx2 or
-// avx512),
-// includes this source and instantiates the operations it serves.
+// compiled per instruction-set target (ORVS_TARGET); the table at the end
+// holds this target's kernel of every member.
 //
 // Every loop body is branch-free over the elements: the scale factor selects
 // one of five loops before the loop starts (s = 0, s = 1, s >= 2, negative s
 // inside the scaled range, sign saturation below it), so the compiler turns
 // each into vector code with a scalar remainder that computes the very same
 // expression. Results therefore do not depend on alignment or position.
+#if defined(__AVX512F__)
+// GCC 12 reports the placeholder operand of some AVX-512 intrinsics as
+// possibly uninitialised (a false positive of its headers).
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#endif
 #include <immintrin.h>
 
 #include <cstddef>
@@ -18,11 +23,7 @@
 #include "arith/scaled/scaled_kernels.h"
 #include "arith/scaled/scaled_members.h"
 
-#ifndef ORVS_ARITH_ISA
-#error "define ORVS_ARITH_ISA before including scaled_kernels.inc"
-#endif
-
-namespace orvs::arith::ORVS_ARITH_ISA {
+namespace orvs::scaled::ORVS_TARGET {
 namespace {
 
 template <class W> struct UnsignedWide { using type = std::make_unsigned_t<W>; };
@@ -1941,8 +1942,6 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
 }
 
 // ---- single precision to 16 bits --------------------------------------------
-// Defined by the one kernel file per instruction set that serves them.
-#ifdef ORVS_ARITH_FLOAT_TO_16S
 
 #if defined(__AVX512F__)
 // 16 products per register, narrowed with the saturating 32-to-16-bit move;
@@ -2027,27 +2026,19 @@ void mulCTo16sLow(const Orv32f* src, Orv32f val, Orv16s* dst, int len)
 }
 
 #endif // __AVX512F__
-#endif // ORVS_ARITH_FLOAT_TO_16S
 
-} // namespace orvs::arith::ORVS_ARITH_ISA
+// ---- the table ----------------------------------------------------------------
 
-// Instantiation helpers for the kernel files.
-#define ORVS_ARITH_SCALED_VV(Op)                                                                   \
-    template void orvs::arith::ORVS_ARITH_ISA::scaled<members::Op, Vec<members::Op::Src1>,         \
-                                                      Vec<members::Op::Src2>>(                     \
-        Vec<members::Op::Src1>, Vec<members::Op::Src2>, members::Op::Dst*, int, int);
-#define ORVS_ARITH_SCALED_VC(Op)                                                                   \
-    template void orvs::arith::ORVS_ARITH_ISA::scaled<members::Op, Vec<members::Op::Src1>,         \
-                                                      Scalar<members::Op::Src2>>(                  \
-        Vec<members::Op::Src1>, Scalar<members::Op::Src2>, members::Op::Dst*, int, int);
-#define ORVS_ARITH_PLAIN_VV(Op)                                                                    \
-    template void orvs::arith::ORVS_ARITH_ISA::plain<members::Op, Vec<members::Op::Src1>,          \
-                                                     Vec<members::Op::Src2>>(                      \
-        Vec<members::Op::Src1>, Vec<members::Op::Src2>, members::Op::Dst*, int);
-#define ORVS_ARITH_PLAIN_VC(Op)                                                                    \
-    template void orvs::arith::ORVS_ARITH_ISA::plain<members::Op, Vec<members::Op::Src1>,          \
-                                                     Scalar<members::Op::Src2>>(                   \
-        Vec<members::Op::Src1>, Scalar<members::Op::Src2>, members::Op::Dst*, int);
-#define ORVS_ARITH_PLAIN_V(Op)                                                                     \
-    template void orvs::arith::ORVS_ARITH_ISA::plain<members::Op, Vec<members::Op::Src1>, NoArg>(  \
-        Vec<members::Op::Src1>, NoArg, members::Op::Dst*, int);
+#define ORVS_SCALED_ENTRY(Op, Form) \
+    .Op##_##Form = &scaled<members::Op, Vec<members::Op::Src1>, ORVS_SCALED_ARG_##Form(Op)>,
+#define ORVS_PLAIN_ENTRY(Op, Form) \
+    .Op##_##Form = &plain<members::Op, Vec<members::Op::Src1>, ORVS_SCALED_ARG_##Form(Op)>,
+extern const KernelTable table = {
+    ORVS_SCALED_KERNELS(ORVS_SCALED_ENTRY, ORVS_PLAIN_ENTRY)
+    .mulCTo16s = &mulCTo16s,
+    .mulCTo16sLow = &mulCTo16sLow,
+};
+#undef ORVS_SCALED_ENTRY
+#undef ORVS_PLAIN_ENTRY
+
+} // namespace orvs::scaled::ORVS_TARGET

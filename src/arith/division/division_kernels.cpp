@@ -1,7 +1,6 @@
-// Division kernels, compiled once per instruction-set variant: the including
-// file opens the namespace (orvs::div::avx, avx2 or avx512) and the compiler
-// flags decide whether FMA (__FMA__) and 512-bit registers (__AVX512F__) are
-// available.
+// Division kernels, compiled once per instruction-set target (ORVS_TARGET);
+// the compiler flags of the target decide whether FMA (__FMA__) and 512-bit
+// registers (__AVX512F__) are available.
 //
 // Integer quotients are formed by a correctly rounded floating division of
 // the exact operands (see Path in division_kernels.h), then rounded, saturated and
@@ -13,6 +12,23 @@
 // 4 or 8 doubles; the width is set by small traits below); the tail is
 // loaded into a padded register so that the last elements take the same
 // code path as the rest.
+
+#if defined(__AVX512F__)
+// GCC 12 reports the placeholder operand of some AVX-512 intrinsics as
+// possibly uninitialised (a false positive of its headers).
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#endif
+#include <immintrin.h>
+
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <type_traits>
+
+#include "arith/division/division_kernels.h"
+
+namespace orvs::division::ORVS_TARGET {
 
 namespace {
 
@@ -544,15 +560,15 @@ bool divideRange(LoadX loadX, LoadXPart loadXPart, const E* d, E* o, int count)
 } // namespace
 
 template <class Cfg>
-bool intKernel(const IntJob& job, int begin, int count)
+bool intKernel(const IntJob<typename Cfg::X, typename Cfg::D, typename Cfg::O>& job, int begin, int count)
 {
     using TX = typename Cfg::X;
     using TD = typename Cfg::D;
     using TO = typename Cfg::O;
     constexpr int W = Iv::W;
-    const TX* x = Cfg::xConst ? nullptr : static_cast<const TX*>(job.x) + begin;
-    const TD* d = Cfg::dConst ? nullptr : static_cast<const TD*>(job.d) + begin;
-    TO* o = static_cast<TO*>(job.dst) + begin;
+    const TX* x = Cfg::xConst ? nullptr : job.x + begin;
+    const TD* d = Cfg::dConst ? nullptr : job.d + begin;
+    TO* o = job.dst + begin;
     const Iv::I xc = Iv::set1(job.xConst);
     const Iv::I dc = Iv::set1(job.dConst);
 
@@ -635,46 +651,16 @@ bool div32fc(const C32Job& job, int begin, int count)
     return zeros != 0;
 }
 
-// ---- instantiations used by the entries -----------------------------------
+// ---- the table ----------------------------------------------------------------
 
-#define ORVS_DIV_INST(TX, TD, TO, XC, DC, P, R, PH) \
-    template bool intKernel<IntCfg<TX, TD, TO, XC, DC, Path::P, Rnd::R, Phase::PH>>(const IntJob&, int, int);
+#define ORVS_DIVISION_ENTRY(...) .ORVS_DIVISION_ROW_NAME(__VA_ARGS__) = &intKernel<ORVS_DIVISION_CFG(__VA_ARGS__)>,
+extern const KernelTable table = {
+    ORVS_DIVISION_INT_KERNELS(ORVS_DIVISION_ENTRY)
+    .div32f = &div32f<false>,
+    .divCRev32f = &div32f<true>,
+    .div64f = &div64f,
+    .div32fc = &div32fc,
+};
+#undef ORVS_DIVISION_ENTRY
 
-// Vector divisors, every rounding mode, both precisions, both out-of-range phases.
-#define ORVS_DIV_INST_VV_NARROW(T)                                                                     \
-    ORVS_DIV_INST(T, T, T, false, false, Single, Zero, Quotient)                                        \
-    ORVS_DIV_INST(T, T, T, false, false, Single, Near, Quotient)                                        \
-    ORVS_DIV_INST(T, T, T, false, false, Single, Away, Quotient)                                        \
-    ORVS_DIV_INST(T, T, T, false, false, Double, Zero, Quotient)                                        \
-    ORVS_DIV_INST(T, T, T, false, false, Double, Near, Quotient)                                        \
-    ORVS_DIV_INST(T, T, T, false, false, Double, Away, Quotient)                                        \
-    ORVS_DIV_INST(T, T, T, false, false, Single, Near, ZeroDivOnly)                                     \
-    ORVS_DIV_INST(T, T, T, false, false, Single, Near, SignSat)
-#define ORVS_DIV_INST_VV_WIDE(TX, TD, TO)                                                              \
-    ORVS_DIV_INST(TX, TD, TO, false, false, Double, Near, Quotient)                                     \
-    ORVS_DIV_INST(TX, TD, TO, false, false, Double, Near, ZeroDivOnly)                                  \
-    ORVS_DIV_INST(TX, TD, TO, false, false, Double, Near, SignSat)
-// Constant divisor (its zero is refused before any kernel runs).
-#define ORVS_DIV_INST_VC(T)                                                                            \
-    ORVS_DIV_INST(T, T, T, false, true, Single, Near, Quotient)                                         \
-    ORVS_DIV_INST(T, T, T, false, true, Double, Near, Quotient)                                         \
-    ORVS_DIV_INST(T, T, T, false, true, Single, Near, SignSat)
-
-ORVS_DIV_INST_VV_NARROW(Orv8u)
-ORVS_DIV_INST_VV_NARROW(Orv16s)
-ORVS_DIV_INST_VV_NARROW(Orv16u)
-ORVS_DIV_INST_VV_WIDE(Orv32s, Orv32s, Orv32s)
-ORVS_DIV_INST_VV_WIDE(Orv32s, Orv16s, Orv16s)
-ORVS_DIV_INST_VC(Orv8u)
-ORVS_DIV_INST_VC(Orv16s)
-ORVS_DIV_INST_VC(Orv16u)
-// Constant dividend (DivCRev_16u: no scale factor).
-ORVS_DIV_INST(Orv16u, Orv16u, Orv16u, true, false, Single, Near, Quotient)
-
-template bool div32f<false>(const F32Job&, int, int);
-template bool div32f<true>(const F32Job&, int, int);
-
-#undef ORVS_DIV_INST_VC
-#undef ORVS_DIV_INST_VV_WIDE
-#undef ORVS_DIV_INST_VV_NARROW
-#undef ORVS_DIV_INST
+} // namespace orvs::division::ORVS_TARGET

@@ -1,4 +1,0 @@
-// wide kernels of the scaled arithmetic family, avx variant.
-#define ORVS_ARITH_ISA avx
-#include "arith/scaled/scaled_kernels.inc"
-#include "arith/scaled/scaled_list_wide.inc"
