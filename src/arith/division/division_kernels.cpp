@@ -27,67 +27,11 @@
 #include <type_traits>
 
 #include "arith/division/division_kernels.h"
+#include "core/simd/simd.h"
 
 namespace orvs::division::ORVS_TARGET {
 
 namespace {
-
-// ---- 8 integer elements as two halves of 4 x int32 (256-bit variants) ----
-
-template <class T> struct Lanes;
-
-template <> struct Lanes<Orv8u> {
-    static void load(const Orv8u* p, __m128i& lo, __m128i& hi)
-    {
-        const __m128i v = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
-        lo = _mm_cvtepu8_epi32(v);
-        hi = _mm_cvtepu8_epi32(_mm_srli_si128(v, 4));
-    }
-    static void store(Orv8u* p, __m128i lo, __m128i hi)
-    {
-        __m128i w = _mm_packus_epi32(lo, hi);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_packus_epi16(w, w));
-    }
-};
-
-template <> struct Lanes<Orv16s> {
-    static void load(const Orv16s* p, __m128i& lo, __m128i& hi)
-    {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        lo = _mm_cvtepi16_epi32(v);
-        hi = _mm_cvtepi16_epi32(_mm_srli_si128(v, 8));
-    }
-    static void store(Orv16s* p, __m128i lo, __m128i hi)
-    {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm_packs_epi32(lo, hi));
-    }
-};
-
-template <> struct Lanes<Orv16u> {
-    static void load(const Orv16u* p, __m128i& lo, __m128i& hi)
-    {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        lo = _mm_cvtepu16_epi32(v);
-        hi = _mm_cvtepu16_epi32(_mm_srli_si128(v, 8));
-    }
-    static void store(Orv16u* p, __m128i lo, __m128i hi)
-    {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm_packus_epi32(lo, hi));
-    }
-};
-
-template <> struct Lanes<Orv32s> {
-    static void load(const Orv32s* p, __m128i& lo, __m128i& hi)
-    {
-        lo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        hi = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4));
-    }
-    static void store(Orv32s* p, __m128i lo, __m128i hi)
-    {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), lo);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4), hi);
-    }
-};
 
 template <class T> constexpr double kMin = static_cast<double>(std::numeric_limits<T>::min());
 template <class T> constexpr double kMax = static_cast<double>(std::numeric_limits<T>::max());
@@ -329,62 +273,7 @@ using Ps = Ps256;
 using Pd = Pd256;
 #endif
 
-// ---- integer lanes: int32 vectors of Ps::W elements ------------------------
-
-struct Iv256 {
-    using I = __m256i;
-    using H = __m128i;  // half: Pd256::W lanes
-    static constexpr int W = 8;
-    template <class T> static I load(const T* p)
-    {
-        __m128i lo, hi;
-        Lanes<T>::load(p, lo, hi);
-        return _mm256_set_m128i(hi, lo);
-    }
-    // Values already clamped to T's range.
-    template <class T> static void store(T* p, I v) { Lanes<T>::store(p, lo(v), hi(v)); }
-    static I set1(std::int32_t v) { return _mm256_set1_epi32(v); }
-    static H lo(I v) { return _mm256_castsi256_si128(v); }
-    static H hi(I v) { return _mm256_extractf128_si256(v, 1); }
-    static I combine(H lo, H hi) { return _mm256_set_m128i(hi, lo); }
-    static __m256 toPs(I v) { return _mm256_cvtepi32_ps(v); }
-    static I truncPs(__m256 v) { return _mm256_cvttps_epi32(v); }
-    static __m256d toPd(H v) { return _mm256_cvtepi32_pd(v); }
-    static H truncPd(__m256d v) { return _mm256_cvttpd_epi32(v); }
-};
-
-#if defined(__AVX512F__)
-struct Iv512 {
-    using I = __m512i;
-    using H = __m256i;
-    static constexpr int W = 16;
-    template <class T> static I load(const T* p)
-    {
-        if constexpr (std::is_same_v<T, Orv8u>) return _mm512_cvtepu8_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
-        else if constexpr (std::is_same_v<T, Orv16s>) return _mm512_cvtepi16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)));
-        else if constexpr (std::is_same_v<T, Orv16u>) return _mm512_cvtepu16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)));
-        else return _mm512_loadu_si512(p);
-    }
-    // Values already clamped to T's range: narrowing keeps the low bits.
-    template <class T> static void store(T* p, I v)
-    {
-        if constexpr (sizeof(T) == 1) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm512_cvtepi32_epi8(v));
-        else if constexpr (sizeof(T) == 2) _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), _mm512_cvtepi32_epi16(v));
-        else _mm512_storeu_si512(p, v);
-    }
-    static I set1(std::int32_t v) { return _mm512_set1_epi32(v); }
-    static H lo(I v) { return _mm512_castsi512_si256(v); }
-    static H hi(I v) { return _mm512_extracti64x4_epi64(v, 1); }
-    static I combine(H lo, H hi) { return _mm512_inserti64x4(_mm512_castsi256_si512(lo), hi, 1); }
-    static __m512 toPs(I v) { return _mm512_cvtepi32_ps(v); }
-    static I truncPs(__m512 v) { return _mm512_cvttps_epi32(v); }
-    static __m512d toPd(H v) { return _mm512_cvtepi32_pd(v); }
-    static H truncPd(__m512d v) { return _mm512_cvttpd_epi32(v); }
-};
-using Iv = Iv512;
-#else
-using Iv = Iv256;
-#endif
+using Iv = simd::Int32Vec;
 static_assert(Iv::W == Ps::W && Iv::W == 2 * Pd::W);
 
 // ---- integer quotients -------------------------------------------------------
