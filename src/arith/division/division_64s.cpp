@@ -97,8 +97,3 @@ OrvStatus divC64s(Orv64s val, Orv64s* pSrcDst, Orv32u len, int s)
 }
 
 } // namespace orvs::division
-
-extern "C" ORVS_API OrvStatus orvsDivC_64s_ISfs(Orv64s val, Orv64s* pSrcDst, Orv32u len, int scaleFactor)
-{
-    return orvs::division::divC64s(val, pSrcDst, len, scaleFactor);
-}

@@ -147,36 +147,3 @@ OrvStatus div64fc(const Orv64fc* pDivisor, const Orv64fc* pDividend, Orv64fc* pD
 }
 
 } // namespace orvs::division
-
-using namespace orvs::division;
-
-extern "C" {
-
-ORVS_API OrvStatus orvsDiv_16sc_Sfs(const Orv16sc* pSrc1, const Orv16sc* pSrc2, Orv16sc* pDst, int len, int scaleFactor)
-{ return div16sc(pSrc1, pSrc2, pDst, len, scaleFactor); }
-ORVS_API OrvStatus orvsDiv_16sc_ISfs(const Orv16sc* pSrc, Orv16sc* pSrcDst, int len, int scaleFactor)
-{ return div16sc(pSrc, pSrcDst, pSrcDst, len, scaleFactor); }
-ORVS_API OrvStatus orvsDivC_16sc_Sfs(const Orv16sc* pSrc, Orv16sc val, Orv16sc* pDst, int len, int scaleFactor)
-{ return divC16sc(pSrc, val, pDst, len, scaleFactor); }
-ORVS_API OrvStatus orvsDivC_16sc_ISfs(Orv16sc val, Orv16sc* pSrcDst, int len, int scaleFactor)
-{ return divC16sc(pSrcDst, val, pSrcDst, len, scaleFactor); }
-
-ORVS_API OrvStatus orvsDiv_32fc(const Orv32fc* pSrc1, const Orv32fc* pSrc2, Orv32fc* pDst, int len)
-{ return div32fc(pSrc1, pSrc2, pDst, len); }
-ORVS_API OrvStatus orvsDiv_32fc_I(const Orv32fc* pSrc, Orv32fc* pSrcDst, int len)
-{ return div32fc(pSrc, pSrcDst, pSrcDst, len); }
-ORVS_API OrvStatus orvsDiv_64fc(const Orv64fc* pSrc1, const Orv64fc* pSrc2, Orv64fc* pDst, int len)
-{ return div64fc(pSrc1, pSrc2, pDst, len); }
-ORVS_API OrvStatus orvsDiv_64fc_I(const Orv64fc* pSrc, Orv64fc* pSrcDst, int len)
-{ return div64fc(pSrc, pSrcDst, pSrcDst, len); }
-
-ORVS_API OrvStatus orvsDivC_32fc(const Orv32fc* pSrc, Orv32fc val, Orv32fc* pDst, int len)
-{ return divCComplex(pSrc, val, pDst, len); }
-ORVS_API OrvStatus orvsDivC_32fc_I(Orv32fc val, Orv32fc* pSrcDst, int len)
-{ return divCComplex(pSrcDst, val, pSrcDst, len); }
-ORVS_API OrvStatus orvsDivC_64fc(const Orv64fc* pSrc, Orv64fc val, Orv64fc* pDst, int len)
-{ return divCComplex(pSrc, val, pDst, len); }
-ORVS_API OrvStatus orvsDivC_64fc_I(Orv64fc val, Orv64fc* pSrcDst, int len)
-{ return divCComplex(pSrcDst, val, pSrcDst, len); }
-
-} // extern "C"

@@ -81,8 +81,8 @@ OrvStatus intVV(const TD* pDivisor, const TX* pDividend, TO* pDst, int len, int 
 }
 
 // Div_*_Sfs and Div_*_ISfs: ties to even.
-template <class TX, class TD, class TO>
-OrvStatus divSfs(const TD* pDivisor, const TX* pDividend, TO* pDst, int len, int s, ScaleRange range, Split split)
+template <class TX, class TD, class TO, ScaleRange range, Split split>
+OrvStatus divSfs(const TD* pDivisor, const TX* pDividend, TO* pDst, int len, int s)
 {
     ORVS_CHECK(check::vectors(len, pDivisor, pDividend, pDst));
     return intVV<TX, TD, TO, Rnd::Near>(pDivisor, pDividend, pDst, len, s, range, split);
@@ -90,9 +90,8 @@ OrvStatus divSfs(const TD* pDivisor, const TX* pDividend, TO* pDst, int len, int
 
 // Div_Round_*: the rounding mode is checked after pointers and length; the
 // team is every configured thread.
-template <class T>
-OrvStatus divRoundSfs(const T* pDivisor, const T* pDividend, T* pDst, int len, int rndMode, int s, ScaleRange range,
-                      int threshold)
+template <class T, ScaleRange range, int threshold>
+OrvStatus divRoundSfs(const T* pDivisor, const T* pDividend, T* pDst, int len, int rndMode, int s)
 {
     ORVS_CHECK(check::vectors(len, pDivisor, pDividend, pDst));
     const Split split{threshold, parallel::kAllThreads};
@@ -109,8 +108,8 @@ OrvStatus divRoundSfs(const T* pDivisor, const T* pDividend, T* pDst, int len, i
 // What a DivC member writes for s below its element-by-element range.
 enum class BelowRange { SignSat, AllMax };
 
-template <class T>
-OrvStatus divCSfs(const T* pSrc, T val, T* pDst, int len, int s, ScaleRange range, Split split, BelowRange below)
+template <class T, ScaleRange range, Split split, BelowRange below>
+OrvStatus divCSfs(const T* pSrc, T val, T* pDst, int len, int s)
 {
     ORVS_CHECK(check::vectors(len, pSrc, pDst));
     if (val == 0) return orvStsErrDivByZero;

@@ -85,7 +85,7 @@ using C32KernelFn = bool (*)(const C32Job&, int begin, int count);
 // Every integer kernel the entries use, as
 // X(dividend, divisor, destination, constant dividend, constant divisor, path, rounding, phase).
 // Vector divisors: every rounding mode, both precisions, both out-of-range phases.
-#define ORVS_DIVISION_VV_NARROW(X, T)                          \
+#define ORVS_DIVISION_INT_VV_NARROW(X, T)                          \
     X(T, T, T, false, false, Single, Zero, Quotient)           \
     X(T, T, T, false, false, Single, Near, Quotient)           \
     X(T, T, T, false, false, Single, Away, Quotient)           \
@@ -94,24 +94,24 @@ using C32KernelFn = bool (*)(const C32Job&, int begin, int count);
     X(T, T, T, false, false, Double, Away, Quotient)           \
     X(T, T, T, false, false, Single, Near, ZeroDivOnly)        \
     X(T, T, T, false, false, Single, Near, SignSat)
-#define ORVS_DIVISION_VV_WIDE(X, TX, TD, TO)                   \
+#define ORVS_DIVISION_INT_VV_WIDE(X, TX, TD, TO)                   \
     X(TX, TD, TO, false, false, Double, Near, Quotient)        \
     X(TX, TD, TO, false, false, Double, Near, ZeroDivOnly)     \
     X(TX, TD, TO, false, false, Double, Near, SignSat)
 // Constant divisor (its zero is refused before any kernel runs).
-#define ORVS_DIVISION_VC(X, T)                                 \
+#define ORVS_DIVISION_INT_VC(X, T)                                 \
     X(T, T, T, false, true, Single, Near, Quotient)            \
     X(T, T, T, false, true, Double, Near, Quotient)            \
     X(T, T, T, false, true, Single, Near, SignSat)
 #define ORVS_DIVISION_INT_KERNELS(X)                           \
-    ORVS_DIVISION_VV_NARROW(X, Orv8u)                          \
-    ORVS_DIVISION_VV_NARROW(X, Orv16s)                         \
-    ORVS_DIVISION_VV_NARROW(X, Orv16u)                         \
-    ORVS_DIVISION_VV_WIDE(X, Orv32s, Orv32s, Orv32s)           \
-    ORVS_DIVISION_VV_WIDE(X, Orv32s, Orv16s, Orv16s)           \
-    ORVS_DIVISION_VC(X, Orv8u)                                 \
-    ORVS_DIVISION_VC(X, Orv16s)                                \
-    ORVS_DIVISION_VC(X, Orv16u)                                \
+    ORVS_DIVISION_INT_VV_NARROW(X, Orv8u)                          \
+    ORVS_DIVISION_INT_VV_NARROW(X, Orv16s)                         \
+    ORVS_DIVISION_INT_VV_NARROW(X, Orv16u)                         \
+    ORVS_DIVISION_INT_VV_WIDE(X, Orv32s, Orv32s, Orv32s)           \
+    ORVS_DIVISION_INT_VV_WIDE(X, Orv32s, Orv16s, Orv16s)           \
+    ORVS_DIVISION_INT_VC(X, Orv8u)                                 \
+    ORVS_DIVISION_INT_VC(X, Orv16s)                                \
+    ORVS_DIVISION_INT_VC(X, Orv16u)                                \
     /* constant dividend (DivCRev_16u: no scale factor) */     \
     X(Orv16u, Orv16u, Orv16u, true, false, Single, Near, Quotient)
 

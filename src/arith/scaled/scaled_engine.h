@@ -129,6 +129,18 @@ OrvStatus scaledVC(const typename Op::Src1* a, typename Op::Src2 val, typename O
     return orvStsOk;
 }
 
+// Integer entries without a scale factor: the exact result saturated.
+template <class Op>
+OrvStatus saturatedVV(const typename Op::Src1* a, const typename Op::Src2* b, typename Op::Dst* d, int len)
+{
+    return scaledVV<Op>(a, b, d, len, 0);
+}
+template <class Op>
+OrvStatus saturatedVC(const typename Op::Src1* a, typename Op::Src2 val, typename Op::Dst* d, int len)
+{
+    return scaledVC<Op>(a, val, d, len, 0);
+}
+
 // ---- unscaled entries (floating point, widening and saturating members) -----
 
 template <class Op>
@@ -168,5 +180,10 @@ OrvStatus plainV(const typename Op::Src1* a, typename Op::Dst* d, int len)
     runPlain<Op>(Vec<typename Op::Src1>{a}, NoArg{}, d, len);
     return orvStsOk;
 }
+
+// Members with a rule of their own (scaled_special.cpp).
+OrvStatus mulC32f16s(const Orv32f* src, Orv32f val, Orv16s* dst, int len, int s);
+OrvStatus mulCLow32f16s(const Orv32f* src, Orv32f val, Orv16s* dst, int len);
+OrvStatus mulC64f64s(Orv64f val, Orv64s* srcDst, int len, int s);
 
 } // namespace orvs::scaled

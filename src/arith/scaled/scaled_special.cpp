@@ -8,6 +8,7 @@
 #include "orvs/arith.h"
 
 namespace orvs::scaled {
+
 namespace {
 
 // The constant times 2^-s in single precision; the power of two is built
@@ -18,6 +19,8 @@ Orv32f scaledConstant(Orv32f val, int s)
     const int c = s < -127 ? -127 : (s > 126 ? 126 : s);
     return val * std::bit_cast<Orv32f>(static_cast<std::uint32_t>(127 - c) << 23);
 }
+
+} // namespace
 
 OrvStatus mulC32f16s(const Orv32f* src, Orv32f val, Orv16s* dst, int len, int s)
 {
@@ -66,16 +69,4 @@ OrvStatus mulC64f64s(Orv64f val, Orv64s* srcDst, int len, int s)
     return scaledVC<members::MulC64s>(srcDst, m, srcDst, len, static_cast<int>(shift));
 }
 
-} // namespace
 } // namespace orvs::scaled
-
-extern "C" {
-
-ORVS_API OrvStatus orvsMulC_32f16s_Sfs(const Orv32f* pSrc, Orv32f val, Orv16s* pDst, int len, int scaleFactor)
-{ return orvs::scaled::mulC32f16s(pSrc, val, pDst, len, scaleFactor); }
-ORVS_API OrvStatus orvsMulC_Low_32f16s(const Orv32f* pSrc, Orv32f val, Orv16s* pDst, int len)
-{ return orvs::scaled::mulCLow32f16s(pSrc, val, pDst, len); }
-ORVS_API OrvStatus orvsMulC_64f64s_ISfs(Orv64f val, Orv64s* pSrcDst, int len, int scaleFactor)
-{ return orvs::scaled::mulC64f64s(val, pSrcDst, len, scaleFactor); }
-
-} // extern "C"
