@@ -67,7 +67,7 @@ OrvStatus divC16sc(const Orv16sc* pSrc, Orv16sc val, Orv16sc* pDst, int len, int
 {
     ORVS_CHECK(check::vectors(len, pSrc, pDst));
     if (val.re == 0 && val.im == 0) return orvStsErrDivByZero;
-    if (s > k16scConst.hi) return zeroVector(pDst, len);
+    if (s > k16scConst.hi) return zeroAll(pDst, len);
     const double m = static_cast<double>(std::int64_t(val.re) * val.re + std::int64_t(val.im) * val.im);
     if (s < k16scConst.lo) {
         // Far left shifts: multiply by the scaled reciprocal in double

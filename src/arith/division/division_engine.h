@@ -12,6 +12,7 @@
 #include "arith/division/division_kernels.h"
 #include "core/check.h"
 #include "core/parallel.h"
+#include "core/vocabulary.h"
 #include "orvs/division.h"
 #include "orvs/vector.h"
 
@@ -42,18 +43,6 @@ OrvStatus runChunks(int len, Split split, Fn&& fn)
 // Single precision is exact only for operands of at most 17 bits and s >= 0.
 template <class TX, class TD>
 constexpr bool kNarrow = sizeof(TX) <= 2 && sizeof(TD) <= 2;
-
-// ---- whole-vector writes routed to the vector entries ---------------------
-
-inline OrvStatus zeroVector(Orv8u* p, int len) { return orvsZero_8u(p, len); }
-inline OrvStatus zeroVector(Orv16s* p, int len) { return orvsZero_16s(p, len); }
-// Zero has the same bits in every 16-bit type.
-inline OrvStatus zeroVector(Orv16u* p, int len) { return orvsZero_16s(reinterpret_cast<Orv16s*>(p), len); }
-inline OrvStatus zeroVector(Orv16sc* p, int len) { return orvsZero_16sc(p, len); }
-inline OrvStatus zeroVector(Orv32f* p, int len) { return orvsZero_32f(p, len); }
-inline OrvStatus zeroVector(Orv64f* p, int len) { return orvsZero_64f(p, len); }
-inline OrvStatus copyVector(const Orv32f* s, Orv32f* d, int len) { return orvsCopy_32f(s, d, len); }
-inline OrvStatus copyVector(const Orv64f* s, Orv64f* d, int len) { return orvsCopy_64f(s, d, len); }
 
 // ---- integer vector / vector ----------------------------------------------
 
@@ -114,7 +103,7 @@ OrvStatus divCSfs(const T* pSrc, T val, T* pDst, int len, int s)
     ORVS_CHECK(check::vectors(len, pSrc, pDst));
     if (val == 0) return orvStsErrDivByZero;
     // Above the range every quotient rounds to 0 and no divisor is zero.
-    if (s > range.hi) return zeroVector(pDst, len);
+    if (s > range.hi) return zeroAll(pDst, len);
     if (s < range.lo && below == BelowRange::AllMax) {
         for (int i = 0; i < len; ++i) pDst[i] = std::numeric_limits<T>::max();
         return orvStsOk;
@@ -180,8 +169,8 @@ OrvStatus divCReal(const F* pSrc, F val, F* pDst, int len)
     ORVS_CHECK(check::vectors(len, pSrc, pDst));
     if (val == 0) return orvStsErrDivByZero;
     const F r = F(1) / val;
-    if (r == F(1)) return pSrc == pDst ? orvStsOk : copyVector(pSrc, pDst, len);
-    if (r == F(0)) return zeroVector(pDst, len);
+    if (r == F(1)) return pSrc == pDst ? orvStsOk : copyAll(pSrc, pDst, len);
+    if (r == F(0)) return zeroAll(pDst, len);
     for (int i = 0; i < len; ++i) pDst[i] = pSrc[i] * r;
     return orvStsOk;
 }

@@ -12,7 +12,7 @@ OrvStatus divCRev16u(const Orv16u* pSrc, Orv16u val, Orv16u* pDst, int len)
         // is scanned before the destination (possibly the same) is cleared.
         bool zeroDivisor = false;
         for (int i = 0; i < len; ++i) zeroDivisor |= pSrc[i] == 0;
-        ORVS_CHECK(zeroVector(pDst, len));
+        ORVS_CHECK(zeroAll(pDst, len));
         return warnIf(zeroDivisor);
     }
     IntJob<Orv16u, Orv16u, Orv16u> job;

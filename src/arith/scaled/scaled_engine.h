@@ -9,6 +9,7 @@
 #include "arith/scaled/scaled_kernels.h"
 #include "arith/scaled/scaled_members.h"
 #include "core/check.h"
+#include "core/vocabulary.h"
 #include "orvs/vector.h"
 
 namespace orvs::scaled {
@@ -28,30 +29,6 @@ void runPlain(X x, Y y, typename Op::Dst* d, int len)
 }
 
 // ---- whole-vector results through the vector entries -----------------------
-// 16u shares the bits (and the entries) of 16s.
-
-inline OrvStatus zeroAll(Orv8u* d, int n) { return orvsZero_8u(d, n); }
-inline OrvStatus zeroAll(Orv16s* d, int n) { return orvsZero_16s(d, n); }
-inline OrvStatus zeroAll(Orv16u* d, int n) { return orvsZero_16s(reinterpret_cast<Orv16s*>(d), n); }
-inline OrvStatus zeroAll(Orv16sc* d, int n) { return orvsZero_16sc(d, n); }
-inline OrvStatus zeroAll(Orv32s* d, int n) { return orvsZero_32s(d, n); }
-inline OrvStatus zeroAll(Orv32sc* d, int n) { return orvsZero_32sc(d, n); }
-inline OrvStatus zeroAll(Orv64s* d, int n) { return orvsZero_64s(d, n); }
-inline OrvStatus zeroAll(Orv32f* d, int n) { return orvsZero_32f(d, n); }
-inline OrvStatus zeroAll(Orv64f* d, int n) { return orvsZero_64f(d, n); }
-
-inline OrvStatus copyAll(const Orv8u* s, Orv8u* d, int n) { return orvsCopy_8u(s, d, n); }
-inline OrvStatus copyAll(const Orv16s* s, Orv16s* d, int n) { return orvsCopy_16s(s, d, n); }
-inline OrvStatus copyAll(const Orv16u* s, Orv16u* d, int n)
-{
-    return orvsCopy_16s(reinterpret_cast<const Orv16s*>(s), reinterpret_cast<Orv16s*>(d), n);
-}
-inline OrvStatus copyAll(const Orv16sc* s, Orv16sc* d, int n) { return orvsCopy_16sc(s, d, n); }
-inline OrvStatus copyAll(const Orv32s* s, Orv32s* d, int n) { return orvsCopy_32s(s, d, n); }
-inline OrvStatus copyAll(const Orv32sc* s, Orv32sc* d, int n) { return orvsCopy_32sc(s, d, n); }
-inline OrvStatus copyAll(const Orv64s* s, Orv64s* d, int n) { return orvsCopy_64s(s, d, n); }
-inline OrvStatus copyAll(const Orv32f* s, Orv32f* d, int n) { return orvsCopy_32f(s, d, n); }
-inline OrvStatus copyAll(const Orv64f* s, Orv64f* d, int n) { return orvsCopy_64f(s, d, n); }
 
 inline OrvStatus fillMax(Orv8u* d, int n) { return orvsSet_8u(255, d, n); }
 inline OrvStatus fillMax(Orv16u* d, int n) { return orvsSet_16s(Orv16s(-1), reinterpret_cast<Orv16s*>(d), n); }

@@ -27,9 +27,6 @@
 namespace orvs::scaled::ORVS_TARGET {
 namespace {
 
-template <class W> struct UnsignedWide { using type = std::make_unsigned_t<W>; };
-template <> struct UnsignedWide<i128> { using type = unsigned __int128; };
-
 // Saturation to the range of O; floating destinations pass through.
 template <class O, class W>
 ORVS_ARITH_INLINE O clampTo(W r)
@@ -74,7 +71,7 @@ struct ShiftUp {
     W lo, hi;
     ORVS_ARITH_INLINE O operator()(W r) const
     {
-        using U = typename UnsignedWide<W>::type;
+        using U = typename UnsignedOf<W>::type;
         const W c = r < lo ? lo : (r > hi ? hi : r);
         return clampTo<O>(static_cast<W>(static_cast<U>(c) << k));
     }
