@@ -87,6 +87,9 @@ OrvStatus divC64s(Orv64s val, Orv64s* pSrcDst, Orv32u len, int s)
         }
         return orvStsOk;
     }
+    // Below -128 every non-zero quotient (at least 2^-63 in magnitude)
+    // saturates already; the clamp keeps the shift count in int.
+    if (s < -128) s = -128;
     const u64 v = magnitude(val);
     for (Orv32u i = 0; i < len; ++i) {
         const Orv64s x = pSrcDst[i];

@@ -1,5 +1,7 @@
 // Complex division: element-wise on 16sc (scaled), 32fc and 64fc, and the
 // 16sc division by a constant.
+#include <algorithm>
+
 #include "arith/division/division_engine.h"
 #include "core/saturate.h"
 
@@ -40,6 +42,8 @@ inline CplxTerms terms(Orv16sc x, Orv16sc d)
 OrvStatus div16sc(const Orv16sc* pDivisor, const Orv16sc* pDividend, Orv16sc* pDst, int len, int s)
 {
     ORVS_CHECK(check::vectors(len, pDivisor, pDividend, pDst));
+    // Outside the range the phase alone decides; the clamp keeps -s in int.
+    s = std::clamp(s, k16sc.lo - 1, k16sc.hi + 1);
     const double scale = std::ldexp(1.0, -s);
     const int phase = s > k16sc.hi ? 1 : s < k16sc.lo ? -1 : 0;
     return runChunks(len, Split{256}, [&](int begin, int count) {
@@ -73,7 +77,7 @@ OrvStatus divC16sc(const Orv16sc* pSrc, Orv16sc val, Orv16sc* pDst, int len, int
         // Far left shifts: multiply by the scaled reciprocal in double
         // precision. The shift is capped where every non-zero part has long
         // saturated, so no product overflows to infinity.
-        const double scale = std::ldexp(1.0, std::min(-s, 1000));
+        const double scale = std::ldexp(1.0, -std::max(s, -1000));
         const double cr = val.re / m * scale;
         const double ci = -val.im / m * scale;
         parallel::forChunks(len, 1024, 2, [&](int begin, int count) {

@@ -16,10 +16,19 @@ namespace orvs::scaled {
 
 // ---- the kernel of this target ----------------------------------------------
 
+// Every scale factor below the member's range gives the same outputs (sign
+// saturation), so the kernels see at most one below it: no negation or
+// offset of the scale factor can overflow, down to INT_MIN.
+template <class Op>
+constexpr int clampScale(int s)
+{
+    return s < Op::kScaledMin - 1 ? Op::kScaledMin - 1 : s;
+}
+
 template <class Op, class X, class Y>
 void runScaled(X x, Y y, typename Op::Dst* d, int len, int s)
 {
-    (kernels().*Row<Op, Y>::slot)(x, y, d, len, s);
+    (kernels().*Row<Op, Y>::slot)(x, y, d, len, clampScale<Op>(s));
 }
 
 template <class Op, class X, class Y>
