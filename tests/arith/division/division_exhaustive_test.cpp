@@ -84,7 +84,7 @@ long long sweep(int s, Rounding mode, int step)
 
 // Every divisor in the default variant; a sample in quick runs and under a
 // forced (narrower) variant, which the variant suites rerun.
-int divisorStep() { return std::getenv("ORVS_TEST_QUICK") || std::getenv("ORVS_CPU") ? 97 : 1; }
+int divisorStep() { return orvs_test::quick() || std::getenv("ORVS_CPU") ? 97 : 1; }
 
 } // namespace
 

@@ -52,27 +52,14 @@ template <class F>
     return ::testing::AssertionFailure() << x << " / " << d << " gave " << got;
 }
 
-// A buffer with `off` leading and 16 trailing guard elements.
+// The vector `v` at element offset `off` inside guard bands.
 template <class F>
-struct Guarded {
-    static constexpr F kGuard = std::is_floating_point_v<F> ? F(-12345.5) : F(0x5a);
-    std::vector<F> raw;
-    int off, n;
-    Guarded(const std::vector<F>& v, int offset) : raw(v.size() + offset + 16, kGuard), off(offset), n(int(v.size()))
-    {
-        std::copy(v.begin(), v.end(), raw.begin() + off);
-    }
-    F* data() { return raw.data() + off; }
-    F operator[](int i) const { return raw[off + i]; }
-    bool guardsIntact() const
-    {
-        for (int i = 0; i < off; ++i)
-            if (raw[i] != kGuard) return false;
-        for (std::size_t i = off + n; i < raw.size(); ++i)
-            if (raw[i] != kGuard) return false;
-        return true;
-    }
-};
+orvs_test::Guarded<F> guarded(const std::vector<F>& v, int off)
+{
+    orvs_test::Guarded<F> g(v.size(), off);
+    g.assign(v);
+    return g;
+}
 
 template <class F>
 std::vector<F> uniform(int n, std::mt19937& rng, double lo, double hi)
@@ -106,7 +93,7 @@ void checkCall(const std::vector<F>& x, const std::vector<F>& d, int off)
     bool zero = false;
     for (F v : d) zero |= v == 0;
     const OrvStatus want = zero ? orvStsWarnDivByZero : orvStsOk;
-    Guarded<F> gx(x, off), gd(d, off), go(std::vector<F>(n, F(0)), off);
+    auto gx = guarded(x, off), gd = guarded(d, off), go = guarded(std::vector<F>(n, F(0)), off);
     ASSERT_EQ(divide(gd.data(), gx.data(), go.data(), n), want) << "len " << n;
     for (int i = 0; i < n; ++i) ASSERT_TRUE(quotientOk(go[i], x[i], d[i])) << "len " << n << " off " << off << " i " << i;
     ASSERT_TRUE(go.guardsIntact()) << "len " << n << " off " << off;
@@ -166,7 +153,7 @@ void constantOverVector()
         auto d = uniform<float>(n, rng, -50, 50);
         d[(n * 5) % n] = n % 2 ? 0.0f : -0.0f;
         for (float val : {2.5f, -0.0f, -1e30f}) {
-            Guarded<float> gd(d, 1), go(std::vector<float>(n, 0.0f), 1);
+            auto gd = guarded(d, 1), go = guarded(std::vector<float>(n, 0.0f), 1);
             ASSERT_EQ(orvsDivCRev_32f(gd.data(), val, go.data(), n), orvStsWarnDivByZero);
             for (int i = 0; i < n; ++i) ASSERT_TRUE(quotientOk(go[i], val, d[i])) << "len " << n << " i " << i;
             ASSERT_TRUE(go.guardsIntact()) << n;
@@ -204,7 +191,7 @@ void complexLengthsAndLanes()
                 std::vector<float> xs(2 * n), ds(2 * n);
                 std::memcpy(xs.data(), x.data(), 2 * n * sizeof(float));
                 std::memcpy(ds.data(), d.data(), 2 * n * sizeof(float));
-                Guarded<float> gx(xs, 1), gd(ds, 1), go(std::vector<float>(2 * n, 0.0f), 1);
+                auto gx = guarded(xs, 1), gd = guarded(ds, 1), go = guarded(std::vector<float>(2 * n, 0.0f), 1);
                 const auto* px = reinterpret_cast<const Orv32fc*>(gx.data());
                 const auto* pd = reinterpret_cast<const Orv32fc*>(gd.data());
                 auto* po = reinterpret_cast<Orv32fc*>(go.data());
@@ -261,7 +248,7 @@ void integerTails(Call call, int s, std::uint32_t seed)
                 if (lo < 0 && rng() % 2) d[i] = static_cast<T>(-d[i]);
             }
             if (zeroAt >= 0) d[zeroAt] = 0;
-            Guarded<T> gx(x, 1), gd(d, 1), go(std::vector<T>(n, T(0)), 1);
+            auto gx = guarded(x, 1), gd = guarded(d, 1), go = guarded(std::vector<T>(n, T(0)), 1);
             ASSERT_EQ(call(gd.data(), gx.data(), go.data(), n, s), zeroAt >= 0 ? orvStsWarnDivByZero : orvStsOk) << n;
             for (int i = 0; i < n; ++i)
                 ASSERT_EQ(std::int64_t(go[i]), nearestEven(x[i], d[i], s, lo, hi))
