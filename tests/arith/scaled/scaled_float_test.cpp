@@ -35,21 +35,31 @@ void expectSame(const T* got, const std::vector<T>& want, int n, const char* nam
     ASSERT_EQ(0, std::memcmp(got, want.data(), n * sizeof(T))) << name << " len " << n;
 }
 
-// f(a, b, d, n), fi(a, bd, n), ref(a, b, old) for every odd length.
+// Every length around the unrolled bodies and the remainders, and longer ones.
+std::vector<int> lengths()
+{
+    std::vector<int> v = {127, 257, 1023, 4097};
+    for (int n = 1; n <= 80; ++n) v.push_back(n);
+    return v;
+}
+
+// f(a, b, d, n), fi(a, bd, n), ref(a, b, old); nothing written past the end.
 template <class T, class F, class FI, class R>
 void checkVV(const char* name, F f, FI fi, R ref)
 {
-    for (int n : orvs_test::oddLengths()) {
+    for (int n : lengths()) {
         const auto a = orvs_test::randomVector<T>(n, n), b = orvs_test::randomVector<T>(n, n + 1);
         const auto old = orvs_test::randomVector<T>(n, n + 2);
         std::vector<T> want(n);
         for (int i = 0; i < n; ++i) want[i] = ref(a[i], b[i], old[i]);
-        Unaligned<T> ua(n), ub(n), ud(n);
+        Unaligned<T> ua(n), ub(n);
+        orvs_test::Guarded<T> ud(n, n % 3);
         ua.assign(a);
         ub.assign(b);
         ud.assign(old);
         ASSERT_EQ(f(ua.data(), ub.data(), ud.data(), n), orvStsOk);
         expectSame(ud.data(), want, n, name);
+        ASSERT_TRUE(ud.guardsIntact()) << name << " len " << n;
         if constexpr (!std::is_same_v<FI, std::nullptr_t>) {
             ub.assign(b);
             ASSERT_EQ(fi(ua.data(), ub.data(), n), orvStsOk);
@@ -61,15 +71,17 @@ void checkVV(const char* name, F f, FI fi, R ref)
 template <class T, class F, class FI, class R>
 void checkVC(const char* name, F f, FI fi, R ref)
 {
-    for (int n : orvs_test::oddLengths()) {
+    for (int n : lengths()) {
         const auto a = orvs_test::randomVector<T>(n, 3 * n);
         const T val = orvs_test::randomVector<T>(1, n)[0];
         std::vector<T> want(n);
         for (int i = 0; i < n; ++i) want[i] = ref(a[i], val);
-        Unaligned<T> ua(n), ud(n);
+        Unaligned<T> ua(n);
+        orvs_test::Guarded<T> ud(n, n % 3);
         ua.assign(a);
         ASSERT_EQ(f(ua.data(), val, ud.data(), n), orvStsOk);
         expectSame(ud.data(), want, n, name);
+        ASSERT_TRUE(ud.guardsIntact()) << name << " len " << n;
         ASSERT_EQ(fi(val, ua.data(), n), orvStsOk);
         expectSame(ua.data(), want, n, name);
     }
