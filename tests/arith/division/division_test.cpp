@@ -49,11 +49,12 @@ bool anyZero(const auto& v)
 // ---- integer members, vector / vector --------------------------------------
 
 // f(divisor, dividend, dst, len, s) of an _Sfs member and g(divisor, srcDst,
-// len, s) of its in-place form, against the rational model.
+// len, s) of its in-place form, against the model. A constant member reads
+// its divisor from d[0] (the divisors are then one non-zero value).
 template <class TX, class TD, class TO>
 void checkIntVV(const char* name, int sLo, int sHi, const std::function<TO(TX, TD, int)>& model,
                 const std::function<OrvStatus(const TD*, const TX*, TO*, int, int)>& f,
-                const std::function<OrvStatus(const TD*, TO*, int, int)>& g)
+                const std::function<OrvStatus(const TD*, TO*, int, int)>& g, bool constant = false)
 {
     std::uint32_t seed = 1;
     for (int len : oddLengths()) {
@@ -61,6 +62,7 @@ void checkIntVV(const char* name, int sLo, int sHi, const std::function<TO(TX, T
             const auto x = operands<TX>(len, seed++);
             auto d = operands<TD>(len, seed++);
             for (int i = 0; i < len; i += 3) d[i] = static_cast<TD>(d[i] % 1000);  // larger quotients
+            if (constant) std::fill(d.begin(), d.end(), d[len / 2] ? d[len / 2] : TD(3));
             Unaligned<TX> ux(len);
             Unaligned<TD> ud(len);
             Unaligned<TO> uo(len);
@@ -103,6 +105,8 @@ Orv32s doubleQuotient32s(Orv32s x, Orv32s d, int s)
 #define VVI(fn) [](auto* d, auto* xo, int n, int s) { return fn(d, xo, n, s); }
 #define VVR(fn, m) [=](auto* d, auto* x, auto* o, int n, int s) { return fn(d, x, o, n, m, s); }
 #define VVRI(fn, m) [=](auto* d, auto* xo, int n, int s) { return fn(d, xo, n, m, s); }
+#define VC(fn) [](auto* d, auto* x, auto* o, int n, int s) { return fn(x, d[0], o, n, s); }
+#define VCI(fn) [](auto* d, auto* xo, int n, int s) { return fn(d[0], xo, n, s); }
 
 } // namespace
 
@@ -222,37 +226,16 @@ TEST(DivRule, IntegerVectorMembersMatchTheirModels)
 
 TEST(DivRule, ConstantDivisorsAndDividends)
 {
+    const auto near = div_ref::kNear;
+    checkIntVV<Orv8u, Orv8u, Orv8u>("DivC_8u", -35, 20, exactRule<Orv8u, Orv8u, Orv8u>(near), VC(orvsDivC_8u_Sfs),
+                                    VCI(orvsDivC_8u_ISfs), true);
+    checkIntVV<Orv16s, Orv16s, Orv16s>("DivC_16s", -35, 20, exactRule<Orv16s, Orv16s, Orv16s>(near),
+                                       VC(orvsDivC_16s_Sfs), VCI(orvsDivC_16s_ISfs), true);
+    // Below its range every 16u output is 65535.
+    auto below16u = [](Orv16u x, Orv16u d, int s) { return s <= -32 ? Orv16u(65535) : div_ref::quotient<Orv16u>(x, d, s); };
+    checkIntVV<Orv16u, Orv16u, Orv16u>("DivC_16u", -35, 20, below16u, VC(orvsDivC_16u_Sfs), VCI(orvsDivC_16u_ISfs), true);
     std::uint32_t seed = 300;
     for (int len : oddLengths()) {
-        for (int s = -35; s <= 20; s += quick() ? 6 : 1) {
-            const auto x8 = operands<Orv8u>(len, seed++);
-            const auto x16 = operands<Orv16s>(len, seed++);
-            const auto x16u = operands<Orv16u>(len, seed++);
-            const Orv8u v8 = static_cast<Orv8u>(1 + seed % 255);
-            const Orv16s v16 = static_cast<Orv16s>(seed % 2 ? -1 - int(seed % 40000 % 32768) : 1 + int(seed % 900));
-            const Orv16u v16u = static_cast<Orv16u>(1 + seed * 7919 % 65535);
-            Unaligned<Orv8u> o8(len);
-            Unaligned<Orv16s> o16(len);
-            Unaligned<Orv16u> o16u(len);
-            ASSERT_EQ(orvsDivC_8u_Sfs(x8.data(), v8, o8.data(), len, s), orvStsOk);
-            ASSERT_EQ(orvsDivC_16s_Sfs(x16.data(), v16, o16.data(), len, s), orvStsOk);
-            ASSERT_EQ(orvsDivC_16u_Sfs(x16u.data(), v16u, o16u.data(), len, s), orvStsOk);
-            for (int i = 0; i < len; ++i) {
-                ASSERT_EQ(o8[i], div_ref::quotient<Orv8u>(x8[i], v8, s)) << +x8[i] << "/" << +v8 << " s " << s;
-                ASSERT_EQ(o16[i], div_ref::quotient<Orv16s>(x16[i], v16, s)) << x16[i] << "/" << v16 << " s " << s;
-                const Orv16u want = s <= -32 ? Orv16u(65535) : div_ref::quotient<Orv16u>(x16u[i], v16u, s);
-                ASSERT_EQ(o16u[i], want) << x16u[i] << "/" << v16u << " s " << s;
-            }
-            auto in = x16;
-            ASSERT_EQ(orvsDivC_16s_ISfs(v16, in.data(), len, s), orvStsOk);
-            ASSERT_EQ(in, o16.vec());
-            auto in8 = x8;
-            ASSERT_EQ(orvsDivC_8u_ISfs(v8, in8.data(), len, s), orvStsOk);
-            ASSERT_EQ(in8, o8.vec());
-            auto inu = x16u;
-            ASSERT_EQ(orvsDivC_16u_ISfs(v16u, inu.data(), len, s), orvStsOk);
-            ASSERT_EQ(inu, o16u.vec());
-        }
         // Constant dividend.
         const auto d = operands<Orv16u>(len, seed++);
         for (Orv16u val : {Orv16u(0), Orv16u(1), Orv16u(7), Orv16u(65535), Orv16u(seed % 65536)}) {
@@ -464,88 +447,62 @@ TEST(DivFloat, ConstantDivisors)
 
 // ---- the parallel split ---------------------------------------------------
 
-namespace {
-// Runs `call` under 1, 2 and 4 configured threads and expects identical
-// outputs and statuses; returns the status.
-template <class T>
-OrvStatus sameUnderThreadCounts(std::vector<T>& out, const std::function<OrvStatus(T*)>& call)
-{
-    OrvStatus first = 0;
-    std::vector<T> firstOut;
-    for (int threads : {1, 2, 4}) {
-        ThreadCount tc(threads);
-        std::vector<T> o(out.size());
-        const OrvStatus st = call(o.data());
-        if (threads == 1) {
-            first = st;
-            firstOut = o;
-        } else {
-            EXPECT_EQ(st, first) << threads << " threads";
-            EXPECT_EQ(std::memcmp(o.data(), firstOut.data(), o.size() * sizeof(T)), 0) << threads << " threads";
-        }
-    }
-    out = firstOut;
-    return first;
-}
-} // namespace
-
+// Every member with a parallel path, at lengths on both sides of its
+// threshold: the same bytes and status under 1, 2 and 4 threads, and the
+// warning when the only zero divisor lies in the last thread's chunk.
 TEST(DivThreads, SameResultForEveryThreadCountAndWarningFromTheLastChunk)
 {
     for (int len : {1023, 1024, 4096, 4097, 10001}) {
-        auto d16 = operands<Orv16s>(len, 11);
-        auto x16 = operands<Orv16s>(len, 12);
-        for (auto& v : d16)
-            if (v == 0) v = 3;
-        d16[len - 1] = 0;  // the only zero divisor, in the last thread's chunk
-        std::vector<Orv16s> o16(len);
-        EXPECT_EQ(sameUnderThreadCounts<Orv16s>(o16, [&](Orv16s* o) { return orvsDiv_16s_Sfs(d16.data(), x16.data(), o, len, 2); }),
-                  orvStsWarnDivByZero);
-        EXPECT_EQ(sameUnderThreadCounts<Orv16s>(o16, [&](Orv16s* o) {
-                      return orvsDiv_Round_16s_Sfs(d16.data(), x16.data(), o, len, orvRndFinancial, -3);
-                  }), orvStsWarnDivByZero);
-        EXPECT_EQ(sameUnderThreadCounts<Orv16s>(o16, [&](Orv16s* o) { return orvsDivC_16s_Sfs(x16.data(), -7, o, len, 1); }),
-                  orvStsOk);
-        auto d8 = operands<Orv8u>(len, 13), x8 = operands<Orv8u>(len, 14);
-        for (auto& v : d8)
-            if (v == 0) v = 1;
-        d8[len - 1] = 0;
-        std::vector<Orv8u> o8(len);
-        EXPECT_EQ(sameUnderThreadCounts<Orv8u>(o8, [&](Orv8u* o) {
-                      return orvsDiv_Round_8u_Sfs(d8.data(), x8.data(), o, len, orvRndZero, -1);
-                  }), orvStsWarnDivByZero);
-        std::vector<Orv16u> du(reinterpret_cast<Orv16u*>(d16.data()), reinterpret_cast<Orv16u*>(d16.data()) + len), ou(len);
-        EXPECT_EQ(sameUnderThreadCounts<Orv16u>(ou, [&](Orv16u* o) { return orvsDivCRev_16u(du.data(), 60000, o, len); }),
-                  orvStsWarnDivByZero);
-        auto d32 = operands<Orv32s>(len, 15), x32 = operands<Orv32s>(len, 16);
-        for (auto& v : d32)
-            if (v == 0) v = -1;
-        d32[len - 1] = 0;
-        std::vector<Orv32s> o32(len);
-        EXPECT_EQ(sameUnderThreadCounts<Orv32s>(o32, [&](Orv32s* o) { return orvsDiv_32s_Sfs(d32.data(), x32.data(), o, len, -5); }),
-                  orvStsWarnDivByZero);
-        std::vector<Orv16sc> dc(len, Orv16sc{2, -1}), xc(reinterpret_cast<Orv16sc*>(x32.data()),
-                                                         reinterpret_cast<Orv16sc*>(x32.data()) + len), oc(len);
+        auto nonZero = [len](auto v, auto one) {
+            for (auto& x : v)
+                if (x == 0) x = one;
+            v[len - 1] = 0;  // the only zero divisor, in the last chunk
+            return v;
+        };
+        const auto d16 = nonZero(operands<Orv16s>(len, 11), Orv16s(3)), x16 = operands<Orv16s>(len, 12);
+        const auto d8 = nonZero(operands<Orv8u>(len, 13), Orv8u(1)), x8 = operands<Orv8u>(len, 14);
+        const auto d32 = nonZero(operands<Orv32s>(len, 15), Orv32s(-1)), x32 = operands<Orv32s>(len, 16);
+        const auto* du = reinterpret_cast<const Orv16u*>(d16.data());
+        std::vector<Orv16sc> dc(len, Orv16sc{2, -1});
         dc[len - 1] = {0, 0};
-        EXPECT_EQ(sameUnderThreadCounts<Orv16sc>(oc, [&](Orv16sc* o) { return orvsDiv_16sc_Sfs(dc.data(), xc.data(), o, len, 1); }),
-                  orvStsWarnDivByZero);
-
-        auto df = randomVector<float>(len, 17, 0.5, 9.0), xf = randomVector<float>(len, 18);
+        const auto* xc = reinterpret_cast<const Orv16sc*>(x32.data());
+        auto df = randomVector<float>(len, 17, 0.5, 9.0);
+        const auto xf = randomVector<float>(len, 18);
         df[len - 1] = -0.0f;
-        std::vector<float> of(len);
-        EXPECT_EQ(sameUnderThreadCounts<float>(of, [&](float* o) { return orvsDiv_32f(df.data(), xf.data(), o, len); }),
-                  orvStsWarnDivByZero);
-        EXPECT_EQ(sameUnderThreadCounts<float>(of, [&](float* o) { return orvsDivCRev_32f(df.data(), 2.0f, o, len); }),
-                  orvStsWarnDivByZero);
-        df[len - 1] = 1.0f;
-        EXPECT_EQ(sameUnderThreadCounts<float>(of, [&](float* o) { return orvsDiv_32f(df.data(), xf.data(), o, len); }),
-                  orvStsOk);
-        std::vector<double> dd(df.begin(), df.end()), xd(xf.begin(), xf.end()), od(len);
-        dd[len - 1] = 0.0;
-        EXPECT_EQ(sameUnderThreadCounts<double>(od, [&](double* o) { return orvsDiv_64f(dd.data(), xd.data(), o, len); }),
-                  orvStsWarnDivByZero);
-        std::vector<Orv64fc> dz(len, Orv64fc{1.0, 2.0}), xz(len, Orv64fc{3.0, -1.0}), oz(len);
+        std::vector<double> dd(df.begin(), df.end()), xd(xf.begin(), xf.end());
+        std::vector<Orv64fc> dz(len, Orv64fc{1.0, 2.0}), xz(len, Orv64fc{3.0, -1.0});
         dz[len - 1] = {0.0, 0.0};
-        EXPECT_EQ(sameUnderThreadCounts<Orv64fc>(oz, [&](Orv64fc* o) { return orvsDiv_64fc(dz.data(), xz.data(), o, len); }),
-                  orvStsWarnDivByZero);
+        const OrvStatus warn = orvStsWarnDivByZero;
+        struct Case {
+            const char* name;
+            std::size_t elementBytes;
+            OrvStatus want;
+            std::function<OrvStatus(void*)> call;
+        };
+        const Case cases[] = {
+            {"Div_16s", 2, warn, [&](void* o) { return orvsDiv_16s_Sfs(d16.data(), x16.data(), (Orv16s*)o, len, 2); }},
+            {"Div_Round_16s", 2, warn,
+             [&](void* o) { return orvsDiv_Round_16s_Sfs(d16.data(), x16.data(), (Orv16s*)o, len, orvRndFinancial, -3); }},
+            {"DivC_16s", 2, orvStsOk, [&](void* o) { return orvsDivC_16s_Sfs(x16.data(), -7, (Orv16s*)o, len, 1); }},
+            {"Div_Round_8u", 1, warn,
+             [&](void* o) { return orvsDiv_Round_8u_Sfs(d8.data(), x8.data(), (Orv8u*)o, len, orvRndZero, -1); }},
+            {"DivCRev_16u", 2, warn, [&](void* o) { return orvsDivCRev_16u(du, 60000, (Orv16u*)o, len); }},
+            {"Div_32s", 4, warn, [&](void* o) { return orvsDiv_32s_Sfs(d32.data(), x32.data(), (Orv32s*)o, len, -5); }},
+            {"Div_16sc", 4, warn, [&](void* o) { return orvsDiv_16sc_Sfs(dc.data(), xc, (Orv16sc*)o, len, 1); }},
+            {"Div_32f", 4, warn, [&](void* o) { return orvsDiv_32f(df.data(), xf.data(), (float*)o, len); }},
+            {"DivCRev_32f", 4, warn, [&](void* o) { return orvsDivCRev_32f(df.data(), 2.0f, (float*)o, len); }},
+            {"Div_64f", 8, warn, [&](void* o) { return orvsDiv_64f(dd.data(), xd.data(), (double*)o, len); }},
+            {"Div_64fc", 16, warn, [&](void* o) { return orvsDiv_64fc(dz.data(), xz.data(), (Orv64fc*)o, len); }},
+        };
+        for (const Case& c : cases) {
+            std::vector<unsigned char> first;
+            for (int threads : {1, 2, 4}) {
+                ThreadCount tc(threads);
+                std::vector<unsigned char> out(len * c.elementBytes);
+                EXPECT_EQ(c.call(out.data()), c.want) << c.name << " len " << len << ", " << threads << " threads";
+                if (threads == 1) first = out;
+                else EXPECT_TRUE(out == first) << c.name << " len " << len << ", " << threads << " threads";
+            }
+        }
     }
 }
