@@ -145,7 +145,7 @@ TEST(DivChecks, PointersThenLengthThenParameters)
     EXPECT_EQ(w[0], 5);
 }
 
-TEST(DivRule, DocumentedExamples)
+TEST(DivRule, CornerExamples)
 {
     const Orv16s two[3] = {2, 2, 2}, odd[3] = {1, 3, 5};
     Orv16s o[3];

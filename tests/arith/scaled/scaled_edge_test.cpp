@@ -1,4 +1,4 @@
-// Check order, documented corner values, the whole-vector shortcuts, and the
+// Check order, corner values, the whole-vector shortcuts, and the
 // narrower kernel variants (the same suites rerun under ORVS_CPU=avx / avx2).
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ T one(F f, T a, T b, int s)
     return d;
 }
 
-TEST(ArithValues, DocumentedCorners)
+TEST(ArithValues, CornerValues)
 {
     EXPECT_EQ(one<Orv16s>(orvsAdd_16s_Sfs, 1, 2, 1), 2);
     EXPECT_EQ(one<Orv16s>(orvsAdd_16s_Sfs, 1, 0, 1), 0);

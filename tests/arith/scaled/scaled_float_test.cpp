@@ -1,5 +1,5 @@
 // Floating-point members against products and sums formed here one rounding
-// at a time, their documented shortcuts (signed zeros, NaN), the mixed-type
+// at a time, their shortcuts (signed zeros, NaN), the mixed-type
 // members and the single-precision to 16-bit conversions.
 #include <gtest/gtest.h>
 
