@@ -1,4 +1,0 @@
-// int16 kernels of the scaled arithmetic family, avx variant.
-#define ORVS_ARITH_ISA avx
-#include "arith/arith_kernels.inc"
-#include "arith/arith_list_int16.inc"

@@ -1,8 +1,0 @@
-// wide kernels of the scaled arithmetic family, avx512 variant.
-#define ORVS_ARITH_ISA avx512
-// GCC 12 reports the placeholder operand of some AVX-512 intrinsics as
-// possibly uninitialised (a false positive of its headers).
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#pragma GCC diagnostic ignored "-Wuninitialized"
-#include "arith/arith_kernels.inc"
-#include "arith/arith_list_wide.inc"

@@ -1,0 +1,136 @@
+// The register-wide paths of every member at every length up to a few
+// 64-byte registers and every element offset within a register: the last
+// partial register (masked in the widest variant, scalar in the others)
+// gives the model's values and nothing outside the destination is written.
+// Then destinations of a megabyte or more, which take the streaming stores.
+#include <cmath>
+
+#include "scaled_model.h"
+
+using namespace scaled_test;
+
+namespace {
+
+constexpr int kMaxLen = 130;
+
+// The scale factors of the lane sweep: each form of the scaling (saturate,
+// halve, round-shift, the top of the range, shift up, sign saturation).
+std::vector<int> laneScales(Cut cut)
+{
+    if (cut.satTo == INT_MIN) return {0};
+    return {0, 1, 2, cut.zeroFrom - 1, -1, cut.satTo + 1, cut.satTo};
+}
+
+template <class M>
+void sweepMember(const M& m)
+{
+    using A = typename M::TA;
+    using B = typename M::TB;
+    using D = typename M::TD;
+    const auto va = edgyVector<A>(kMaxLen, 101u);
+    const auto vb = secondOperand(m, kMaxLen, 202u);
+    const auto vd = edgyVector<D>(kMaxLen, 303u);
+    const int offsets = static_cast<int>(64 / sizeof(D));
+    for (int s : laneScales(m.cut)) {
+        orvs_test::lengthOffsetSweep(kMaxLen, offsets, [&](int n, int o) {
+            orvs_test::Guarded<A> a(n, (o * 7 + 3) % offsets);
+            orvs_test::Guarded<B> b(n, (o * 5 + 1) % offsets);
+            orvs_test::Guarded<D> d(n, o);
+            a.assign(va.data(), n);
+            b.assign(vb.data(), n);
+            d.assign(vd.data(), n);
+            ASSERT_EQ(m.f(a.data(), b.data(), d.data(), n, s), orvStsOk) << m.name;
+            for (int i = 0; i < n; ++i)
+                ASSERT_TRUE(sameElement(d[i], modelOf(m, va[i], vb[i], vd[i], s)))
+                    << m.name << " s=" << s << " n=" << n << " offset=" << o << " element " << i;
+            ASSERT_TRUE(d.guardsIntact()) << m.name << " wrote outside, s=" << s << " n=" << n << " offset=" << o;
+        });
+        if (::testing::Test::HasFatalFailure()) return;
+    }
+}
+
+TEST(LaneTails, EveryMemberEveryLengthEveryOffset)
+{
+    forEachMember([](const auto& m) { sweepMember(m); });
+}
+
+// Single-precision products to 16 bits, both conversions.
+TEST(LaneTails, FloatTo16)
+{
+    std::vector<Orv32f> x(kMaxLen);
+    for (int i = 0; i < kMaxLen; ++i) x[i] = static_cast<float>((i * 7919) % 90001 - 45000) * 0.73f;
+    x[3] = std::nanf("");
+    orvs_test::lengthOffsetSweep(100, 32, [&](int n, int o) {
+        for (int low = 0; low < 2; ++low) {
+            orvs_test::Guarded<Orv16s> d(n, o);
+            ASSERT_EQ(low ? orvsMulC_Low_32f16s(x.data(), 0.5f, d.data(), n) : orvsMulC_32f16s_Sfs(x.data(), 1.0f, d.data(), n, 1),
+                      orvStsOk);
+            for (int i = 0; i < n; ++i) {
+                const float p = x[i] * 0.5f;
+                const long long q = std::isnan(p) ? (low ? -32768 : 32767) : static_cast<long long>(std::nearbyint(p));
+                ASSERT_EQ(d[i], static_cast<Orv16s>(q < -32768 ? -32768 : (q > 32767 ? 32767 : q))) << "low=" << low << " n=" << n;
+            }
+            ASSERT_TRUE(d.guardsIntact()) << "low=" << low << " n=" << n << " offset=" << o;
+        }
+    });
+}
+
+// Destinations of a megabyte or more take the non-temporal store path, which
+// starts at the first register-aligned destination element: every element
+// offset, the sizes on both sides of the cut-over, and the in-place form
+// (ordinary stores).
+template <class T, class F, class E>
+void longSweep(const char* name, F f, E exact, Cut cut, int s)
+{
+    const int cutLen = static_cast<int>((std::size_t(1) << 20) / sizeof(T));
+    const std::vector<int> lens = quick() ? std::vector<int>{cutLen + 77}
+                                          : std::vector<int>{cutLen - 1, cutLen, cutLen + 77, 3 * cutLen / 2 + 5};
+    const auto va = edgyVector<T>(lens.back(), 707u), vb = edgyVector<T>(lens.back(), 808u);
+    auto want = [&](int i) {
+        const Exact r = exact(va[i], vb[i], T{});
+        T w{};
+        for (int k = 0; k < kParts<T>; ++k) setPart(w, k, modelScale<Comp<T>>(r[k], s, cut));
+        return w;
+    };
+    for (int len : lens) {
+        for (int o = 0; o < static_cast<int>(64 / sizeof(T)); o += quick() ? 5 : 1) {
+            orvs_test::Guarded<T> d(len, o);
+            ASSERT_EQ(f(va.data(), vb.data(), d.data(), len, s), orvStsOk);
+            for (int i = 0; i < len; ++i) ASSERT_TRUE(sameElement(d[i], want(i))) << name << " len=" << len << " offset=" << o << " i=" << i;
+            ASSERT_TRUE(d.guardsIntact()) << name << " wrote outside, offset " << o;
+        }
+        std::vector<T> inPlace(va.begin(), va.begin() + len);
+        ASSERT_EQ(f(inPlace.data(), vb.data(), inPlace.data(), len, s), orvStsOk);
+        for (int i = 0; i < len; i += 97) ASSERT_TRUE(sameElement(inPlace[i], want(i))) << name << " in place, i=" << i;
+    }
+}
+
+TEST(LongVectors, StreamedStores)
+{
+    longSweep<Orv16s>("Add_16s", orvsAdd_16s_Sfs, Sum{}, Cut{-16, 17}, 1);
+    longSweep<Orv16s>("Mul_16s", orvsMul_16s_Sfs, Prod{}, Cut{-16, 31}, 15);
+    longSweep<Orv32s>("Sub_32s", orvsSub_32s_Sfs, DiffBA{}, Cut{-31, 33}, -3);
+    longSweep<Orv16sc>("Add_16sc", orvsAdd_16sc_Sfs, Sum{}, Cut{-16, 17}, 2);
+}
+
+// The float-to-16-bit products stream long destinations too.
+TEST(LongVectors, StreamedFloatTo16)
+{
+    const int len = (1 << 19) + 45;
+    std::vector<Orv32f> x(len);
+    for (int i = 0; i < len; ++i) x[i] = static_cast<float>((i * 7919LL) % 90001 - 45000) * 0.73f;
+    for (int o = 0; o < 16; o += quick() ? 5 : 1) {
+        for (int low = 0; low < 2; ++low) {
+            orvs_test::Guarded<Orv16s> d(len, o);
+            ASSERT_EQ(low ? orvsMulC_Low_32f16s(x.data(), 0.5f, d.data(), len) : orvsMulC_32f16s_Sfs(x.data(), 1.0f, d.data(), len, 1),
+                      orvStsOk);
+            for (int i = 0; i < len; ++i) {
+                const long long q = static_cast<long long>(std::nearbyint(x[i] * 0.5f));
+                ASSERT_EQ(d[i], static_cast<Orv16s>(q < -32768 ? -32768 : (q > 32767 ? 32767 : q))) << "low=" << low << " i=" << i;
+            }
+            ASSERT_TRUE(d.guardsIntact()) << "offset " << o;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,139 @@
+// Every scaled integer member against the independent model: every scale
+// factor around its cut-over points, odd lengths, unaligned buffers and the
+// in-place forms; then the members with a rule of their own.
+#include <cmath>
+
+#include "scaled_model.h"
+
+using namespace scaled_test;
+
+namespace {
+
+template <class M>
+void checkModel(const M& m)
+{
+    using A = typename M::TA;
+    using B = typename M::TB;
+    using D = typename M::TD;
+    const auto sList = scaleFactors(m.cut, quick() ? 3 : 1);
+    const auto& lens = orvs_test::oddLengths();
+    for (std::size_t si = 0; si < sList.size(); ++si) {
+        const int s = sList[si];
+        const int n = lens[si % lens.size()];
+        const auto a = edgyVector<A>(n, 11 + si);
+        const auto b = secondOperand(m, n, 23 + si);
+        const auto old = edgyVector<D>(n, 37 + si);
+        orvs_test::Unaligned<A> ua(n);
+        orvs_test::Unaligned<B> ub(n);
+        orvs_test::Unaligned<D> ud(n);
+        ua.assign(a);
+        ub.assign(b);
+        ud.assign(old);
+        ASSERT_EQ(m.f(ua.data(), ub.data(), ud.data(), n, s), orvStsOk) << m.name;
+        for (int i = 0; i < n; ++i)
+            ASSERT_TRUE(sameElement(ud[i], modelOf(m, a[i], b[i], old[i], s))) << m.name << " s=" << s << " i=" << i;
+        if constexpr (!std::is_same_v<decltype(m.inPlace), std::nullptr_t>) {
+            const auto out = ud.vec();
+            ASSERT_EQ(m.inPlace(ua.data(), ub.data(), ud.data(), n, s), orvStsOk) << m.name;
+            ASSERT_TRUE(orvs_test::sameBits(out.data(), ud.data(), n)) << m.name << " in place, s=" << s;
+        }
+    }
+}
+
+TEST(ScaledRule, EveryMemberFollowsTheModel)
+{
+    forEachMember([](const auto& m) { checkModel(m); });
+}
+
+// 32-bit sums and products with second operands that put the exact result on
+// multiples of 2^(s-1): odd multiples are ties, which random operands
+// almost never reach.
+TEST(ScaledRule, TiesOf32BitResults)
+{
+    const int n = quick() ? 1025 : 4099;
+    const auto a = edgyVector<Orv32s>(n, 99u);
+    for (int s = 1; s <= 32; ++s) {
+        std::mt19937 rng(static_cast<std::uint32_t>(s));
+        std::vector<Orv32s> sumTo(n), mulBy(n), d(n);
+        for (int i = 0; i < n; ++i) {
+            const i128 m = i128(static_cast<int>(rng() % 9) - 4) << (s - 1);
+            const i128 want = m - a[i];
+            sumTo[i] = want >= INT32_MIN && want <= INT32_MAX ? static_cast<Orv32s>(want) : 0;
+            const Orv32s p = static_cast<Orv32s>(1u << (rng() % 31)) + static_cast<Orv32s>(rng() % 3) - 1;
+            mulBy[i] = (rng() & 1) ? p : -p;
+        }
+        ASSERT_EQ(orvsAdd_32s_Sfs(a.data(), sumTo.data(), d.data(), n, s), orvStsOk);
+        for (int i = 0; i < n; ++i) ASSERT_EQ(d[i], modelScale<Orv32s>(i128(a[i]) + sumTo[i], s, Cut{-31, 33}));
+        ASSERT_EQ(orvsMul_32s_Sfs(a.data(), mulBy.data(), d.data(), n, s), orvStsOk);
+        for (int i = 0; i < n; ++i) ASSERT_EQ(d[i], modelScale<Orv32s>(i128(a[i]) * mulBy[i], s, Cut{-32, 63}));
+    }
+}
+
+// Products that are odd multiples of 2^14 are the ties of s = 15; every one
+// must round to the even quotient, and (-32768)^2 saturates.
+TEST(ScaledRule, Q15TiesRoundToEven)
+{
+    std::mt19937 rng(77);
+    const int n = quick() ? 4001 : 40001;
+    std::vector<Orv16s> a(n), b(n), d(n);
+    for (int i = 0; i < n; ++i) {
+        const int k = static_cast<int>(rng() % 15);  // a = m 2^k, b = q 2^(14-k), m and q odd
+        const int m = static_cast<int>(rng() % (32768u >> k)) | 1, q = static_cast<int>(rng() % (32768u >> (14 - k))) | 1;
+        a[i] = static_cast<Orv16s>((rng() & 1 ? -m : m) * (1 << k));
+        b[i] = static_cast<Orv16s>((rng() & 1 ? -q : q) * (1 << (14 - k)));
+    }
+    a[0] = b[0] = -32768;
+    a[1] = -32768, b[1] = 32767;
+    ASSERT_EQ(orvsMul_16s_Sfs(a.data(), b.data(), d.data(), n, 15), orvStsOk);
+    for (int i = 0; i < n; ++i) ASSERT_EQ(d[i], modelScale<Orv16s>(i128(a[i]) * b[i], 15, Cut{-16, 31})) << a[i] << " * " << b[i];
+    EXPECT_EQ(d[0], 32767);
+    for (Orv16s c : {Orv16s(16384), Orv16s(-16384), Orv16s(8192 * 3), Orv16s(-32768), Orv16s(1)}) {
+        ASSERT_EQ(orvsMulC_16s_Sfs(a.data(), c, d.data(), n, 15), orvStsOk);
+        for (int i = 0; i < n; ++i) ASSERT_EQ(d[i], modelScale<Orv16s>(i128(a[i]) * c, 15, Cut{-16, 31})) << a[i] << " * " << c;
+    }
+}
+
+// Low 32 bits of the product: arithmetic shifts, wrapping, no rounding.
+TEST(ScaledRule, MulLow32s)
+{
+    for (int s : scaleFactors(Cut{-32, 63})) {
+        const int n = 67;
+        const auto a = edgyVector<Orv32s>(n, static_cast<std::uint32_t>(s) + 100u);
+        const auto b = edgyVector<Orv32s>(n, static_cast<std::uint32_t>(s) + 200u);
+        orvs_test::Unaligned<Orv32s> ua(n), ub(n), ud(n);
+        ua.assign(a);
+        ub.assign(b);
+        ASSERT_EQ(orvsMul_Low_32s_Sfs(ua.data(), ub.data(), ud.data(), n, s), orvStsOk);
+        for (int i = 0; i < n; ++i) {
+            const i128 p = i128(a[i]) * b[i];
+            Orv32s want;
+            if (s >= 63) want = 0;
+            else if (s <= -32) want = p > 0 ? INT32_MAX : (p < 0 ? INT32_MIN : 0);
+            else if (s >= 0) want = static_cast<Orv32s>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(p >> s)));
+            else want = static_cast<Orv32s>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(p) << -s));
+            ASSERT_EQ(ud[i], want) << "s=" << s << " i=" << i;
+        }
+    }
+}
+
+// x * val with val a double, formed exactly: the exact product of the
+// integer significand under the shifted scale factor.
+TEST(ScaledRule, MulC64f64s)
+{
+    const double vals[] = {1.0, -1.0, 0.5, 3.0, -0.1, 1e-300, 4.9e-324, -2.5e-310, 1e18, -7.25, 123456789.0};
+    for (double v : vals) {
+        for (int s : {-70, -20, -1, 0, 1, 5, 40, 70, 200}) {
+            const int n = 33;
+            auto x = edgyVector<Orv64s>(n, 7 + s);
+            auto y = x;
+            ASSERT_EQ(orvsMulC_64f64s_ISfs(v, y.data(), n, s), orvStsOk);
+            int e;
+            const double frac = std::frexp(v, &e);
+            const i128 m = static_cast<i128>(std::ldexp(frac, 53));
+            for (int i = 0; i < n; ++i)
+                ASSERT_EQ(y[i], modelScale<Orv64s>(i128(x[i]) * m, s - (e - 53), kNone)) << "v=" << v << " s=" << s;
+        }
+    }
+}
+
+} // namespace
