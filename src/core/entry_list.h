@@ -12,8 +12,7 @@
 // called with those arguments (last, so template arguments with commas need
 // no parentheses). A family may name a recurring parameter shape once:
 //
-//     #define ORVS_VV_SFS(T) (const T* pSrc1, const T* pSrc2, T* pDst, int len, int scaleFactor), \
-//                            (pSrc1, pSrc2, pDst, len, scaleFactor)
+//     #define ORVS_VV_SFS(T) (const T* pSrc1, const T* pSrc2, T* pDst, int len, int scaleFactor), (pSrc1, pSrc2, pDst, len, scaleFactor)
 //     ORVS_ENTRY(orvsAdd_16s_Sfs, ORVS_VV_SFS(Orv16s), scaledVV<members::Add16s>)
 //
 // Shape macros live in the family's <family>_shapes.h, which the list
