@@ -52,11 +52,6 @@ constexpr bool pointerArray()
     return false;
 }
 
-bool endsWith(const std::string& s, const std::string& tail)
-{
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // The last identifier of each top-level piece of "(T a, U* b, ...)".
 std::vector<std::string> parameterNames(std::string params)
 {
@@ -84,11 +79,10 @@ std::vector<std::string> parameterNames(std::string params)
 Role roleOf(const std::string& name, bool pointer, bool recordLike)
 {
     if (pointer) {
-        if (recordLike && (name == "pSpec" || name == "pState" || endsWith(name, "Spec") || endsWith(name, "State")))
-            return Role::Record;
-        return endsWith(name, "Opt") ? Role::Optional : Role::Required;
+        if (recordLike && (name.ends_with("Spec") || name.ends_with("State"))) return Role::Record;
+        return name.ends_with("Opt") ? Role::Optional : Role::Required;
     }
-    if (name == "len" || endsWith(name, "Len")) return Role::Len;
+    if (name == "len" || name.ends_with("Len")) return Role::Len;
     return name == "scaleFactor" ? Role::Scale : Role::Param;
 }
 
@@ -113,7 +107,10 @@ public:
         auto& b = *bufs_.emplace_back(std::make_unique<Guarded<unsigned char>>(bytes, bufs_.size() % 7));
         if (!pattern) {
             std::mt19937_64 rng(s.seed * 977 + bufs_.size());
-            for (std::size_t i = 0; i < bytes; ++i) b[i] = static_cast<unsigned char>(rng() >> 56);
+            for (std::size_t i = 0; i < bytes; i += 8) {
+                const std::uint64_t r = rng();
+                std::memcpy(&b[i], &r, std::min<std::size_t>(8, bytes - i));
+            }
         }
         return b.data();
     }
@@ -247,19 +244,19 @@ void expectRefused(const Entry& e, const Setting& s, const std::string& what, st
     EXPECT_TRUE(refused) << e.name << ", " << what << ": status " << st;
     if (refused) EXPECT_TRUE(same) << e.name << ", " << what << ": wrote on error";
 }
-} // namespace
 
 // The few entries whose order deliberately differs: pointers they check
 // after the lengths.
 bool checkedAfterLengths(const Entry& e, int at)
 {
     // Channel pointer arrays come after the interleaved buffer and the sizes.
-    if (endsWith(e.name, "_D2L") && e.isPointerArray[at]) return true;
+    if (e.name.ends_with("_D2L") && e.isPointerArray[at]) return true;
     // The polar split runs the magnitude entry, length included, before the
     // phase entry looks at its destination.
     if (e.name.starts_with("orvsCartToPolar_") && e.names[at] == "pDstPhase") return true;
     return e.name.starts_with("orvsMaxOrder_");  // the length comes first there
 }
+} // namespace
 
 TEST(EntryChecks, RequiredPointersComeFirst)
 {
@@ -314,6 +311,10 @@ TEST(EntryChecks, ScaleFactorExtremesActLikeFarFactors)
             }
     }
 }
+
+// Each kernel variant meets the same checks.
+TEST(EntryChecksVariants, Avx) { ORVS_RERUN_UNDER_VARIANT("avx", "EntryChecks.*"); }
+TEST(EntryChecksVariants, Avx2) { ORVS_RERUN_UNDER_VARIANT("avx2", "EntryChecks.*"); }
 
 // Last in this file: how much the checks above covered.
 TEST(EntryChecks, Coverage)
