@@ -44,3 +44,15 @@
 #define ORVS_DEFINE_ENTRY(name, ...) ORVS_DEFINE_ENTRY_(name, __VA_ARGS__)
 #define ORVS_DEFINE_ENTRY_(name, params, args, ...) \
     extern "C" ORVS_API OrvStatus name params { return __VA_ARGS__ args; }
+
+// Entries that return something other than a status (allocation, the
+// version record) are listed with their result type after the name, so the
+// listing test knows them too:
+//
+//     ORVS_FUNCTION(orvsMalloc_8u, Orv8u*, (int len), (len), typedMalloc<Orv8u>)
+//
+// Whoever includes a list defines both row macros (an empty one skips its
+// rows); the generic entry tests drive only ORVS_ENTRY rows.
+#define ORVS_DEFINE_FUNCTION(name, ret, ...) ORVS_DEFINE_FUNCTION_(name, ret, __VA_ARGS__)
+#define ORVS_DEFINE_FUNCTION_(name, ret, params, args, ...) \
+    extern "C" ORVS_API ret name params { return __VA_ARGS__ args; }

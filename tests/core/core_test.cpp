@@ -1,8 +1,13 @@
 // Version record, typed allocation and the thread-count setting.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <iterator>
+#include <vector>
 
 #include "test_util.h"
 
@@ -23,48 +28,72 @@ TEST(Version, RecordValuesAndIdentity)
     EXPECT_STREQ(v->BuildDate, "Mar 17 2010");
 }
 
-TEST(Malloc, NonPositiveLengthsGiveNull)
+// The library reaches the allocator through the core support library; this
+// definition takes its place for the whole program and records each request
+// before passing it on.
+namespace {
+std::vector<std::size_t> requests;
+}
+extern "C" void* orvMalloc(size_t size)
 {
-    EXPECT_EQ(orvsMalloc_64fc(0), nullptr);
-    EXPECT_EQ(orvsMalloc_8u(-5), nullptr);
-    EXPECT_EQ(orvsMalloc_32f(-2147483647 - 1), nullptr);
+    static const auto real = reinterpret_cast<void* (*)(size_t)>(dlsym(RTLD_NEXT, "orvMalloc"));
+    requests.push_back(size);
+    return real(size);
+}
+
+namespace {
+// Each allocation entry with the element size it must multiply by.
+struct Typed {
+    const char* name;
+    std::function<void*(int)> alloc;
+    std::size_t size;
+};
+#define ORVS_TYPED(T) Typed{#T, [](int n) -> void* { return orvsMalloc_##T(n); }, sizeof(Orv##T)}
+const Typed kTyped[] = {ORVS_TYPED(8u),  ORVS_TYPED(8s),   ORVS_TYPED(16u),  ORVS_TYPED(16s),  ORVS_TYPED(8sc),
+                        ORVS_TYPED(32u), ORVS_TYPED(32s),  ORVS_TYPED(32f),  ORVS_TYPED(16sc), ORVS_TYPED(64s),
+                        ORVS_TYPED(64f), ORVS_TYPED(32sc), ORVS_TYPED(32fc), ORVS_TYPED(64sc), ORVS_TYPED(64fc)};
+} // namespace
+
+TEST(Malloc, NonPositiveLengthsGiveNullWithoutAllocating)
+{
+    requests.clear();
+    for (const Typed& t : kTyped)
+        for (int len : {0, -1, -5, INT_MIN}) EXPECT_EQ(t.alloc(len), nullptr) << t.name << " " << len;
+    EXPECT_TRUE(requests.empty());
     orvsFree(nullptr);  // accepted
 }
 
-TEST(Malloc, EveryTypeGivesAlignedWritableBlocks)
+TEST(Malloc, EveryTypeGivesAlignedWritableBlocksOfExactSize)
 {
-    auto probe = [](void* p, std::size_t bytes) {
-        ASSERT_NE(p, nullptr);
-        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(p) % 64, 0u);
-        std::memset(p, 0xA5, bytes);
-        orvsFree(p);
-    };
-    const int n = 1001;
-    probe(orvsMalloc_8u(n), n * 1);
-    probe(orvsMalloc_8s(n), n * 1);
-    probe(orvsMalloc_16u(n), n * 2);
-    probe(orvsMalloc_16s(n), n * 2);
-    probe(orvsMalloc_8sc(n), n * 2);
-    probe(orvsMalloc_32u(n), n * 4);
-    probe(orvsMalloc_32s(n), n * 4);
-    probe(orvsMalloc_32f(n), n * 4);
-    probe(orvsMalloc_16sc(n), n * 4);
-    probe(orvsMalloc_64s(n), n * 8);
-    probe(orvsMalloc_64f(n), n * 8);
-    probe(orvsMalloc_32sc(n), n * 8);
-    probe(orvsMalloc_32fc(n), n * 8);
-    probe(orvsMalloc_64sc(n), n * 16);
-    probe(orvsMalloc_64fc(n), n * 16);
+    const std::size_t sizes[] = {1, 1, 2, 2, 2, 4, 4, 4, 4, 8, 8, 8, 8, 16, 16};
+    for (std::size_t k = 0; k < std::size(kTyped); ++k) {
+        const Typed& t = kTyped[k];
+        EXPECT_EQ(t.size, sizes[k]) << t.name;
+        for (int len : {1, 1001}) {
+            requests.clear();
+            void* p = t.alloc(len);
+            ASSERT_NE(p, nullptr) << t.name;
+            EXPECT_EQ(requests, std::vector<std::size_t>{len * t.size}) << t.name;
+            EXPECT_EQ(reinterpret_cast<std::uintptr_t>(p) % 64, 0u) << t.name;
+            std::memset(p, 0xA5, len * t.size);
+            orvsFree(p);
+        }
+    }
 }
 
-TEST(Malloc, LargestLengthDoesNotOverflowTheByteCount)
+TEST(Malloc, LargestLengthsAskForTheFullByteCount)
 {
-    // 2^31-1 complex doubles is 32 GiB: the request either succeeds or fails
-    // cleanly, but it must not wrap to a small block.
-    void* p = orvsMalloc_64fc(0x7FFFFFFF);
-    if (p) {
-        static_cast<unsigned char*>(p)[0x7FFFFFFFll * 16 - 1] = 1;
-        orvsFree(p);
+    // INT_MAX complex doubles is 32 GiB: the request must carry every byte
+    // (not wrap to a small block), and the block is null or usable to its end.
+    for (const Typed& t : kTyped) {
+        requests.clear();
+        auto* p = static_cast<unsigned char*>(t.alloc(INT_MAX));
+        EXPECT_EQ(requests, std::vector<std::size_t>{std::size_t(INT_MAX) * t.size}) << t.name;
+        if (p) {
+            p[0] = 1;
+            p[std::size_t(INT_MAX) * t.size - 1] = 1;
+            orvsFree(p);
+        }
     }
 }
 

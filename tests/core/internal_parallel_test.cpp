@@ -27,7 +27,7 @@ struct Chunk {
     int begin, count;
     bool operator==(const Chunk&) const = default;
 };
-
+std::ostream& operator<<(std::ostream& o, const Chunk& c) { return o << "[" << c.begin << "+" << c.count << "]"; }
 
 std::vector<Chunk> recordSplit(int len, int threshold, int team)
 {
@@ -58,60 +58,39 @@ std::vector<Chunk> expectedSplit(int len, int threshold, int team, int threads)
 }
 } // namespace
 
-TEST(ParallelDriver, BelowThresholdRunsSerially)
+TEST(ParallelDriver, ExactSplits)
 {
-    orvs_test::ThreadCount tc(2);
-    auto c = recordSplit(4095, 4096, 2);
-    ASSERT_EQ(c.size(), 1u);
-    EXPECT_EQ(c[0].begin, 0);
-    EXPECT_EQ(c[0].count, 4095);
-}
-
-TEST(ParallelDriver, TwoThreadSplitWithRemainderOnLastThread)
-{
-    orvs_test::ThreadCount tc(2);
-    auto c = recordSplit(4096, 4096, 2);
-    ASSERT_EQ(c.size(), 2u);
-    EXPECT_EQ(c[0].begin, 0);
-    EXPECT_EQ(c[0].count, 2048);
-    EXPECT_EQ(c[1].begin, 2048);
-    EXPECT_EQ(c[1].count, 2048);
-    c = recordSplit(4097, 4096, 2);
-    ASSERT_EQ(c.size(), 2u);
-    EXPECT_EQ(c[0].count, 2048);
-    EXPECT_EQ(c[1].begin, 2048);
-    EXPECT_EQ(c[1].count, 2049);
-}
-
-TEST(ParallelDriver, TeamOfTwoEvenWithMoreConfiguredThreads)
-{
-    orvs_test::ThreadCount tc(4);
-    EXPECT_EQ(recordSplit(10000, 1000, 2).size(), 2u);
-    auto all = recordSplit(10003, 1000, orvs::parallel::kAllThreads);
-    ASSERT_EQ(all.size(), 4u);
-    EXPECT_EQ(all[3].begin, 3 * 2500);
-    EXPECT_EQ(all[3].count, 2503);
-}
-
-TEST(ParallelDriver, SerialWhenOneThreadOrLengthBelowCount)
-{
-    {
-        orvs_test::ThreadCount tc(1);
-        EXPECT_EQ(recordSplit(100000, 10, 2).size(), 1u);
+    constexpr int all = orvs::parallel::kAllThreads;
+    struct Case {
+        int threads, len, threshold, team;
+        std::vector<Chunk> chunks;
+    };
+    const Case cases[] = {
+        {2, 4095, 4096, 2, {{0, 4095}}},  // below the threshold: serial
+        {2, 4096, 4096, 2, {{0, 2048}, {2048, 2048}}},
+        {2, 4097, 4096, 2, {{0, 2048}, {2048, 2049}}},  // the remainder goes last
+        {4, 10000, 1000, 2, {{0, 5000}, {5000, 5000}}},  // a team of two with four threads
+        {4, 10003, 1000, all, {{0, 2500}, {2500, 2500}, {5000, 2500}, {7500, 2503}}},
+        {1, 100000, 10, 2, {{0, 100000}}},  // one thread
+        {4, 3, 1, all, {{0, 3}}},            // fewer elements than threads
+    };
+    for (const Case& c : cases) {
+        orvs_test::ThreadCount tc(c.threads);
+        EXPECT_EQ(recordSplit(c.len, c.threshold, c.team), c.chunks) << c.threads << " threads, len " << c.len;
     }
-    orvs_test::ThreadCount tc(4);
-    EXPECT_EQ(recordSplit(3, 1, orvs::parallel::kAllThreads).size(), 1u);
 }
 
-TEST(ParallelDriver, SplitMatchesModelForThreadCountsAndTeams)
+TEST(ParallelDriver, SplitMatchesModelAsTheThreadCountChanges)
 {
-    for (int threads : {1, 2, 3, 4, 7}) {
+    // Growing and shrinking counts between calls: the pool follows each one.
+    for (int threads : {1, 2, 4, 7, 3, 1, 4, 2}) {
         orvs_test::ThreadCount tc(threads);
         for (int team : {2, orvs::parallel::kAllThreads})
             for (int len : {1, 2, 3, 6, 7, 8, 255, 1023, 1024, 1025, 4095, 4096, 4097, 10007})
                 for (int threshold : {1, 1024, 4096})
                     ASSERT_EQ(recordSplit(len, threshold, team), expectedSplit(len, threshold, team, threads))
                         << "threads " << threads << " team " << team << " len " << len << " threshold " << threshold;
+        EXPECT_LE(orvs::parallel::pool::workerCount(), orvs::parallel::pool::kMaxWorkers);
     }
 }
 
@@ -206,18 +185,6 @@ TEST(ParallelPool, ConcurrentCallersEachGetTheirSplit)
     }
     for (auto& t : users) t.join();
     EXPECT_EQ(failures.load(), 0);
-}
-
-TEST(ParallelPool, ThreadCountChangesBetweenCalls)
-{
-    for (int threads : {1, 4, 2, 3, 1, 2}) {
-        orvs_test::ThreadCount tc(threads);
-        for (int team : {2, orvs::parallel::kAllThreads})
-            ASSERT_EQ(recordSplit(1001, 100, team), expectedSplit(1001, 100, team, threads))
-                << threads << " " << team;
-    }
-    EXPECT_GE(orvs::parallel::pool::workerCount(), 1);
-    EXPECT_LE(orvs::parallel::pool::workerCount(), orvs::parallel::pool::kMaxWorkers);
 }
 
 TEST(ParallelPool, NestedCallRunsItsOwnSplitSerially)

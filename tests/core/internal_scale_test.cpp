@@ -25,20 +25,20 @@ long double modelScale(std::int64_t r, int s, std::int64_t lo, std::int64_t hi)
 }
 } // namespace
 
-TEST(ScaleRule, DocumentedExamples)
+TEST(ScaleRule, TiesAndSaturationCorners)
 {
     using orvs::scaleRoundSaturate;
-    EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(1, 1)), 0);
-    EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(3, 1)), 2);
-    EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(-1, 1)), 0);
-    EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(-3, 1)), -2);
-    EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(5, 1)), 2);
-    EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(65534, 16)), 1);
-    EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(1, -15)), 32767);
-    EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(-1, -15)), -32768);
-    EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(0, -40)), 0);
-    EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(1073741824, 30)), 1);
-    EXPECT_EQ((scaleRoundSaturate<Orv8u, std::int64_t>(-5, 0)), 0);
+    struct Case {
+        std::int64_t r;
+        int s, want;
+    };
+    // 16s: ties to even at s = 1, the top of the scaled range, sign saturation.
+    const Case cases[] = {{1, 1, 0},         {3, 1, 2},  {-1, 1, 0},         {-3, 1, -2},     {5, 1, 2},
+                          {65534, 16, 1},    {1, -15, 32767}, {-1, -15, -32768}, {0, -40, 0},
+                          {1073741824, 30, 1}};
+    for (const Case& c : cases)
+        EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(c.r, c.s)), c.want) << c.r << " s " << c.s;
+    EXPECT_EQ((scaleRoundSaturate<Orv8u, std::int64_t>(-5, 0)), 0);  // unsigned floor
 }
 
 TEST(ScaleRule, RandomAgainstModel)

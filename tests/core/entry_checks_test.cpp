@@ -1,0 +1,381 @@
+// Every status-returning entry of every entry list, driven through its
+// exported symbol: argument roles come from the parameter names of the list,
+// argument values from the parameter types. Checks the fixed order (required
+// pointers -8, then lengths -6, records -8/-17), that nothing is written on
+// an error, and that the scale factor saturates its extremes. The listing
+// test at the end ties the public headers, the exports and the lists together.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <random>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "core/entry_list.h"
+#include "test_util.h"
+
+namespace {
+using orvs_test::Guarded;
+
+enum class Role { Len, Scale, Param, Record, Optional, Required };
+
+// Whether a pointer parameter can be a record: a pointer to a struct that is
+// not a complex element (records are opaque), never to a number or pointer.
+template <class A>
+constexpr bool recordType()
+{
+    if constexpr (!std::is_pointer_v<A>) return false;
+    else {
+        using P = std::remove_cv_t<std::remove_pointer_t<A>>;
+        return !std::is_arithmetic_v<P> && !std::is_pointer_v<P> && !std::is_void_v<P> && !requires(P p) { p.re; };
+    }
+}
+
+template <class A>
+constexpr bool pointerArray()
+{
+    if constexpr (std::is_pointer_v<A>) return std::is_pointer_v<std::remove_pointer_t<A>>;
+    return false;
+}
+
+// The last identifier of each top-level piece of "(T a, U* b, ...)".
+std::vector<std::string> parameterNames(std::string params)
+{
+    params = params.substr(1, params.size() - 2);
+    std::vector<std::string> names;
+    int depth = 0;
+    std::string piece;
+    auto flush = [&] {
+        const auto end = piece.find_last_not_of(" \t\n");
+        if (end == std::string::npos || piece.substr(0, end + 1) == "void") return piece.clear();
+        auto begin = end;
+        while (begin > 0 && (std::isalnum(static_cast<unsigned char>(piece[begin - 1])) || piece[begin - 1] == '_')) --begin;
+        names.push_back(piece.substr(begin, end + 1 - begin));
+        piece.clear();
+    };
+    for (char c : params) {
+        depth += (c == '(' || c == '<') - (c == ')' || c == '>');
+        if (c == ',' && depth == 0) flush();
+        else piece += c;
+    }
+    flush();
+    return names;
+}
+
+Role roleOf(const std::string& name, bool pointer, bool recordLike)
+{
+    if (pointer) {
+        if (recordLike && (name.ends_with("Spec") || name.ends_with("State"))) return Role::Record;
+        return name.ends_with("Opt") ? Role::Optional : Role::Required;
+    }
+    if (name == "len" || name.ends_with("Len")) return Role::Len;
+    return name == "scaleFactor" ? Role::Scale : Role::Param;
+}
+
+// What one call passes: the regular length and scale factor, and at most
+// one deviation (a null pointer, one length or all lengths changed).
+struct Setting {
+    int len = 17;
+    int scale = 0;
+    int nullAt = -1;
+    int lenAt = -1;  // -2: every length
+    int lenValue = 0;
+    std::uint32_t seed = 1;
+};
+
+// The buffers of one call: ample for 64 bytes per element, random contents
+// (records: the guard pattern, so never a valid identifier).
+class Arena {
+public:
+    unsigned char* add(const Setting& s, bool pattern)
+    {
+        const std::size_t bytes = 64 * static_cast<std::size_t>(s.len > 0 ? s.len : 1) + 4096;
+        auto& b = *bufs_.emplace_back(std::make_unique<Guarded<unsigned char>>(bytes, bufs_.size() % 7));
+        if (!pattern) {
+            std::mt19937_64 rng(s.seed * 977 + bufs_.size());
+            for (std::size_t i = 0; i < bytes; i += 8) {
+                const std::uint64_t r = rng();
+                std::memcpy(&b[i], &r, std::min<std::size_t>(8, bytes - i));
+            }
+        }
+        return b.data();
+    }
+    // Every buffer's bytes; an empty one where a guard byte changed.
+    std::vector<std::vector<unsigned char>> contents() const
+    {
+        std::vector<std::vector<unsigned char>> v;
+        for (auto& b : bufs_) v.push_back(b->guardsIntact() ? b->vec() : std::vector<unsigned char>{});
+        return v;
+    }
+    void snapshot() { before_ = contents(); }
+    bool unchanged() const { return contents() == before_; }
+
+private:
+    std::vector<std::unique_ptr<Guarded<unsigned char>>> bufs_;
+    std::vector<std::vector<unsigned char>> before_;
+};
+
+template <class A>
+A argument(Role role, bool nulled, const Setting& s, bool lenChanged, Arena& arena)
+{
+    if constexpr (std::is_pointer_v<A>) {
+        if (nulled) return nullptr;
+        using P = std::remove_cv_t<std::remove_pointer_t<A>>;
+        unsigned char* p = arena.add(s, role == Role::Record);
+        if constexpr (std::is_pointer_v<P>) {  // per-channel or per-row pointers
+            for (int k = 0; k < 8; ++k) {
+                unsigned char* row = arena.add(s, false);
+                std::memcpy(p + k * sizeof(void*), &row, sizeof(void*));
+            }
+        }
+        return reinterpret_cast<A>(p);
+    } else if constexpr (std::is_enum_v<A> || std::is_integral_v<A>) {
+        if (role == Role::Len) return static_cast<A>(lenChanged ? s.lenValue : s.len);
+        return static_cast<A>(role == Role::Scale ? s.scale : 1);
+    } else if constexpr (std::is_floating_point_v<A>) {
+        return A(0.25);
+    } else {
+        A a{};  // a complex constant
+        a.re = a.im = std::is_floating_point_v<decltype(a.re)> ? decltype(a.re)(0.25) : decltype(a.re)(1);
+        return a;
+    }
+}
+
+struct Entry {
+    std::string name;
+    std::vector<std::string> names;
+    std::vector<Role> roles;
+    std::vector<bool> isUnsigned;
+    std::vector<bool> isPointerArray;
+    std::function<OrvStatus(const Setting&, Arena&)> call;
+
+    bool has(Role r) const { return std::find(roles.begin(), roles.end(), r) != roles.end(); }
+};
+
+template <class... A, std::size_t... I>
+OrvStatus invoke(OrvStatus (*fn)(A...), const std::vector<Role>& roles, const Setting& s, Arena& arena,
+                 std::index_sequence<I...>)
+{
+    // Braces evaluate the arguments in order, so the buffers are reproducible.
+    std::tuple<A...> args{argument<A>(roles[I], s.nullAt == int(I), s, s.lenAt == -2 || s.lenAt == int(I), arena)...};
+    arena.snapshot();
+    return std::apply(fn, args);
+}
+
+std::vector<Entry>& entries()
+{
+    static std::vector<Entry> v;
+    return v;
+}
+std::set<std::string>& listedNames()
+{
+    static std::set<std::string> v;
+    return v;
+}
+
+template <class... A>
+int addEntry(const char* name, OrvStatus (*fn)(A...), const char* params)
+{
+    Entry e{name, parameterNames(params), {}, {std::is_unsigned_v<A>...}, {pointerArray<A>()...}, {}};
+    const bool pointer[] = {std::is_pointer_v<A>..., false};
+    const bool recordLike[] = {recordType<A>()..., false};
+    if (e.names.size() != sizeof...(A)) ADD_FAILURE() << name << ": cannot read the names in " << params;
+    for (std::size_t i = 0; i < e.names.size() && i < sizeof...(A); ++i)
+        e.roles.push_back(roleOf(e.names[i], pointer[i], recordLike[i]));
+    e.call = [fn, roles = e.roles](const Setting& s, Arena& arena) {
+        return invoke(fn, roles, s, arena, std::index_sequence_for<A...>{});
+    };
+    entries().push_back(std::move(e));
+    listedNames().insert(name);
+    return 0;
+}
+
+} // namespace
+
+// Registration of every row; each list expands its shapes before the name
+// and parameters reach this macro.
+#define ORVS_ENTRY(name, ...) ORVS_TEST_ENTRY_(name, __VA_ARGS__)
+#define ORVS_TEST_ENTRY_(name, params, ...) [[maybe_unused]] static const int registered_##name = addEntry(#name, &name, #params);
+#define ORVS_FUNCTION(name, ...) [[maybe_unused]] static const bool listed_##name = listedNames().insert(#name).second;
+#include "all_entry_lists.h"
+#undef ORVS_ENTRY
+#undef ORVS_FUNCTION
+
+namespace {
+
+long drivenCalls = 0;
+
+// One call with setting s: its status, and whether it left every byte alone.
+std::pair<OrvStatus, bool> drive(const Entry& e, const Setting& s)
+{
+    Arena arena;
+    ++drivenCalls;
+    const OrvStatus st = e.call(s, arena);
+    return {st, arena.unchanged()};
+}
+
+std::vector<int> positions(const Entry& e, Role r)
+{
+    std::vector<int> v;
+    for (std::size_t i = 0; i < e.roles.size(); ++i)
+        if (e.roles[i] == r) v.push_back(static_cast<int>(i));
+    return v;
+}
+
+// An error status out of `allowed`, and nothing written.
+void expectRefused(const Entry& e, const Setting& s, const std::string& what, std::initializer_list<OrvStatus> allowed)
+{
+    const auto [st, same] = drive(e, s);
+    const bool refused = std::find(allowed.begin(), allowed.end(), st) != allowed.end();
+    EXPECT_TRUE(refused) << e.name << ", " << what << ": status " << st;
+    if (refused) EXPECT_TRUE(same) << e.name << ", " << what << ": wrote on error";
+}
+
+// The few entries whose order deliberately differs: pointers they check
+// after the lengths.
+bool checkedAfterLengths(const Entry& e, int at)
+{
+    // Channel pointer arrays come after the interleaved buffer and the sizes.
+    if (e.name.ends_with("_D2L") && e.isPointerArray[at]) return true;
+    // The polar split runs the magnitude entry, length included, before the
+    // phase entry looks at its destination.
+    if (e.name.starts_with("orvsCartToPolar_") && e.names[at] == "pDstPhase") return true;
+    return e.name.starts_with("orvsMaxOrder_");  // the length comes first there
+}
+} // namespace
+
+TEST(EntryChecks, RequiredPointersComeFirst)
+{
+    for (const Entry& e : entries()) {
+        // Entries on records check the record first; their data pointers
+        // are their families' business.
+        const bool onRecord = e.has(Role::Record);
+        for (int at : positions(e, onRecord ? Role::Record : Role::Required))
+            for (int lenAt : {-1, -2}) {
+                const bool lengthFirst = lenAt == -2 && checkedAfterLengths(e, at);
+                expectRefused(e, Setting{.nullAt = at, .lenAt = lenAt}, e.names[at] + " null" + (lenAt == -2 ? ", lengths 0" : ""),
+                              {lengthFirst ? orvStsErrSize : orvStsErrNullPtr});
+            }
+    }
+}
+
+TEST(EntryChecks, LengthsBelowOne)
+{
+    for (const Entry& e : entries())
+        for (int at : positions(e, Role::Len))
+            for (int value : {0, -1, INT_MIN}) {
+                if (value < 0 && e.isUnsigned[at]) continue;  // an unsigned count: only 0 is out of range
+                // A foreign record may be refused before or after the length.
+                const OrvStatus alsoAllowed = e.has(Role::Record) ? orvStsErrContextMatch : orvStsErrSize;
+                expectRefused(e, Setting{.lenAt = at, .lenValue = value}, e.names[at] + " = " + std::to_string(value),
+                              {orvStsErrSize, alsoAllowed});
+            }
+}
+
+TEST(EntryChecks, ForeignRecords)
+{
+    for (const Entry& e : entries())
+        if (e.has(Role::Record)) expectRefused(e, Setting{}, "foreign record", {orvStsErrContextMatch});
+}
+
+// INT_MIN and INT_MAX saturate like any factor far beyond every cut-over;
+// negating or widening them must not wrap.
+TEST(EntryChecks, ScaleFactorExtremesActLikeFarFactors)
+{
+    for (const Entry& e : entries()) {
+        if (!e.has(Role::Scale)) continue;
+        for (int len : {1, 17, 1001})
+            for (auto [extreme, far] : {std::pair{INT_MIN, -2000}, std::pair{INT_MAX, 2000}}) {
+                Arena a, b;
+                const std::uint32_t seed = 7 + len;
+                const OrvStatus sa = e.call(Setting{.len = len, .scale = extreme, .seed = seed}, a);
+                const OrvStatus sb = e.call(Setting{.len = len, .scale = far, .seed = seed}, b);
+                drivenCalls += 2;
+                EXPECT_EQ(sa, sb) << e.name << " len " << len << " scale " << extreme;
+                EXPECT_TRUE(a.contents() == b.contents()) << e.name << " len " << len << " scale " << extreme;
+                if (e.has(Role::Record)) EXPECT_TRUE(a.unchanged()) << e.name << ": wrote with a foreign record";
+            }
+    }
+}
+
+// Each kernel variant meets the same checks.
+TEST(EntryChecksVariants, Avx) { ORVS_RERUN_UNDER_VARIANT("avx", "EntryChecks.*"); }
+TEST(EntryChecksVariants, Avx2) { ORVS_RERUN_UNDER_VARIANT("avx2", "EntryChecks.*"); }
+
+// Last in this file: how much the checks above covered.
+TEST(EntryChecks, Coverage)
+{
+    std::printf("entry checks: %zu status entries on the lists, %ld calls\n", entries().size(), drivenCalls);
+    RecordProperty("entries", static_cast<int>(entries().size()));
+    RecordProperty("calls", static_cast<int>(drivenCalls));
+    EXPECT_GT(listedNames().size(), 0u);
+}
+
+// ---- the listing: public headers, exports and entry lists agree ------------
+namespace {
+// Every orvs name a public header declares (a name followed by a bracket
+// outside comments).
+std::set<std::string> declaredNames()
+{
+    std::vector<std::string> files = {ORVS_INCLUDE_DIR "/orvs.h"};
+    for (const auto& f : std::filesystem::directory_iterator(ORVS_INCLUDE_DIR "/orvs"))
+        if (f.path().extension() == ".h") files.push_back(f.path().string());
+    std::set<std::string> names;
+    static const std::regex declared(R"(\b(orvs[A-Za-z0-9_]*)\s*\()");
+    for (const auto& file : files) {
+        std::ifstream in(file);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        const std::string text = ss.str();
+        std::string code;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text.compare(i, 2, "/*") == 0) i = std::min(text.find("*/", i + 2), text.size()) + 1;
+            else if (text.compare(i, 2, "//") == 0) i = std::min(text.find('\n', i), text.size());
+            else code += text[i];
+        }
+        for (std::sregex_iterator m(code.begin(), code.end(), declared), end; m != end; ++m) names.insert((*m)[1]);
+    }
+    return names;
+}
+
+void expectNone(const std::set<std::string>& names, const char* what)
+{
+    std::string all;
+    for (const auto& n : names) all += "  " + n + "\n";
+    if (!names.empty()) std::printf("%zu names %s:\n%s", names.size(), what, all.c_str());
+    EXPECT_TRUE(names.empty()) << names.size() << " names " << what;
+}
+} // namespace
+
+TEST(EntriesListed, HeadersExportsAndListsAgree)
+{
+    const std::set<std::string> declared = declaredNames();
+    ASSERT_GT(declared.size(), 17u);
+    void* lib = dlopen(ORVS_LIBRARY, RTLD_NOW);
+    ASSERT_NE(lib, nullptr) << dlerror();
+    std::set<std::string> notExported, notListed, notDeclared;
+    for (const auto& n : declared) {
+        if (!dlsym(lib, n.c_str())) notExported.insert(n);
+        if (!listedNames().count(n)) notListed.insert(n);
+    }
+    for (const auto& n : listedNames())
+        if (!declared.count(n)) notDeclared.insert(n);
+    dlclose(lib);
+    expectNone(notExported, "declared but not exported");
+    expectNone(notListed, "declared but on no entry list");
+    expectNone(notDeclared, "listed but declared in no public header");
+}
