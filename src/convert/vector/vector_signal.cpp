@@ -7,7 +7,7 @@
 #include <limits>
 #include <type_traits>
 
-#include "convert/vector_kernels.h"
+#include "convert/vector/vector_kernels.h"
 #include "core/check.h"
 #include "core/saturate.h"
 #include "orvs/vector.h"

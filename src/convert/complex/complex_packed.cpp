@@ -1,5 +1,5 @@
 // Products and expansion of packed real spectra (Pack, Perm and CCS layouts).
-#include "convert/complex_engine.h"
+#include "convert/complex/complex_engine.h"
 #include "orvs/complex.h"
 
 using namespace orvs;

@@ -9,7 +9,7 @@
 #include <limits>
 #include <type_traits>
 
-#include "convert/vector_kernels.h"
+#include "convert/vector/vector_kernels.h"
 #include "core/fpguard.h"
 
 namespace orvs::vec {

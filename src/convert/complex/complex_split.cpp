@@ -1,5 +1,5 @@
 // Splitting, building and conjugating complex vectors.
-#include "convert/complex_engine.h"
+#include "convert/complex/complex_engine.h"
 #include "orvs/complex.h"
 
 using namespace orvs;

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "convert/vector_kernels.h"
+#include "convert/vector/vector_kernels.h"
 #include "core/check.h"
 #include "core/cpu.h"
 #include "orvs/vector.h"

@@ -1,3 +1,3 @@
 // Conversion kernels for the AVX baseline.
 #define ORVS_CONVERT_ISA avx
-#include "convert/convert_kernels.inc"
+#include "convert/conversion/convert_kernels.inc"

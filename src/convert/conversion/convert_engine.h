@@ -8,7 +8,7 @@
 #include <optional>
 #include <type_traits>
 
-#include "convert/convert_kernels.h"
+#include "convert/conversion/convert_kernels.h"
 #include "core/check.h"
 #include "core/cpu.h"
 #include "core/fpguard.h"

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "convert/vector_kernels.h"
+#include "convert/vector/vector_kernels.h"
 
 namespace orvs::vec::avx2 {
-#include "convert/vector_flip_kernels.inc"
+#include "convert/vector/vector_flip_kernels.inc"
 } // namespace orvs::vec::avx2

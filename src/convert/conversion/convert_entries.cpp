@@ -1,5 +1,5 @@
 // Exported conversion entries: one line each onto the generic engine.
-#include "convert/convert_engine.h"
+#include "convert/conversion/convert_engine.h"
 #include "orvs/convert.h"
 
 using namespace orvs::convert;

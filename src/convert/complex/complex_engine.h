@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "convert/complex_kernels.h"
+#include "convert/complex/complex_kernels.h"
 #include "core/check.h"
 #include "core/parallel.h"
 #include "core/saturate.h"

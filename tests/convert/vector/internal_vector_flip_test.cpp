@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "convert/vector_kernels.h"
+#include "convert/vector/vector_kernels.h"
 #include "core/cpu.h"
 
 namespace {

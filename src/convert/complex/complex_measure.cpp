@@ -1,5 +1,5 @@
 // Magnitude, power and phase of complex values, and Cartesian to polar.
-#include "convert/complex_engine.h"
+#include "convert/complex/complex_engine.h"
 #include "orvs/complex.h"
 
 using namespace orvs;

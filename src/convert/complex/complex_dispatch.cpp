@@ -1,5 +1,5 @@
 // Chooses the kernel table of the complex family once, from the CPU features.
-#include "convert/complex_kernels.h"
+#include "convert/complex/complex_kernels.h"
 #include "core/cpu.h"
 
 namespace orvs::cplx {

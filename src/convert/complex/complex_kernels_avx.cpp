@@ -8,9 +8,9 @@
 #include <limits>
 #include <type_traits>
 
-#include "convert/complex_kernels.h"
+#include "convert/complex/complex_kernels.h"
 #include "core/saturate.h"
 
 namespace orvs::cplx::avx {
-#include "complex_kernels.inc"
+#include "convert/complex/complex_kernels.inc"
 } // namespace orvs::cplx::avx

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "convert/vector_kernels.h"
+#include "convert/vector/vector_kernels.h"
 
 namespace orvs::vec {
 namespace {

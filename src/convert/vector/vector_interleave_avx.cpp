@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "convert/vector_kernels.h"
+#include "convert/vector/vector_kernels.h"
 #include "core/fpguard.h"
 
 namespace orvs::vec {

@@ -4,7 +4,7 @@
 // pattern with 256-bit stores.
 #include <cstring>
 
-#include "convert/vector_kernels.h"
+#include "convert/vector/vector_kernels.h"
 #include "core/check.h"
 #include "orvs/vector.h"
 

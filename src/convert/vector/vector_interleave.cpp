@@ -1,5 +1,5 @@
 // Channel interleaving through arrays of channel pointers (D2L forms).
-#include "convert/vector_kernels.h"
+#include "convert/vector/vector_kernels.h"
 #include "core/check.h"
 #include "orvs/vector.h"
 

@@ -3,7 +3,7 @@
 // from the double product.
 #include <cmath>
 
-#include "convert/complex_engine.h"
+#include "convert/complex/complex_engine.h"
 #include "orvs/complex.h"
 
 using namespace orvs;

@@ -4,4 +4,4 @@
 // unmasked 512-bit intrinsics as "maybe uninitialized"; nothing reads it.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #define ORVS_CONVERT_ISA avx512
-#include "convert/convert_kernels.inc"
+#include "convert/conversion/convert_kernels.inc"
