@@ -1,15 +1,9 @@
-// Chooses the kernel table of the complex family once, from the CPU features.
+// The complex family's kernel table for this process.
 #include "convert/complex/complex_kernels.h"
-#include "core/cpu.h"
+#include "core/dispatch.h"
 
 namespace orvs::cplx {
 
-const KernelTable& kernels()
-{
-    static const KernelTable* chosen = cpu::hasAvx512() ? &avx512::table
-                                      : cpu::hasAvx2() ? &avx2::table
-                                                       : &avx::table;
-    return *chosen;
-}
+const KernelTable& kernels() { return dispatch::pick<KernelTable>(avx::table, avx2::table, avx512::table); }
 
 } // namespace orvs::cplx

@@ -1,6 +1,6 @@
-// Kernels of the complex and packed-spectrum family. The same source
-// (complex_kernels.inc) is compiled for AVX, for AVX2/FMA and for AVX-512;
-// the entries call through the table chosen once at run time.
+// Kernels of the complex and packed-spectrum family. One source
+// (complex_kernels.cpp) is compiled for AVX, for AVX2/FMA and for AVX-512;
+// the entries call through the row chosen once for the process.
 #pragma once
 #include <algorithm>
 #include <cstdint>
@@ -94,7 +94,7 @@ inline Orv16s shiftScale16(std::int64_t r, int sf)
     return saturate<Orv16s>(v * (std::int64_t(1) << std::min(-sf, 17)));
 }
 
-// The table for this processor: AVX-512 when present, else AVX2/FMA, else AVX.
+// The row of this process (core/dispatch.h).
 const KernelTable& kernels();
 
 } // namespace orvs::cplx

@@ -10,27 +10,9 @@
 
 #include "convert/conversion/convert_kernels.h"
 #include "core/check.h"
-#include "core/cpu.h"
 #include "core/fpguard.h"
 
 namespace orvs::convert {
-
-// The kernel set for this processor, chosen once: AVX-512, AVX2/F16C or the
-// AVX baseline (ORVS_CPU caps the choice).
-enum class KernelSet { Avx, Avx2, Avx512 };
-
-inline KernelSet kernelSet()
-{
-    static const KernelSet v =
-        cpu::hasAvx512() ? KernelSet::Avx512 : cpu::hasAvx2() ? KernelSet::Avx2 : KernelSet::Avx;
-    return v;
-}
-
-// Runs a kernel from the set chosen for this processor.
-#define ORVS_CONVERT_RUN(...)                                                                 \
-    (::orvs::convert::kernelSet() == ::orvs::convert::KernelSet::Avx512 ? avx512::__VA_ARGS__ \
-     : ::orvs::convert::kernelSet() == ::orvs::convert::KernelSet::Avx2 ? avx2::__VA_ARGS__   \
-                                                                        : avx::__VA_ARGS__)
 
 // For the duration of a call: round to nearest even, exceptions masked, and
 // subnormal inputs and results kept (DAZ and FTZ cleared) so conversions are
@@ -105,9 +87,9 @@ OrvStatus widen(const Store<S>* src, Store<D>* dst, L len)
     constexpr bool guarded = floating<S> || std::is_same_v<S, Orv32s> || std::is_same_v<S, Orv64s>;
     if constexpr (guarded) {
         FpScope scope;
-        ORVS_CONVERT_RUN(widen<S, D>(src, dst, static_cast<Count>(len)));
+        run<Kind::Widen, S, D>(src, dst, static_cast<Count>(len));
     } else {
-        ORVS_CONVERT_RUN(widen<S, D>(src, dst, static_cast<Count>(len)));
+        run<Kind::Widen, S, D>(src, dst, static_cast<Count>(len));
     }
     return orvStsOk;
 }
@@ -120,8 +102,8 @@ OrvStatus scaleToFloat(const S* src, D* dst, int len, int s)
     if (s == 0) return widen<S, D>(src, dst, len);
     s = clampInt(s, lo, hi);
     FpScope scope;
-    if constexpr (std::is_same_v<D, Orv32f>) ORVS_CONVERT_RUN(scaleToFloat<S, D>(src, dst, len, powerOfTwoF(s)));
-    else ORVS_CONVERT_RUN(scaleToFloat<S, D>(src, dst, len, powerOfTwoD(s)));
+    if constexpr (std::is_same_v<D, Orv32f>) run<Kind::Scale, S, D>(src, dst, Count(len), powerOfTwoF(s));
+    else run<Kind::Scale, S, D>(src, dst, Count(len), powerOfTwoD(s));
     return orvStsOk;
 }
 
@@ -131,7 +113,7 @@ template <class S, class D, class L>
 OrvStatus floatToIntRounded(const Store<S>* src, Store<D>* dst, L len, Rnd mode, int s)
 {
     FpScope scope;
-    ORVS_CONVERT_RUN(floatToInt<S, D>(src, dst, static_cast<Count>(len), mode, halvingFactor(s)));
+    run<Kind::FloatToInt, S, D>(src, dst, static_cast<Count>(len), mode, halvingFactor(s));
     return orvStsOk;
 }
 
@@ -156,7 +138,7 @@ template <class S, class D, class L>
 OrvStatus narrowInt(const Store<S>* src, Store<D>* dst, L len, Rnd mode, int s)
 {
     ORVS_CHECK(open(len, src, dst));
-    ORVS_CONVERT_RUN(narrowInt<S, D>(src, dst, static_cast<Count>(len), mode, s));
+    run<Kind::Narrow, S, D>(src, dst, static_cast<Count>(len), mode, s);
     return orvStsOk;
 }
 
@@ -176,7 +158,7 @@ OrvStatus toHalf(const S* src, Orv16f* dst, int len, int rndMode)
     bool nearest = false;
     ORVS_CHECK(halfRounding(rndMode, nearest));
     FpScope scope;
-    ORVS_CONVERT_RUN(toHalf<S>(src, dst, len, nearest));
+    run<Kind::ToHalf, S, Half>(src, dst, Count(len), nearest);
     return orvStsOk;
 }
 

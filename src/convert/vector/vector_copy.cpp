@@ -47,7 +47,7 @@ OrvStatus set(const T& val, T* dst, int len)
         std::memcpy(&b, &val, 1);
         std::memset(dst, b, bytes);
     } else {
-        fillPattern(dst, &val, sizeof(T), bytes);
+        kernels().fillPattern(dst, &val, sizeof(T), bytes);
     }
     return orvStsOk;
 }

@@ -4,29 +4,16 @@
 
 #include "convert/vector/vector_kernels.h"
 #include "core/check.h"
-#include "core/cpu.h"
 #include "orvs/vector.h"
 
 namespace orvs::vec {
 namespace {
 
-struct FlipKernels {
-    void (*out)(const void*, void*, std::size_t, std::size_t);
-    void (*in)(void*, std::size_t, std::size_t);
-};
-
-const FlipKernels& flipKernels()
-{
-    static const FlipKernels k = cpu::hasAvx2() ? FlipKernels{avx2::flip, avx2::flipInPlace}
-                                                : FlipKernels{avx::flip, avx::flipInPlace};
-    return k;
-}
-
 template <class T>
 OrvStatus flipCopy(const T* src, T* dst, int len)
 {
     ORVS_CHECK(check::vectors(len, src, dst));
-    flipKernels().out(src, dst, static_cast<std::size_t>(len), sizeof(T));
+    kernels().flip(src, dst, static_cast<std::size_t>(len), sizeof(T));
     return orvStsOk;
 }
 
@@ -34,7 +21,7 @@ template <class T>
 OrvStatus flipSelf(T* srcDst, int len)
 {
     ORVS_CHECK(check::vectors(len, srcDst));
-    flipKernels().in(srcDst, static_cast<std::size_t>(len), sizeof(T));
+    kernels().flipInPlace(srcDst, static_cast<std::size_t>(len), sizeof(T));
     return orvStsOk;
 }
 

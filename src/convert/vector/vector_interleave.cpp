@@ -22,7 +22,7 @@ template <auto Kernel, class C, class I>
 OrvStatus join(const C* const* src, int nChannels, int chanLen, I* dst)
 {
     ORVS_CHECK(checkChannels(src, nChannels, chanLen, dst));
-    Kernel(src, nChannels, chanLen, dst);
+    (kernels().*Kernel)(src, nChannels, chanLen, dst);
     return orvStsOk;
 }
 
@@ -30,7 +30,7 @@ template <auto Kernel, class C, class I>
 OrvStatus split(const I* src, C* const* dst, int nChannels, int chanLen)
 {
     ORVS_CHECK(checkChannels(dst, nChannels, chanLen, src));
-    Kernel(src, dst, nChannels, chanLen);
+    (kernels().*Kernel)(src, dst, nChannels, chanLen);
     return orvStsOk;
 }
 
@@ -41,13 +41,13 @@ using namespace orvs;
 
 extern "C" {
 ORVS_API OrvStatus orvsJoin_32f16s_D2L(const Orv32f* const* pSrc, int nChannels, int chanLen, Orv16s* pDst)
-{ return vec::join<vec::join32f16s>(pSrc, nChannels, chanLen, pDst); }
+{ return vec::join<&vec::KernelTable::join32f16s>(pSrc, nChannels, chanLen, pDst); }
 ORVS_API OrvStatus orvsJoinScaled_32f16s_D2L(const Orv32f* const* pSrc, int nChannels, int chanLen, Orv16s* pDst)
-{ return vec::join<vec::joinScaled32f16s>(pSrc, nChannels, chanLen, pDst); }
+{ return vec::join<&vec::KernelTable::joinScaled32f16s>(pSrc, nChannels, chanLen, pDst); }
 ORVS_API OrvStatus orvsJoinScaled_32f24s_D2L(const Orv32f* const* pSrc, int nChannels, int chanLen, Orv8u* pDst)
-{ return vec::join<vec::joinScaled32f24s>(pSrc, nChannels, chanLen, pDst); }
+{ return vec::join<&vec::KernelTable::joinScaled32f24s>(pSrc, nChannels, chanLen, pDst); }
 ORVS_API OrvStatus orvsSplitScaled_16s32f_D2L(const Orv16s* pSrc, Orv32f* const* pDst, int nChannels, int chanLen)
-{ return vec::split<vec::splitScaled16s32f>(pSrc, pDst, nChannels, chanLen); }
+{ return vec::split<&vec::KernelTable::splitScaled16s32f>(pSrc, pDst, nChannels, chanLen); }
 ORVS_API OrvStatus orvsSplitScaled_24s32f_D2L(const Orv8u* pSrc, Orv32f* const* pDst, int nChannels, int chanLen)
-{ return vec::split<vec::splitScaled24s32f>(pSrc, pDst, nChannels, chanLen); }
+{ return vec::split<&vec::KernelTable::splitScaled24s32f>(pSrc, pDst, nChannels, chanLen); }
 }

@@ -25,7 +25,7 @@ void fillValue(T* dst, std::size_t n, T v)
         std::memcpy(&b, &v, 1);
         std::memset(dst, b, n);
     } else {
-        fillPattern(dst, &v, sizeof(T), n * sizeof(T));
+        kernels().fillPattern(dst, &v, sizeof(T), n * sizeof(T));
     }
 }
 
@@ -60,7 +60,7 @@ OrvStatus ramp(T* dst, int len, float offset, float slope)
         const double o = offset, s = slope;
         for (int n = 0; n < len; ++n) dst[n] = o + s * n;
     } else {
-        rampInt(dst, 0, len, offset, slope);
+        signalKernels<T>().ramp(dst, 0, len, offset, slope);
     }
     return orvStsOk;
 }
@@ -95,7 +95,7 @@ OrvStatus slopeLine(T* dst, int len, double offset, double slope)
             head = std::min(len, exitIndex(lo, offset, r));
             if (head < len) fillValue(dst + head, static_cast<std::size_t>(len - head), std::numeric_limits<T>::min());
         }
-        if (head > 0) slopeAccumulate(dst, head, static_cast<float>(offset), static_cast<float>(slope));
+        if (head > 0) signalKernels<T>().slope(dst, head, static_cast<float>(offset), static_cast<float>(slope));
     }
     return orvStsOk;
 }

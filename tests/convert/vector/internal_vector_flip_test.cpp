@@ -1,5 +1,5 @@
-// Both instruction-set variants of the reversal kernels, whichever one the
-// entries would pick on this processor.
+// Every row of the reversal kernels this processor can run, whichever one
+// the entries would pick.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "convert/vector/vector_kernels.h"
-#include "core/cpu.h"
+#include "test_util.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ void checkVariant(FlipOut out, FlipIn in)
 {
     std::mt19937 rng(3);
     for (std::size_t e : {1u, 2u, 4u, 8u, 16u}) {
-        for (std::size_t n : {1u, 2u, 3u, 15u, 16u, 17u, 31u, 32u, 33u, 64u, 65u, 100u, 1001u}) {
+        for (std::size_t n : {1u, 2u, 3u, 15u, 16u, 17u, 31u, 32u, 33u, 63u, 64u, 65u, 100u, 127u, 128u, 129u, 257u, 1001u}) {
             // one byte of offset: every kernel must accept unaligned data
             std::vector<unsigned char> src(n * e + 1), dst(n * e + 1), self;
             for (auto& b : src) b = static_cast<unsigned char>(rng());
@@ -35,12 +35,14 @@ void checkVariant(FlipOut out, FlipIn in)
     }
 }
 
-TEST(VectorFlipKernels, AvxBaseline) { checkVariant(orvs::vec::avx::flip, orvs::vec::avx::flipInPlace); }
-
-TEST(VectorFlipKernels, Avx2)
+TEST(VectorFlipKernels, EveryRow)
 {
-    if (!orvs::cpu::hasAvx2()) GTEST_SKIP() << "no AVX2 on this processor";
-    checkVariant(orvs::vec::avx2::flip, orvs::vec::avx2::flipInPlace);
+    checkVariant(orvs::vec::avx::table.flip, orvs::vec::avx::table.flipInPlace);
+    __builtin_cpu_init();
+    if (!__builtin_cpu_supports("avx2")) GTEST_SKIP() << "no AVX2 on this processor";
+    checkVariant(orvs::vec::avx2::table.flip, orvs::vec::avx2::table.flipInPlace);
+    if (!orvs_test::machineHasAvx512()) GTEST_SKIP() << "no AVX-512 on this processor";
+    checkVariant(orvs::vec::avx512::table.flip, orvs::vec::avx512::table.flipInPlace);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Conversion loops, compiled once per instruction set: the including file
-// defines ORVS_CONVERT_ISA (avx, avx2 or avx512) before including this file.
+// Conversion loops, compiled once per instruction-set target (namespace
+// orvs::convert::ORVS_TARGET).
 // Each kernel runs a vector body over blocks of one register's worth of
 // elements (8 with 256-bit registers, 16 with 512-bit ones; the 24-bit and
 // integer-narrowing bodies stay at 8) where one is written and finishes
@@ -8,6 +8,11 @@
 //
 // Kernels that round through the control register (cvtps2dq, cvtdq2ps of
 // 32-bit values, cvtpd2ps) rely on the entry having forced round-to-nearest.
+#if defined(__AVX512F__)
+// GCC 12 reports the deliberately undefined pass-through operand of the
+// unmasked 512-bit intrinsics as "maybe uninitialized"; nothing reads it.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <immintrin.h>
 
 #include <cmath>
@@ -17,11 +22,7 @@
 
 #include "convert/conversion/convert_kernels.h"
 
-#ifndef ORVS_CONVERT_ISA
-#error "define ORVS_CONVERT_ISA before including convert_kernels.inc"
-#endif
-
-namespace orvs::convert::ORVS_CONVERT_ISA {
+namespace orvs::convert::ORVS_TARGET {
 namespace {
 
 template <class A, class B> constexpr bool same = std::is_same_v<A, B>;
@@ -554,7 +555,6 @@ void floatToIntLoop(const Store<S>* src, Store<D>* dst, Count n, float factor)
     for (; i < n; ++i) storeInt<D>(dst, i, floatToIntElem<D, F>(loadElem<S>(src, i), static_cast<F>(factor), M));
 }
 
-} // namespace
 
 // ---------------------------------------------------------------- kernels
 
@@ -760,58 +760,26 @@ void toHalf(const S* src, Orv16f* dst, Count n, bool nearest)
     for (; i < n; ++i) dst[i] = floatToHalf(static_cast<float>(src[i]), nearest);
 }
 
-// ---------------------------------------------------------------- instances
+} // namespace
 
-#define ORVS_WIDEN(S, D) template void widen<S, D>(const Store<S>*, Store<D>*, Count);
-ORVS_WIDEN(Orv8s, Orv16s)
-ORVS_WIDEN(Orv8s, Orv32f)
-ORVS_WIDEN(Orv8u, Orv32f)
-ORVS_WIDEN(Orv16s, Orv32s)
-ORVS_WIDEN(Orv16s, Orv32f)
-ORVS_WIDEN(Orv16u, Orv32f)
-ORVS_WIDEN(Orv32s, Orv64f)
-ORVS_WIDEN(Orv16s, Orv64f)
-ORVS_WIDEN(Orv32f, Orv64f)
-ORVS_WIDEN(Int24u, Orv32u)
-ORVS_WIDEN(Int24s, Orv32s)
-ORVS_WIDEN(Int24u, Orv32f)
-ORVS_WIDEN(Int24s, Orv32f)
-ORVS_WIDEN(Half, Orv32f)
-ORVS_WIDEN(Orv32s, Orv32f)
-ORVS_WIDEN(Orv64s, Orv64f)
-ORVS_WIDEN(Orv64f, Orv32f)
-#undef ORVS_WIDEN
+// ---------------------------------------------------------------- the table
 
-#define ORVS_SCALE(S, D) template void scaleToFloat<S, D>(const S*, D*, Count, D);
-ORVS_SCALE(Orv16s, Orv32f)
-ORVS_SCALE(Orv16s, Orv64f)
-ORVS_SCALE(Orv32s, Orv32f)
-ORVS_SCALE(Orv32s, Orv64f)
-#undef ORVS_SCALE
+const KernelTable table = {
+#define ORVS_ROW(S, D) &widen<S, D>,
+    ORVS_CONVERT_WIDEN(ORVS_ROW)
+#undef ORVS_ROW
+#define ORVS_ROW(S, D) &scaleToFloat<S, D>,
+    ORVS_CONVERT_SCALE(ORVS_ROW)
+#undef ORVS_ROW
+#define ORVS_ROW(S, D) &floatToInt<S, D>,
+    ORVS_CONVERT_FLOAT_TO_INT(ORVS_ROW)
+#undef ORVS_ROW
+#define ORVS_ROW(S, D) &narrowInt<S, D>,
+    ORVS_CONVERT_NARROW(ORVS_ROW)
+#undef ORVS_ROW
+#define ORVS_ROW(S, D) &toHalf<S>,
+    ORVS_CONVERT_TO_HALF(ORVS_ROW)
+#undef ORVS_ROW
+};
 
-#define ORVS_F2I(S, D) template void floatToInt<S, D>(const Store<S>*, Store<D>*, Count, Rnd, float);
-ORVS_F2I(Orv32f, Orv8s)
-ORVS_F2I(Orv32f, Orv8u)
-ORVS_F2I(Orv32f, Orv16s)
-ORVS_F2I(Orv32f, Orv16u)
-ORVS_F2I(Orv32f, Orv32s)
-ORVS_F2I(Orv32f, Int24s)
-ORVS_F2I(Orv32f, Int24u)
-ORVS_F2I(Orv64f, Orv16s)
-ORVS_F2I(Orv64f, Orv32s)
-ORVS_F2I(Orv64f, Orv64s)
-ORVS_F2I(Half, Orv16s)
-#undef ORVS_F2I
-
-#define ORVS_NARROW(S, D) template void narrowInt<S, D>(const Store<S>*, Store<D>*, Count, Rnd, int);
-ORVS_NARROW(Orv32s, Orv16s)
-ORVS_NARROW(Orv32s, Int24s)
-ORVS_NARROW(Orv32u, Int24u)
-ORVS_NARROW(Orv16s, Orv8s)
-ORVS_NARROW(Orv64s, Orv32s)
-#undef ORVS_NARROW
-
-template void toHalf<Orv16s>(const Orv16s*, Orv16f*, Count, bool);
-template void toHalf<Orv32f>(const Orv32f*, Orv16f*, Count, bool);
-
-} // namespace orvs::convert::ORVS_CONVERT_ISA
+} // namespace orvs::convert::ORVS_TARGET

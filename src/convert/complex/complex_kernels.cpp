@@ -1,14 +1,29 @@
-// Kernels of the complex family, compiled once per instruction-set target.
-// Included inside namespace orvs::cplx::<target> by complex_kernels_avx.cpp,
-// complex_kernels_avx2.cpp and complex_kernels_avx512.cpp; the includer
-// provides <immintrin.h>, <cmath>, <cstdint>, <cstring>, <algorithm> and
-// core/saturate.h. The float kernels are written over a small vector
-// vocabulary (F32/F64 at 256 bits, F32x16/F64x8 at 512 bits); each target
-// runs them at its widest width.
+// Kernels of the complex family, compiled once per instruction-set target
+// (namespace orvs::cplx::ORVS_TARGET). The float kernels are written over the
+// vector layer (core/simd/float_vec.h); each target runs them at its widest
+// width.
 //
 // Vector loops handle the tail by running the same vector block on a
 // zero-padded copy, so every element gets the same instruction sequence
 // whatever its position in the vector.
+#if defined(__AVX512F__)
+// GCC 12 reports the deliberately undefined pass-through operand of the
+// unmasked 512-bit intrinsics as "maybe uninitialized"; nothing reads it.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+#include <immintrin.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <type_traits>
+
+#include "convert/complex/complex_kernels.h"
+#include "core/saturate.h"
+
+namespace orvs::cplx::ORVS_TARGET {
 
 namespace {
 
@@ -978,5 +993,7 @@ void cmul_16s_Sfs(const Orv16s* a, const Orv16s* b, Orv16s* d, int pairs, int sf
 } // namespace
 
 #define ORVS_CPLX_ENTRY(name, params) &name,
-extern const KernelTable table = {ORVS_CPLX_KERNELS(ORVS_CPLX_ENTRY)};
+const KernelTable table = {ORVS_CPLX_KERNELS(ORVS_CPLX_ENTRY)};
 #undef ORVS_CPLX_ENTRY
+
+} // namespace orvs::cplx::ORVS_TARGET
