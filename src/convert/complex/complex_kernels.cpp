@@ -22,222 +22,23 @@
 
 #include "convert/complex/complex_kernels.h"
 #include "core/saturate.h"
+#include "core/simd/simd.h"
 
 namespace orvs::cplx::ORVS_TARGET {
 
 namespace {
 
-// ---- small vector vocabulary shared by the float and double kernels ------
+using namespace simd::ORVS_TARGET;
 
-struct F32 {
-    using Narrow = F32;
-    using V = __m256;
-    using S = float;
-    static constexpr int W = 8;
-    static V set1(double x) { return _mm256_set1_ps(static_cast<float>(x)); }
-    static V zero() { return _mm256_setzero_ps(); }
-    static V add(V a, V b) { return _mm256_add_ps(a, b); }
-    static V sub(V a, V b) { return _mm256_sub_ps(a, b); }
-    static V mul(V a, V b) { return _mm256_mul_ps(a, b); }
-    static V div(V a, V b) { return _mm256_div_ps(a, b); }
-    static V sqrt(V a) { return _mm256_sqrt_ps(a); }
-    static V max(V a, V b) { return _mm256_max_ps(a, b); }
-    static V min(V a, V b) { return _mm256_min_ps(a, b); }
-    static V and_(V a, V b) { return _mm256_and_ps(a, b); }
-    static V andnot(V a, V b) { return _mm256_andnot_ps(a, b); }
-    static V or_(V a, V b) { return _mm256_or_ps(a, b); }
-    static V xor_(V a, V b) { return _mm256_xor_ps(a, b); }
-    static V blend(V a, V b, V m) { return _mm256_blendv_ps(a, b, m); }  // m ? b : a (sign bit)
-    static V lt(V a, V b) { return _mm256_cmp_ps(a, b, _CMP_LT_OQ); }
-    static V le(V a, V b) { return _mm256_cmp_ps(a, b, _CMP_LE_OQ); }
-    static V ge(V a, V b) { return _mm256_cmp_ps(a, b, _CMP_GE_OQ); }
-    static V eq(V a, V b) { return _mm256_cmp_ps(a, b, _CMP_EQ_OQ); }
-    static V neq(V a, V b) { return _mm256_cmp_ps(a, b, _CMP_NEQ_UQ); }
-    // Lane masks: 256-bit compares give vectors whose sign bits select.
-    using M = V;
-    static M none() { return _mm256_setzero_ps(); }
-    static M signs(V a) { return a; }
-    static M mor(M a, M b) { return _mm256_or_ps(a, b); }
-    static M mand(M a, M b) { return _mm256_and_ps(a, b); }
-    static V zeroWhere(M m, V a) { return _mm256_andnot_ps(m, a); }
-    static int mask(M a) { return _mm256_movemask_ps(a); }
-    static V load(const S* p) { return _mm256_loadu_ps(p); }
-    static void store(S* p, V v) { _mm256_storeu_ps(p, v); }
-#if defined(__FMA__)
-    static V fma(V a, V b, V c) { return _mm256_fmadd_ps(a, b, c); }
-#else
-    static V fma(V a, V b, V c) { return _mm256_add_ps(_mm256_mul_ps(a, b), c); }
-#endif
-    // Interleaved (re, im) pairs of W complex values -> separate parts.
-    static void deinterleave(const S* p, V& re, V& im)
-    {
-        V v0 = _mm256_loadu_ps(p), v1 = _mm256_loadu_ps(p + 8);
-        __asm__("" : "+x"(v0), "+x"(v1));  // one load each, not one per shuffle
-        V a = _mm256_permute2f128_ps(v0, v1, 0x20), b = _mm256_permute2f128_ps(v0, v1, 0x31);
-        re = _mm256_shuffle_ps(a, b, 0x88);
-        im = _mm256_shuffle_ps(a, b, 0xDD);
-    }
-    // Limits between which a sum of two squares neither overflows nor underflows.
-    static constexpr double kBig = 0x1p63, kTiny = 0x1p-63;
-    static constexpr double kAtanBig = 0x1p126;
+// Limits between which a sum of two squares neither overflows nor underflows,
+// and beyond which the arctangent's middle range could overflow.
+template <class S> struct Limits;
+template <> struct Limits<float> {
+    static constexpr double big = 0x1p63, tiny = 0x1p-63, atanBig = 0x1p126;
 };
-
-struct F64 {
-    using Narrow = F64;
-    using V = __m256d;
-    using S = double;
-    static constexpr int W = 4;
-    static V set1(double x) { return _mm256_set1_pd(x); }
-    static V zero() { return _mm256_setzero_pd(); }
-    static V add(V a, V b) { return _mm256_add_pd(a, b); }
-    static V sub(V a, V b) { return _mm256_sub_pd(a, b); }
-    static V mul(V a, V b) { return _mm256_mul_pd(a, b); }
-    static V div(V a, V b) { return _mm256_div_pd(a, b); }
-    static V sqrt(V a) { return _mm256_sqrt_pd(a); }
-    static V max(V a, V b) { return _mm256_max_pd(a, b); }
-    static V min(V a, V b) { return _mm256_min_pd(a, b); }
-    static V and_(V a, V b) { return _mm256_and_pd(a, b); }
-    static V andnot(V a, V b) { return _mm256_andnot_pd(a, b); }
-    static V or_(V a, V b) { return _mm256_or_pd(a, b); }
-    static V xor_(V a, V b) { return _mm256_xor_pd(a, b); }
-    static V blend(V a, V b, V m) { return _mm256_blendv_pd(a, b, m); }
-    static V lt(V a, V b) { return _mm256_cmp_pd(a, b, _CMP_LT_OQ); }
-    static V le(V a, V b) { return _mm256_cmp_pd(a, b, _CMP_LE_OQ); }
-    static V ge(V a, V b) { return _mm256_cmp_pd(a, b, _CMP_GE_OQ); }
-    static V eq(V a, V b) { return _mm256_cmp_pd(a, b, _CMP_EQ_OQ); }
-    static V neq(V a, V b) { return _mm256_cmp_pd(a, b, _CMP_NEQ_UQ); }
-    // Lane masks: 256-bit compares give vectors whose sign bits select.
-    using M = V;
-    static M none() { return _mm256_setzero_pd(); }
-    static M signs(V a) { return a; }
-    static M mor(M a, M b) { return _mm256_or_pd(a, b); }
-    static M mand(M a, M b) { return _mm256_and_pd(a, b); }
-    static V zeroWhere(M m, V a) { return _mm256_andnot_pd(m, a); }
-    static int mask(M a) { return _mm256_movemask_pd(a); }
-    static V load(const S* p) { return _mm256_loadu_pd(p); }
-    static void store(S* p, V v) { _mm256_storeu_pd(p, v); }
-#if defined(__FMA__)
-    static V fma(V a, V b, V c) { return _mm256_fmadd_pd(a, b, c); }
-#else
-    static V fma(V a, V b, V c) { return _mm256_add_pd(_mm256_mul_pd(a, b), c); }
-#endif
-    static void deinterleave(const S* p, V& re, V& im)
-    {
-        V v0 = _mm256_loadu_pd(p), v1 = _mm256_loadu_pd(p + 4);
-        __asm__("" : "+x"(v0), "+x"(v1));
-        V a = _mm256_permute2f128_pd(v0, v1, 0x20), b = _mm256_permute2f128_pd(v0, v1, 0x31);
-        re = _mm256_unpacklo_pd(a, b);
-        im = _mm256_unpackhi_pd(a, b);
-    }
-    static constexpr double kBig = 0x1p511, kTiny = 0x1p-511;
-    static constexpr double kAtanBig = 0x1p1022;
+template <> struct Limits<double> {
+    static constexpr double big = 0x1p511, tiny = 0x1p-511, atanBig = 0x1p1022;
 };
-
-#if defined(__AVX512F__)
-// 512-bit vocabulary: the same operations, with compares into mask registers.
-struct F32x16 {
-    using Narrow = F32;  // the 256-bit vocabulary of the same element type
-    using V = __m512;
-    using M = __mmask16;
-    using S = float;
-    static constexpr int W = 16;
-    static V set1(double x) { return _mm512_set1_ps(static_cast<float>(x)); }
-    static V zero() { return _mm512_setzero_ps(); }
-    static V add(V a, V b) { return _mm512_add_ps(a, b); }
-    static V sub(V a, V b) { return _mm512_sub_ps(a, b); }
-    static V mul(V a, V b) { return _mm512_mul_ps(a, b); }
-    static V div(V a, V b) { return _mm512_div_ps(a, b); }
-    static V sqrt(V a) { return _mm512_sqrt_ps(a); }
-    static V max(V a, V b) { return _mm512_max_ps(a, b); }
-    static V min(V a, V b) { return _mm512_min_ps(a, b); }
-    static V and_(V a, V b) { return _mm512_and_ps(a, b); }
-    static V andnot(V a, V b) { return _mm512_andnot_ps(a, b); }
-    static V or_(V a, V b) { return _mm512_or_ps(a, b); }
-    static V xor_(V a, V b) { return _mm512_xor_ps(a, b); }
-    static V blend(V a, V b, M m) { return _mm512_mask_blend_ps(m, a, b); }  // m ? b : a
-    static M lt(V a, V b) { return _mm512_cmp_ps_mask(a, b, _CMP_LT_OQ); }
-    static M le(V a, V b) { return _mm512_cmp_ps_mask(a, b, _CMP_LE_OQ); }
-    static M ge(V a, V b) { return _mm512_cmp_ps_mask(a, b, _CMP_GE_OQ); }
-    static M eq(V a, V b) { return _mm512_cmp_ps_mask(a, b, _CMP_EQ_OQ); }
-    static M neq(V a, V b) { return _mm512_cmp_ps_mask(a, b, _CMP_NEQ_UQ); }
-    static M none() { return 0; }
-    static M signs(V a) { return _mm512_movepi32_mask(_mm512_castps_si512(a)); }
-    static M mor(M a, M b) { return static_cast<M>(a | b); }
-    static M mand(M a, M b) { return static_cast<M>(a & b); }
-    static V zeroWhere(M m, V a) { return _mm512_maskz_mov_ps(static_cast<M>(~m), a); }
-    static int mask(M a) { return a; }
-    static V load(const S* p) { return _mm512_loadu_ps(p); }
-    static void store(S* p, V v) { _mm512_storeu_ps(p, v); }
-    static V fma(V a, V b, V c) { return _mm512_fmadd_ps(a, b, c); }
-    // Two loads and two two-source permutes: even lanes are the real parts.
-    static void deinterleave(const S* p, V& re, V& im)
-    {
-        V v0 = _mm512_loadu_ps(p), v1 = _mm512_loadu_ps(p + 16);
-        __asm__("" : "+v"(v0), "+v"(v1));  // one load each, not one per permute
-        const __m512i even = _mm512_setr_epi32(0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30);
-        const __m512i odd = _mm512_setr_epi32(1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29, 31);
-        re = _mm512_permutex2var_ps(v0, even, v1);
-        im = _mm512_permutex2var_ps(v0, odd, v1);
-    }
-    static constexpr double kBig = F32::kBig, kTiny = F32::kTiny;
-    static constexpr double kAtanBig = F32::kAtanBig;
-};
-
-struct F64x8 {
-    using Narrow = F64;
-    using V = __m512d;
-    using M = __mmask8;
-    using S = double;
-    static constexpr int W = 8;
-    static V set1(double x) { return _mm512_set1_pd(x); }
-    static V zero() { return _mm512_setzero_pd(); }
-    static V add(V a, V b) { return _mm512_add_pd(a, b); }
-    static V sub(V a, V b) { return _mm512_sub_pd(a, b); }
-    static V mul(V a, V b) { return _mm512_mul_pd(a, b); }
-    static V div(V a, V b) { return _mm512_div_pd(a, b); }
-    static V sqrt(V a) { return _mm512_sqrt_pd(a); }
-    static V max(V a, V b) { return _mm512_max_pd(a, b); }
-    static V min(V a, V b) { return _mm512_min_pd(a, b); }
-    static V and_(V a, V b) { return _mm512_and_pd(a, b); }
-    static V andnot(V a, V b) { return _mm512_andnot_pd(a, b); }
-    static V or_(V a, V b) { return _mm512_or_pd(a, b); }
-    static V xor_(V a, V b) { return _mm512_xor_pd(a, b); }
-    static V blend(V a, V b, M m) { return _mm512_mask_blend_pd(m, a, b); }
-    static M lt(V a, V b) { return _mm512_cmp_pd_mask(a, b, _CMP_LT_OQ); }
-    static M le(V a, V b) { return _mm512_cmp_pd_mask(a, b, _CMP_LE_OQ); }
-    static M ge(V a, V b) { return _mm512_cmp_pd_mask(a, b, _CMP_GE_OQ); }
-    static M eq(V a, V b) { return _mm512_cmp_pd_mask(a, b, _CMP_EQ_OQ); }
-    static M neq(V a, V b) { return _mm512_cmp_pd_mask(a, b, _CMP_NEQ_UQ); }
-    static M none() { return 0; }
-    static M signs(V a) { return _mm512_movepi64_mask(_mm512_castpd_si512(a)); }
-    static M mor(M a, M b) { return static_cast<M>(a | b); }
-    static M mand(M a, M b) { return static_cast<M>(a & b); }
-    static V zeroWhere(M m, V a) { return _mm512_maskz_mov_pd(static_cast<M>(~m), a); }
-    static int mask(M a) { return a; }
-    static V load(const S* p) { return _mm512_loadu_pd(p); }
-    static void store(S* p, V v) { _mm512_storeu_pd(p, v); }
-    static V fma(V a, V b, V c) { return _mm512_fmadd_pd(a, b, c); }
-    static void deinterleave(const S* p, V& re, V& im)
-    {
-        V v0 = _mm512_loadu_pd(p), v1 = _mm512_loadu_pd(p + 8);
-        __asm__("" : "+v"(v0), "+v"(v1));
-        const __m512i even = _mm512_setr_epi64(0, 2, 4, 6, 8, 10, 12, 14);
-        const __m512i odd = _mm512_setr_epi64(1, 3, 5, 7, 9, 11, 13, 15);
-        re = _mm512_permutex2var_pd(v0, even, v1);
-        im = _mm512_permutex2var_pd(v0, odd, v1);
-    }
-    static constexpr double kBig = F64::kBig, kTiny = F64::kTiny;
-    static constexpr double kAtanBig = F64::kAtanBig;
-};
-
-// The widest vectors of this target, for the kernels written over the
-// vocabulary (F32/F64 stay available for 256-bit blocks).
-using WF32 = F32x16;
-using WF64 = F64x8;
-#else
-using WF32 = F32;
-using WF64 = F64;
-#endif
 
 // Runs block(i) over full vectors and then once over a zero-padded copy of
 // the tail. Sources and destinations are given as (pointer, elements per
@@ -264,7 +65,7 @@ inline int hypotRisk(typename A::V re, typename A::V im)
     using V = typename A::V;
     const V sign = A::set1(-0.0);
     V m = A::max(A::andnot(sign, re), A::andnot(sign, im));
-    const auto risky = A::mor(A::ge(m, A::set1(A::kBig)), A::mand(A::lt(m, A::set1(A::kTiny)), A::neq(m, A::zero())));
+    const auto risky = A::mor(A::ge(m, A::set1(Limits<typename A::S>::big)), A::mand(A::lt(m, A::set1(Limits<typename A::S>::tiny)), A::neq(m, A::zero())));
     return A::mask(risky);
 }
 
@@ -301,7 +102,7 @@ void magnitudeFloat(const typename A::S* srcA, const typename A::S* srcB, typena
     // overflowed or underflowed. Elements whose parts are both zero are
     // exact and are kept out of the running minimum (zero-padded signals
     // would trip every group); a sum that underflowed to zero is not.
-    const V tiny2 = A::set1(A::kTiny * A::kTiny), big2 = A::set1(A::kBig * A::kBig);
+    const V tiny2 = A::set1(Limits<S>::tiny * Limits<S>::tiny), big2 = A::set1(Limits<S>::big * Limits<S>::big);
     const V one = A::set1(1.0);
     auto outside = [&](V lo, V hi) { return A::mask(A::mor(A::lt(lo, tiny2), A::ge(hi, big2))); };
     // The block's sums are folded into the running extremes lo and hi of a
@@ -442,7 +243,7 @@ inline typename A::V atan2Vec(typename A::V y, typename A::V x, int& risky)
     const V q = A::fma(A::mul(t, s), AtanPoly<typename A::S>::template eval<A>(s), clo);
     V r = A::add(chi, A::add(t, q));
     r = A::or_(r, A::and_(y, sign));
-    risky = A::mask(A::ge(A::max(ax, ay), A::set1(A::kAtanBig)));
+    risky = A::mask(A::ge(A::max(ax, ay), A::set1(Limits<typename A::S>::atanBig)));
     return r;
 }
 
@@ -559,13 +360,6 @@ inline void parts32(F64, const Orv32sc* a, __m256d& re, __m256d& im)
     im = _mm256_cvtepi32_pd(_mm_castps_si128(_mm_shuffle_ps(f0, f1, 0xDD)));
 }
 
-inline void storeFloat(F64, Orv32f* d, __m256d x) { _mm_storeu_ps(d, _mm256_cvtpd_ps(x)); }
-
-inline __m256d widenFloat(F64, const Orv32f* p) { return _mm256_cvtps_pd(_mm_loadu_ps(p)); }
-
-// Rounding to nearest even whatever the MXCSR mode.
-inline __m256d roundEven(F64, __m256d x) { return _mm256_round_pd(x, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC); }
-
 // W integral values already within the range of D, stored as D.
 template <class D>
 inline void storeInt(F64, D* d, __m256d x)
@@ -613,12 +407,6 @@ inline void parts32(F64x8, const Orv32sc* a, __m512d& re, __m512d& im)
     im = _mm512_cvtepi32_pd(_mm512_cvtepi64_epi32(_mm512_srli_epi64(v, 32)));  // high halves
 }
 
-inline void storeFloat(F64x8, Orv32f* d, __m512d x) { _mm256_storeu_ps(d, _mm512_cvtpd_ps(x)); }
-
-inline __m512d widenFloat(F64x8, const Orv32f* p) { return _mm512_cvtps_pd(_mm256_loadu_ps(p)); }
-
-inline __m512d roundEven(F64x8, __m512d x) { return _mm512_roundscale_pd(x, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC); }
-
 template <class D>
 inline void storeInt(F64x8, D* d, __m512d x)
 {
@@ -633,7 +421,7 @@ inline void storeInt(F64x8, D* d, __m512d x)
 template <class A>
 inline void storeRound16(A, Orv16s* d, typename A::V x)
 {
-    storeInt(A{}, d, A::min(roundEven(A{}, x), A::set1(32767.0)));
+    storeInt(A{}, d, A::min(A::roundEven(x), A::set1(32767.0)));
 }
 
 // Runs block(src, dst) over full blocks of W elements and once over
@@ -676,7 +464,7 @@ void phase32sc(const Orv32sc* src, Orv32f* dst, int n)
         typename A::V re, im;
         parts32(A{}, a, re, im);
         int risky = 0;
-        storeFloat(A{}, d, atan2Vec<A>(im, re, risky));
+        A::storeNarrowed(d, atan2Vec<A>(im, re, risky));
     });
 }
 
@@ -691,8 +479,8 @@ void int16Pairs(const Orv16s* srcA, const Orv16s* srcB, D* dst, int n, int sf)
     const auto scale = A::set1(std::ldexp(1.0, -sf));
     forIntBlocks<A::W, Interleaved ? 2 : 1>(srcA, srcB, dst, n, [&](const Orv16s* a, const Orv16s* b, D* d) {
         const auto r = sumSquares16<Interleaved>(A{}, a, b);
-        if constexpr (Op == Int16Op::Magnitude32f) storeFloat(A{}, d, A::sqrt(r));
-        if constexpr (Op == Int16Op::Power32f) storeFloat(A{}, d, r);
+        if constexpr (Op == Int16Op::Magnitude32f) A::storeNarrowed(d, A::sqrt(r));
+        if constexpr (Op == Int16Op::Power32f) A::storeNarrowed(d, r);
         // Scaling by a power of two is exact; the root of an integer is either
         // exact or far enough from a half-integer for double to decide.
         if constexpr (Op == Int16Op::MagnitudeSfs) storeRound16(A{}, d, A::mul(A::sqrt(r), scale));
@@ -825,62 +613,18 @@ void scaleRound(const Orv32f* a, D* d, int n, float factor)
     const auto f = A::set1(factor);
     const auto lo = A::set1(std::numeric_limits<D>::min()), hi = A::set1(std::numeric_limits<D>::max());
     forIntBlocks<A::W, 1>(a, static_cast<const Orv32f*>(nullptr), d, n, [&](const Orv32f* x, const Orv32f*, D* out) {
-        storeInt(A{}, out, A::min(A::max(roundEven(A{}, A::mul(widenFloat(A{}, x), f)), lo), hi));
+        storeInt(A{}, out, A::min(A::max(A::roundEven(A::mul(A::loadWidened(x), f)), lo), hi));
     });
 }
 
 // ---- products of interleaved complex pairs -------------------------------
 
-// (a.re*b.re - a.im*b.im, a.im*b.re + a.re*b.im), or with conj(b)
-// (a.re*b.re + a.im*b.im, a.im*b.re - a.re*b.im): each product rounded, then
-// one addition, exactly as the scalar formula (no fused operations).
-template <bool Conj>
-inline __m256 cmulBlock(__m256 va, __m256 vb)
-{
-    __m256 t1 = _mm256_mul_ps(va, _mm256_moveldup_ps(vb));
-    __m256 t2 = _mm256_mul_ps(_mm256_permute_ps(va, 0xB1), _mm256_movehdup_ps(vb));
-    if constexpr (Conj) t2 = _mm256_xor_ps(t2, _mm256_set1_ps(-0.0f));
-    return _mm256_addsub_ps(t1, t2);
-}
-
-template <bool Conj>
-inline __m256d cmulBlock(__m256d va, __m256d vb)
-{
-    __m256d t1 = _mm256_mul_pd(va, _mm256_movedup_pd(vb));
-    __m256d t2 = _mm256_mul_pd(_mm256_permute_pd(va, 0x5), _mm256_permute_pd(vb, 0xF));
-    if constexpr (Conj) t2 = _mm256_xor_pd(t2, _mm256_set1_pd(-0.0));
-    return _mm256_addsub_pd(t1, t2);
-}
-
-#if defined(__AVX512F__)
-// No add-subtract instruction at 512 bits: the sum and the difference of the
-// same two rounded products, merged under an even-lane mask, give the bits of
-// the 256-bit add-subtract (NaN propagation included).
-template <bool Conj>
-inline __m512 cmulBlock(__m512 va, __m512 vb)
-{
-    __m512 t1 = _mm512_mul_ps(va, _mm512_moveldup_ps(vb));
-    __m512 t2 = _mm512_mul_ps(_mm512_permute_ps(va, 0xB1), _mm512_movehdup_ps(vb));
-    if constexpr (Conj) t2 = _mm512_xor_ps(t2, _mm512_set1_ps(-0.0f));
-    return _mm512_mask_sub_ps(_mm512_add_ps(t1, t2), 0x5555, t1, t2);
-}
-
-template <bool Conj>
-inline __m512d cmulBlock(__m512d va, __m512d vb)
-{
-    __m512d t1 = _mm512_mul_pd(va, _mm512_movedup_pd(vb));
-    __m512d t2 = _mm512_mul_pd(_mm512_permute_pd(va, 0x55), _mm512_permute_pd(vb, 0xFF));
-    if constexpr (Conj) t2 = _mm512_xor_pd(t2, _mm512_set1_pd(-0.0));
-    return _mm512_mask_sub_pd(_mm512_add_pd(t1, t2), 0x55, t1, t2);
-}
-#endif
-
-// The tail goes through the same vector block on padded copies: a scalar
-// loop here would be re-vectorised by the compiler into fused multiply-adds.
+// The tail goes through the same vector block with masked loads and stores:
+// a scalar loop here would be re-vectorised by the compiler into fused
+// multiply-adds.
 template <class A, bool Conj>
 void cmulPairs(const typename A::S* a, const typename A::S* b, typename A::S* d, int pairs)
 {
-    using S = typename A::S;
     constexpr int W = A::W;  // base elements per vector = W / 2 pairs
     const int n = 2 * pairs;
     int i = 0;
@@ -889,15 +633,9 @@ void cmulPairs(const typename A::S* a, const typename A::S* b, typename A::S* d,
         // Keep each source in a register: folded into the shuffles, every
         // (often line-crossing, in the packed layouts) load would run twice.
         __asm__("" : "+x"(va), "+x"(vb));
-        A::store(d + i, cmulBlock<Conj>(va, vb));
+        A::store(d + i, cmul<A, Conj>(va, vb));
     }
-    if (i < n) {
-        S pa[W] = {}, pb[W] = {}, pd[W];
-        std::memcpy(pa, a + i, sizeof(S) * (n - i));
-        std::memcpy(pb, b + i, sizeof(S) * (n - i));
-        A::store(pd, cmulBlock<Conj>(A::load(pa), A::load(pb)));
-        std::memcpy(d + i, pd, sizeof(S) * (n - i));
-    }
+    if (i < n) A::storeN(d + i, cmul<A, Conj>(A::loadN(a + i, n - i), A::loadN(b + i, n - i)), n - i);
 }
 
 // Streams of at least this many pairs (4 MiB per float operand) come from

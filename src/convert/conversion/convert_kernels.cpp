@@ -21,6 +21,7 @@
 #include <type_traits>
 
 #include "convert/conversion/convert_kernels.h"
+#include "core/simd/simd.h"
 
 namespace orvs::convert::ORVS_TARGET {
 namespace {
@@ -277,16 +278,41 @@ inline void store8v(Store<D>* p, __m256i v)
 // builds, 512-bit registers for the AVX-512 build. Every operation gives
 // the same bits at either width: the same IEEE conversions under the
 // control register's rounding, the same saturation of the narrowing stores.
-#ifdef __AVX512F__
-struct V {
-    static constexpr Count n = 16;
-    using F = __m512;
-    using I = __m512i;
-    struct D2 { __m512d lo, hi; };
+// The float and double halves: one register of n floats and the n doubles of
+// the same elements as two registers.
+template <class FV, class DV>
+struct FloatLanes {
+    static constexpr Count n = FV::W;
+    using F = typename FV::V;
+    struct D2 { typename DV::V lo, hi; };
 
-    static F splat(float x) { return _mm512_set1_ps(x); }
-    static F loadF(const float* p) { return _mm512_loadu_ps(p); }
-    static void storeF(float* p, F v) { _mm512_storeu_ps(p, v); }
+    static F splat(float x) { return FV::set1(x); }
+    static F loadF(const float* p) { return FV::load(p); }
+    static void storeF(float* p, F v) { FV::store(p, v); }
+    static F mul(F a, F b) { return FV::mul(a, b); }
+    static F min(F a, F b) { return FV::min(a, b); }  // b where a is NaN
+
+    static D2 splatD(double x) { return {DV::set1(x), DV::set1(x)}; }
+    static D2 loadD(const double* p) { return {DV::load(p), DV::load(p + DV::W)}; }
+    static void storeD(double* p, D2 v)
+    {
+        DV::store(p, v.lo);
+        DV::store(p + DV::W, v.hi);
+    }
+    static D2 mulD(D2 a, D2 b) { return {DV::mul(a.lo, b.lo), DV::mul(a.hi, b.hi)}; }
+    static D2 minD(D2 a, D2 b) { return {DV::min(a.lo, b.lo), DV::min(a.hi, b.hi)}; }
+    static D2 loadWidenF(const float* p) { return {DV::loadWidened(p), DV::loadWidened(p + DV::W)}; }
+    static void storeNarrowD(float* p, D2 v)
+    {
+        DV::storeNarrowed(p, v.lo);
+        DV::storeNarrowed(p + DV::W, v.hi);
+    }
+};
+
+#ifdef __AVX512F__
+struct V : FloatLanes<simd::ORVS_TARGET::WF32, simd::ORVS_TARGET::WF64> {
+    using I = __m512i;
+
     static F loadH(const Orv16f* p)
     {
         return _mm512_cvtph_ps(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)));
@@ -296,8 +322,6 @@ struct V {
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), _mm512_cvtps_ph(v, Imm));
     }
     static F toF(I v) { return _mm512_cvtepi32_ps(v); }
-    static F mul(F a, F b) { return _mm512_mul_ps(a, b); }
-    static F min(F a, F b) { return _mm512_min_ps(a, b); }  // b where a is NaN
 
     template <Rnd M> static I round(F v)
     {
@@ -369,24 +393,9 @@ struct V {
         }
     }
 
-    static D2 splatD(double x) { return {_mm512_set1_pd(x), _mm512_set1_pd(x)}; }
-    static D2 loadD(const double* p) { return {_mm512_loadu_pd(p), _mm512_loadu_pd(p + 8)}; }
-    static void storeD(double* p, D2 v)
-    {
-        _mm512_storeu_pd(p, v.lo);
-        _mm512_storeu_pd(p + 8, v.hi);
-    }
-    static D2 mulD(D2 a, D2 b) { return {_mm512_mul_pd(a.lo, b.lo), _mm512_mul_pd(a.hi, b.hi)}; }
-    static D2 minD(D2 a, D2 b) { return {_mm512_min_pd(a.lo, b.lo), _mm512_min_pd(a.hi, b.hi)}; }
-    static D2 loadWidenF(const float* p) { return {_mm512_cvtps_pd(_mm256_loadu_ps(p)), _mm512_cvtps_pd(_mm256_loadu_ps(p + 8))}; }
     static D2 widenI(I v)
     {
         return {_mm512_cvtepi32_pd(_mm512_castsi512_si256(v)), _mm512_cvtepi32_pd(_mm512_extracti64x4_epi64(v, 1))};
-    }
-    static void storeNarrowD(float* p, D2 v)
-    {
-        _mm256_storeu_ps(p, _mm512_cvtpd_ps(v.lo));
-        _mm256_storeu_ps(p + 8, _mm512_cvtpd_ps(v.hi));
     }
     template <Rnd M> static __m256i roundHalf(__m512d v)
     {
@@ -407,15 +416,9 @@ struct V {
     }
 };
 #else
-struct V {
-    static constexpr Count n = 8;
-    using F = __m256;
+struct V : FloatLanes<simd::ORVS_TARGET::WF32, simd::ORVS_TARGET::WF64> {
     using I = __m256i;
-    struct D2 { __m256d lo, hi; };
 
-    static F splat(float x) { return _mm256_set1_ps(x); }
-    static F loadF(const float* p) { return _mm256_loadu_ps(p); }
-    static void storeF(float* p, F v) { _mm256_storeu_ps(p, v); }
 #ifdef __F16C__
     static F loadH(const Orv16f* p) { return _mm256_cvtph_ps(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))); }
     template <int Imm> static void storeH(Orv16f* p, F v)
@@ -424,8 +427,6 @@ struct V {
     }
 #endif
     static F toF(I v) { return _mm256_cvtepi32_ps(v); }
-    static F mul(F a, F b) { return _mm256_mul_ps(a, b); }
-    static F min(F a, F b) { return _mm256_min_ps(a, b); }  // b where a is NaN
     template <Rnd M> static I round(F v) { return round8<M>(v); }
     static I maxWhere(I r, F v, F hi)
     {
@@ -436,24 +437,9 @@ struct V {
     template <class S> static I loadI(const Store<S>* p) { return load8v<S>(p); }
     template <class D> static void storeI(Store<D>* p, I v) { store8v<D>(p, v); }
 
-    static D2 splatD(double x) { return {_mm256_set1_pd(x), _mm256_set1_pd(x)}; }
-    static D2 loadD(const double* p) { return {_mm256_loadu_pd(p), _mm256_loadu_pd(p + 4)}; }
-    static void storeD(double* p, D2 v)
-    {
-        _mm256_storeu_pd(p, v.lo);
-        _mm256_storeu_pd(p + 4, v.hi);
-    }
-    static D2 mulD(D2 a, D2 b) { return {_mm256_mul_pd(a.lo, b.lo), _mm256_mul_pd(a.hi, b.hi)}; }
-    static D2 minD(D2 a, D2 b) { return {_mm256_min_pd(a.lo, b.lo), _mm256_min_pd(a.hi, b.hi)}; }
-    static D2 loadWidenF(const float* p) { return {_mm256_cvtps_pd(_mm_loadu_ps(p)), _mm256_cvtps_pd(_mm_loadu_ps(p + 4))}; }
     static D2 widenI(I v)
     {
         return {_mm256_cvtepi32_pd(_mm256_castsi256_si128(v)), _mm256_cvtepi32_pd(_mm256_extractf128_si256(v, 1))};
-    }
-    static void storeNarrowD(float* p, D2 v)
-    {
-        _mm_storeu_ps(p, _mm256_cvtpd_ps(v.lo));
-        _mm_storeu_ps(p + 4, _mm256_cvtpd_ps(v.hi));
     }
     template <Rnd M> static I roundD(D2 v) { return join(I32x8{round4<M>(v.lo), round4<M>(v.hi)}); }
 };

@@ -5,3 +5,4 @@
 // this header only; they are compiled once per target (see core/dispatch.h),
 // so each compilation sees the widest vectors of its target.
 #pragma once
+#include "core/simd/float_vec.h"
