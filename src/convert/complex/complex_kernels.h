@@ -91,7 +91,7 @@ inline Orv16s shiftScale16(std::int64_t r, int sf)
     if (sf > 0) return saturate<Orv16s>(r >> std::min(sf, 31));
     if (sf == 0) return saturate<Orv16s>(r);
     const std::int64_t v = saturate<Orv16s>(r);
-    return saturate<Orv16s>(v * (std::int64_t(1) << std::min(-sf, 17)));
+    return saturate<Orv16s>(v * (std::int64_t(1) << (sf < -17 ? 17 : -sf)));
 }
 
 // The row of this process (core/dispatch.h).

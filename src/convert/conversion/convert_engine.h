@@ -138,8 +138,28 @@ template <class S, class D, class L>
 OrvStatus narrowInt(const Store<S>* src, Store<D>* dst, L len, Rnd mode, int s)
 {
     ORVS_CHECK(open(len, src, dst));
-    run<Kind::Narrow, S, D>(src, dst, static_cast<Count>(len), mode, s);
+    // Below -64 every non-zero value saturates, above 128 every value rounds
+    // to 0, for every source width.
+    run<Kind::Narrow, S, D>(src, dst, static_cast<Count>(len), mode, clampInt(s, -64, 128));
     return orvStsOk;
+}
+
+// The narrowing entries: saturation only, nearest-even scaling, the packed
+// 24-bit forms (scale factors beyond +-31 act as +-31), and the forms with a
+// rounding mode.
+template <class S, class D, class L>
+OrvStatus narrowSaturate(const Store<S>* src, Store<D>* dst, L len) { return narrowInt<S, D>(src, dst, len, Rnd::Near, 0); }
+template <class S, class D, class L>
+OrvStatus narrowNear(const Store<S>* src, Store<D>* dst, L len, int s) { return narrowInt<S, D>(src, dst, len, Rnd::Near, s); }
+template <class S, class D>
+OrvStatus narrow24(const Store<S>* src, Store<D>* dst, int len, int s)
+{
+    return narrowInt<S, D>(src, dst, len, Rnd::Near, clampInt(s, -31, 31));
+}
+template <class S, class D, class L>
+OrvStatus narrowRounded(const Store<S>* src, Store<D>* dst, L len, int rndMode, int s)
+{
+    return narrowInt<S, D>(src, dst, len, integerRounding(rndMode), s);
 }
 
 // The half-precision members refuse exactly orvRndFinancial; 1 rounds to

@@ -131,12 +131,12 @@ inline F roundBy(F v, Rnd mode)
 template <class D, class F>
 inline std::int64_t floatToIntElem(F x, F factor, Rnd mode)
 {
-    constexpr F hi = static_cast<F>(Range<D>::max), lo = static_cast<F>(Range<D>::min);
+    constexpr F hi = static_cast<F>(IntRange<D>::max), lo = static_cast<F>(IntRange<D>::min);
     const F v = x * factor;
-    if (!(v < hi)) return Range<D>::max;
+    if (!(v < hi)) return IntRange<D>::max;
     const F r = roundBy(v, mode);
-    if (r >= hi) return Range<D>::max;
-    if (r <= lo) return Range<D>::min;
+    if (r >= hi) return IntRange<D>::max;
+    if (r <= lo) return IntRange<D>::min;
     return static_cast<std::int64_t>(r);
 }
 
@@ -197,8 +197,8 @@ inline void store8i(Store<D>* p, I32x8 v)
         _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_packus_epi16(w, w));
     } else {
         static_assert(is24<D>);
-        const __m128i lo = _mm_set1_epi32(static_cast<int>(Range<D>::min));
-        const __m128i hi = _mm_set1_epi32(static_cast<int>(Range<D>::max));
+        const __m128i lo = _mm_set1_epi32(static_cast<int>(IntRange<D>::min));
+        const __m128i hi = _mm_set1_epi32(static_cast<int>(IntRange<D>::max));
         const __m128i a = _mm_min_epi32(_mm_max_epi32(v.lo, lo), hi);
         const __m128i b = _mm_min_epi32(_mm_max_epi32(v.hi, lo), hi);
         const __m128i pack = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
@@ -384,8 +384,8 @@ struct V : FloatLanes<simd::ORVS_TARGET::WF32, simd::ORVS_TARGET::WF64> {
             // Clamped, three bytes of each lane packed to the front of its
             // 128-bit lane, the twelve used dwords gathered to the front and
             // written with a masked store of exactly 48 bytes.
-            const I c = _mm512_min_epi32(_mm512_max_epi32(v, _mm512_set1_epi32(static_cast<int>(Range<D>::min))),
-                                         _mm512_set1_epi32(static_cast<int>(Range<D>::max)));
+            const I c = _mm512_min_epi32(_mm512_max_epi32(v, _mm512_set1_epi32(static_cast<int>(IntRange<D>::min))),
+                                         _mm512_set1_epi32(static_cast<int>(IntRange<D>::max)));
             const I m = _mm512_broadcast_i32x4(_mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1));
             const I dense = _mm512_permutexvar_epi32(_mm512_setr_epi32(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 0, 0, 0, 0),
                                                      _mm512_shuffle_epi8(c, m));
@@ -472,7 +472,7 @@ inline Count blocks(Count n, Load load, Put put)
 template <class D, Rnd M, bool Scaled>
 inline V::I floatBlock(V::F x, V::F factor)
 {
-    const V::F hi = V::splat(static_cast<float>(Range<D>::max));
+    const V::F hi = V::splat(static_cast<float>(IntRange<D>::max));
     const V::F v = V::min(Scaled ? V::mul(x, factor) : x, hi);
     V::I r = V::round<M>(v);
     if constexpr (same<D, Orv32s>) r = V::maxWhere(r, v, hi);
@@ -505,7 +505,7 @@ Count floatToIntVector(const Store<S>* src, Store<D>* dst, Count n, float factor
 {
     Count i = 0;
     if constexpr (same<S, Orv64f>) {
-        const V::D2 f = V::splatD(factor), hi = V::splatD(static_cast<double>(Range<D>::max));
+        const V::D2 f = V::splatD(factor), hi = V::splatD(static_cast<double>(IntRange<D>::max));
         i = blocks(n, [&](Count k) { return V::roundD<M>(V::minD(V::mulD(V::loadD(src + k), f), hi)); },
                    [&](Count k, V::I v) { V::storeI<D>(dst + k * units<D>, v); });
     } else {
@@ -609,8 +609,8 @@ void narrowLoop(const Store<S>* src, Store<D>* dst, Count i, Count n, int s)
     constexpr int bits = static_cast<int>(sizeof(U) * 8);
     if (s > bits - 2) s = bits - 2;  // every result is 0 already well before
     if (s < -40) s = -40;            // every non-zero result saturates already
-    const U maxPos = static_cast<U>(Range<D>::max);
-    const U maxNeg = static_cast<U>(-static_cast<__int128>(Range<D>::min));
+    const U maxPos = static_cast<U>(IntRange<D>::max);
+    const U maxNeg = static_cast<U>(-static_cast<__int128>(IntRange<D>::min));
     const U half = s > 0 ? U(1) << (s - 1) : U(0);
     const U low = s > 0 ? (U(1) << s) - 1 : U(0);
     for (; i < n; ++i) {
@@ -627,8 +627,8 @@ void narrowLoop(const Store<S>* src, Store<D>* dst, Count i, Count n, int s)
             q = m > ((neg ? maxNeg : maxPos) >> -s) ? ~U(0) : m << -s;
         }
         std::int64_t v;
-        if (neg) v = q > maxNeg ? Range<D>::min : -static_cast<std::int64_t>(q);
-        else v = q > maxPos ? Range<D>::max : static_cast<std::int64_t>(q);
+        if (neg) v = q > maxNeg ? IntRange<D>::min : -static_cast<std::int64_t>(q);
+        else v = q > maxPos ? IntRange<D>::max : static_cast<std::int64_t>(q);
         storeInt<D>(dst, i, v);
     }
 }
@@ -714,7 +714,7 @@ void narrowInt(const Store<S>* src, Store<D>* dst, Count n, Rnd mode, int s)
                        [&](Count k, V::I v) { V::storeI<D>(dst + k * units<D>, v); });
         for (; i < n; ++i) {
             const std::int64_t x = loadElem<S>(src, i);
-            storeInt<D>(dst, i, x > Range<D>::max ? Range<D>::max : x < Range<D>::min ? Range<D>::min : x);
+            storeInt<D>(dst, i, x > IntRange<D>::max ? IntRange<D>::max : x < IntRange<D>::min ? IntRange<D>::min : x);
         }
         return;
     }

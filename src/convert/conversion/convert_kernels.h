@@ -8,12 +8,11 @@
 #include <cstdint>
 #include <limits>
 
+#include "core/saturate.h"
+#include "core/vocabulary.h"
 #include "orvs/types.h"
 
 namespace orvs::convert {
-
-// Rounding of floating values to integers.
-enum class Rnd : int { Zero, Near, Away };
 
 // Element tags for formats without a C type of their own.
 struct Int24s {};  // packed, 3 bytes, two's complement
@@ -26,14 +25,15 @@ template <> struct Storage<Int24u> { using type = Orv8u; };
 template <> struct Storage<Half> { using type = Orv16f; };
 template <class T> using Store = typename Storage<T>::type;
 
-// Integer range of a destination, as 64-bit values.
-template <class T> struct Range {
-    static constexpr std::int64_t min = static_cast<std::int64_t>(std::numeric_limits<T>::min());
-    static constexpr std::int64_t max = static_cast<std::int64_t>(std::numeric_limits<T>::max());
-};
-template <> struct Range<Int24s> { static constexpr std::int64_t min = -8388608, max = 8388607; };
-template <> struct Range<Int24u> { static constexpr std::int64_t min = 0, max = 16777215; };
-template <> struct Range<Orv32u> { static constexpr std::int64_t min = 0, max = 4294967295LL; };
+} // namespace orvs::convert
+
+// The ranges of the packed 24-bit formats, beside those of the C types.
+namespace orvs {
+template <> struct IntRange<convert::Int24s> { static constexpr std::int64_t min = -8388608, max = 8388607; };
+template <> struct IntRange<convert::Int24u> { static constexpr std::int64_t min = 0, max = 16777215; };
+} // namespace orvs
+
+namespace orvs::convert {
 
 using Count = std::ptrdiff_t;
 
