@@ -1,10 +1,8 @@
 // Helpers of the complex-family tests: ulp distances against higher-precision
-// references, the quick mode of the sanitizer run, and complex vectors with
-// a chosen share of special values.
+// references, values over many binades, and the float entries by type.
 #pragma once
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <random>
 #include <vector>
@@ -12,38 +10,72 @@
 #include "test_util.h"
 
 namespace cplx_test {
-using orvs_test::quick;
+using namespace orvs_test;
 
-
-// Distance of `got` from the exact value `ref`, in units of the last place
-// of got's type at ref.
+// Distance of `got` from the exact `ref` in units of the last place of T at ref.
 template <class T>
 double ulpError(T got, long double ref)
 {
     if (std::isnan(ref)) return std::isnan(got) ? 0.0 : 1e9;
-    if (std::isinf(ref)) return (got == ref) ? 0.0 : 1e9;
-    const T r = static_cast<T>(ref);
-    T a = std::fabs(r);
+    if (std::isinf(ref)) return got == ref ? 0.0 : 1e9;
+    T a = std::fabs(static_cast<T>(ref));
     if (a < std::numeric_limits<T>::min()) a = std::numeric_limits<T>::min();
     const long double ulp = static_cast<long double>(std::nextafter(a, std::numeric_limits<T>::infinity()) - a);
     return static_cast<double>(std::fabs(static_cast<long double>(got) - ref) / ulp);
 }
 
-// Values spread over many binades, with zeros and sign changes mixed in.
+// Parts with values near the overflow and underflow limits of the sum of
+// squares (2^63 and 2^-63 for float, 2^511 and 2^-511 for double), deep
+// subnormals, infinities, NaN and signed zeros scattered over ordinary
+// values, so screened lanes sit anywhere inside a vector.
 template <class T>
-std::vector<T> wideRange(std::size_t n, std::uint32_t seed, int minExp, int maxExp)
+std::vector<T> screenParts(int n, std::uint32_t seed)
 {
-    std::mt19937 rng(seed);
-    std::uniform_real_distribution<double> mant(1.0, 2.0);
-    std::uniform_int_distribution<int> ex(minExp, maxExp), pick(0, 15);
-    std::vector<T> v(n);
-    for (auto& x : v) {
-        const int p = pick(rng);
-        double m = p == 0 ? 0.0 : std::ldexp(mant(rng), ex(rng));
-        if (p & 1) m = -m;
-        x = static_cast<T>(m);
+    auto v = randomVector<T>(n, seed);
+    const int e = sizeof(T) == 4 ? 63 : 511;
+    const T edge[] = {std::ldexp(T(1), e), std::ldexp(T(1.5), e - 1), std::ldexp(T(1), -e), std::ldexp(T(1.75), -e - 1),
+                      std::ldexp(T(1), sizeof(T) == 4 ? 100 : 1000), std::ldexp(T(1), sizeof(T) == 4 ? -140 : -1070),
+                      T(0), std::numeric_limits<T>::infinity(), std::numeric_limits<T>::quiet_NaN(), T(3)};
+    std::uint32_t r = seed;
+    for (int k = 0; k < n; ++k) {
+        r = r * 1664525u + 1013904223u;
+        if ((r >> 28) < 4) v[k] = edge[(r >> 8) % 10] * ((r >> 4) & 1 ? T(-1) : T(1));
     }
     return v;
 }
+
+template <class T> struct FloatApi;
+template <> struct FloatApi<float> {
+    using C = Orv32fc;
+    static constexpr auto mag = orvsMagnitude_32f;
+    static constexpr auto magC = orvsMagnitude_32fc;
+    static constexpr auto pow = orvsPowerSpectr_32f;
+    static constexpr auto powC = orvsPowerSpectr_32fc;
+    static constexpr auto phase = orvsPhase_32f;
+    static constexpr auto phaseC = orvsPhase_32fc;
+    static constexpr auto polar = orvsCartToPolar_32fc;
+    static constexpr auto conj = orvsConj_32fc;
+    static constexpr auto mulPack = orvsMulPack_32f;
+    static constexpr auto mulPackI = orvsMulPack_32f_I;
+    static constexpr auto mulPerm = orvsMulPerm_32f;
+    static constexpr auto mulPermI = orvsMulPerm_32f_I;
+    static constexpr auto mulPackConj = orvsMulPackConj_32f_I;
+};
+template <> struct FloatApi<double> {
+    using C = Orv64fc;
+    static constexpr auto mag = orvsMagnitude_64f;
+    static constexpr auto magC = orvsMagnitude_64fc;
+    static constexpr auto pow = orvsPowerSpectr_64f;
+    static constexpr auto powC = orvsPowerSpectr_64fc;
+    static constexpr auto phase = orvsPhase_64f;
+    static constexpr auto phaseC = orvsPhase_64fc;
+    static constexpr auto polar = orvsCartToPolar_64fc;
+    static constexpr auto conj = orvsConj_64fc;
+    static constexpr auto mulPack = orvsMulPack_64f;
+    static constexpr auto mulPackI = orvsMulPack_64f_I;
+    static constexpr auto mulPerm = orvsMulPerm_64f;
+    static constexpr auto mulPermI = orvsMulPerm_64f_I;
+    static constexpr auto mulPackConj = orvsMulPackConj_64f_I;
+};
 
 } // namespace cplx_test

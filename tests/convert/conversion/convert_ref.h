@@ -13,10 +13,8 @@
 #include "test_util.h"
 
 namespace convert_ref {
-using orvs_test::quick;
-
+using namespace orvs_test;
 using i128 = __int128;
-
 
 // Integer rounding of x / 2^s (s > 0) by rndMode (0 zero, 1 even, else away),
 // from floor division: q = floor(x / 2^s), remainder 0 <= r < 2^s.
@@ -70,6 +68,8 @@ inline float factorOf(int s)
     return std::ldexp(1.0f, -s);
 }
 
+// The integer rounding of a rndMode value: 0 truncates, 1 ties to even, any
+// other value ties away from zero.
 inline int rndNear(int m) { return m == 0 ? 0 : m == 1 ? 1 : 2; }
 
 // ---- half precision --------------------------------------------------------
@@ -115,6 +115,28 @@ inline std::int32_t read24(const Orv8u* p, bool isSigned)
     std::uint32_t u = p[0] | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16);
     if (isSigned && (u & 0x800000u)) return std::int32_t(u) - 0x1000000;
     return std::int32_t(u);
+}
+
+inline void write24(std::int64_t v, Orv8u* out)
+{
+    out[0] = Orv8u(v);
+    out[1] = Orv8u(v >> 8);
+    out[2] = Orv8u(v >> 16);
+}
+
+// Exact binary16 -> binary32 bits: a NaN keeps its payload and becomes quiet.
+inline float halfToFloat(Orv16f h)
+{
+    const std::uint32_t sign = std::uint32_t(h & 0x8000u) << 16, e = (h >> 10) & 31u, m = h & 1023u;
+    if (e == 31) return floatOf(sign | 0x7F800000u | (m << 13) | (m ? 0x400000u : 0u));
+    return float(halfValue(h));
+}
+
+inline std::vector<Orv16s> all16s()
+{
+    std::vector<Orv16s> v(65536);
+    for (int i = 0; i < 65536; ++i) v[i] = Orv16s(i - 32768);
+    return v;
 }
 
 } // namespace convert_ref
