@@ -69,47 +69,6 @@ TYPED_TEST(ComplexFloat, EveryLengthAgainstLongDoubleAndAlone)
     });
 }
 
-// Conjugates and packed products over every real length 1..140 (pairs up to
-// 69), against the plain formulas with each product rounded; the packed
-// layouts themselves are checked in complex_packed_test.
-TYPED_TEST(ComplexFloat, ConjugatesAndPackedProductsAtEveryLength)
-{
-    using T = TypeParam;
-    using A = FloatApi<T>;
-    using C = typename A::C;
-    auto expectPairs = [](const std::vector<T>& a, const std::vector<T>& b, const T* d, const T* dc, int n, int from) {
-        for (int k = from; k + 1 < n; k += 2) {
-            const T re = a[k] * b[k] - a[k + 1] * b[k + 1], im = a[k] * b[k + 1] + a[k + 1] * b[k];
-            const T cre = a[k] * b[k] + a[k + 1] * b[k + 1], cim = a[k + 1] * b[k] - a[k] * b[k + 1];
-            ASSERT_TRUE(sameBits(d[k], re) && sameBits(d[k + 1], im)) << "n " << n << " k " << k;
-            ASSERT_TRUE(sameBits(dc[k], cre) && sameBits(dc[k + 1], cim)) << "n " << n << " k " << k;
-        }
-    };
-    for (int n = 1; n <= 140; ++n) {
-        const auto a = randomVector<T>(n, 9200 + n), b = randomVector<T>(n, 9300 + n);
-        Unaligned<T> ua(n), ub(n), ud(n);
-        ua.assign(a);
-        ub.assign(b);
-        ASSERT_EQ(A::mulPack(ua.data(), ub.data(), ud.data(), n), orvStsOk);
-        ASSERT_EQ(A::mulPackConj(ua.data(), ub.data(), n), orvStsOk);  // ub = a * conj(b)
-        ASSERT_TRUE(sameBits(ud[0], T(a[0] * b[0])) && sameBits(ub[0], T(a[0] * b[0])));
-        expectPairs(a, b, ud.data(), ub.data(), n, 1);
-        if (n % 2 == 0) ASSERT_TRUE(sameBits(ud[n - 1], T(a[n - 1] * b[n - 1])));
-        if (n > 70) continue;
-        Unaligned<C> uc(n), uo(n);
-        for (int k = 0; k < n; ++k) uc[k] = {a[k], b[k]};
-        ASSERT_EQ(A::conj(uc.data(), uo.data(), n), orvStsOk);
-        for (int k = 0; k < n; ++k) ASSERT_TRUE(sameBits(uo[k].re, a[k]) && sameBits(uo[k].im, T(-b[k]))) << n;
-    }
-    // more than 2^19 pairs take the streaming blocks
-    const int n = (1 << 20) + 5;
-    const auto a = randomVector<T>(n, 9800), b = randomVector<T>(n, 9801);
-    std::vector<T> d(n), dc(b);
-    ASSERT_EQ(A::mulPack(a.data(), b.data(), d.data(), n), orvStsOk);
-    ASSERT_EQ(A::mulPackConj(a.data(), dc.data(), n), orvStsOk);
-    expectPairs(a, b, d.data(), dc.data(), quick() ? 4099 : n, 1);
-}
-
 // A dense sweep of angles around the range boundaries of the arctangent.
 TEST(ComplexFloatPhase, SweepAroundTheCircle)
 {

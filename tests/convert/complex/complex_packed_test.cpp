@@ -149,6 +149,15 @@ TYPED_TEST(ComplexPacked, ProductsMatchBinModel)
             ASSERT_TRUE(sameBits(productModel(Layout::Pack, a, b, len, true).data(), ud.data(), len)) << len;
         }
     }
+    // more than 2^19 pairs take the streaming blocks
+    const int n = (1 << 20) + 5, m = quick() ? 4099 : n;
+    const auto a = randomVector<T>(n, 9800), b = randomVector<T>(n, 9801);
+    std::vector<T> d(n), dc(b);
+    ASSERT_EQ(A::mulPack(a.data(), b.data(), d.data(), n), orvStsOk);
+    ASSERT_EQ(A::mulPackConj(a.data(), dc.data(), n), orvStsOk);
+    const std::vector<T> ah(a.begin(), a.begin() + m), bh(b.begin(), b.begin() + m);
+    ASSERT_TRUE(sameBits(productModel(Layout::Pack, ah, bh, m, false).data() + 1, d.data() + 1, m - 2));
+    ASSERT_TRUE(sameBits(productModel(Layout::Pack, ah, bh, m, true).data() + 1, dc.data() + 1, m - 2));
 }
 
 TEST(ComplexPacked16, ProductsMatchShiftModel)

@@ -45,37 +45,19 @@ std::vector<T> screenParts(int n, std::uint32_t seed)
 }
 
 template <class T> struct FloatApi;
-template <> struct FloatApi<float> {
-    using C = Orv32fc;
-    static constexpr auto mag = orvsMagnitude_32f;
-    static constexpr auto magC = orvsMagnitude_32fc;
-    static constexpr auto pow = orvsPowerSpectr_32f;
-    static constexpr auto powC = orvsPowerSpectr_32fc;
-    static constexpr auto phase = orvsPhase_32f;
-    static constexpr auto phaseC = orvsPhase_32fc;
-    static constexpr auto polar = orvsCartToPolar_32fc;
-    static constexpr auto conj = orvsConj_32fc;
-    static constexpr auto mulPack = orvsMulPack_32f;
-    static constexpr auto mulPackI = orvsMulPack_32f_I;
-    static constexpr auto mulPerm = orvsMulPerm_32f;
-    static constexpr auto mulPermI = orvsMulPerm_32f_I;
-    static constexpr auto mulPackConj = orvsMulPackConj_32f_I;
-};
-template <> struct FloatApi<double> {
-    using C = Orv64fc;
-    static constexpr auto mag = orvsMagnitude_64f;
-    static constexpr auto magC = orvsMagnitude_64fc;
-    static constexpr auto pow = orvsPowerSpectr_64f;
-    static constexpr auto powC = orvsPowerSpectr_64fc;
-    static constexpr auto phase = orvsPhase_64f;
-    static constexpr auto phaseC = orvsPhase_64fc;
-    static constexpr auto polar = orvsCartToPolar_64fc;
-    static constexpr auto conj = orvsConj_64fc;
-    static constexpr auto mulPack = orvsMulPack_64f;
-    static constexpr auto mulPackI = orvsMulPack_64f_I;
-    static constexpr auto mulPerm = orvsMulPerm_64f;
-    static constexpr auto mulPermI = orvsMulPerm_64f_I;
-    static constexpr auto mulPackConj = orvsMulPackConj_64f_I;
-};
+#define ORVS_FLOAT_API(T, t, Cx)                                                                                   \
+    template <> struct FloatApi<T> {                                                                               \
+        using C = Cx;                                                                                              \
+        static constexpr auto mag = orvsMagnitude_##t, pow = orvsPowerSpectr_##t, phase = orvsPhase_##t;           \
+        static constexpr auto magC = orvsMagnitude_##t##c, powC = orvsPowerSpectr_##t##c, phaseC = orvsPhase_##t##c; \
+        static constexpr auto mulPack = orvsMulPack_##t, mulPerm = orvsMulPerm_##t;                                \
+        static constexpr auto mulPackI = orvsMulPack_##t##_I, mulPermI = orvsMulPerm_##t##_I;                      \
+        static constexpr auto mulPackConj = orvsMulPackConj_##t##_I;                                               \
+        static constexpr auto polar = orvsCartToPolar_##t##c;                                                      \
+        static constexpr auto conj = orvsConj_##t##c;                                                              \
+    };
+ORVS_FLOAT_API(float, 32f, Orv32fc)
+ORVS_FLOAT_API(double, 64f, Orv64fc)
+#undef ORVS_FLOAT_API
 
 } // namespace cplx_test
