@@ -252,8 +252,8 @@ void flipInPlace(void* data, std::size_t count, std::size_t elemSize)
 // for rounding and clamping (exact, since every float is a double and every
 // bound an integer), then narrowed to the type. A short tail runs through the
 // same code into a small buffer, so every element gets identical arithmetic
-// wherever it lies. These stay 256 bits wide on every target: the float line
-// must be formed in the same eight-lane groups for the results to match.
+// wherever it lies. Written with 256-bit registers; the AVX-512 row compiles
+// the same code.
 
 // Clamps integral doubles to T's range; NaN becomes the minimum.
 template <class T>
