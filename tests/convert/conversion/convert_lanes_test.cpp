@@ -147,14 +147,16 @@ std::vector<Case> cases()
                                         },
                                         [sgn](const Orv8u* x, Orv32s* o) { *o = read24(x, sgn); }, raw<Orv8u>, sp, 3));
     }
-    for (int s : {3, -5}) {
-        const float f = std::ldexp(1.0f, -s);
+    // integer to floating point times 2^-s, s clamped to the exponent range first
+    for (int s : {3, -5, -113, 127, -993, 1023, 5000, -5000}) {
+        const float f = std::ldexp(1.0f, -std::clamp(s, -112, 126));
+        const double d = std::ldexp(1.0, -std::clamp(s, -992, 1022));
         c.push_back(make<Orv16s, Orv32f>("16s32f_Sfs", [s](const Orv16s* x, Orv32f* o, int n) { return orvsConvert_16s32f_Sfs(x, o, n, s); },
                                          [f](const Orv16s* x, Orv32f* o) { *o = float(*x) * f; }, ints<Orv16s>, intSpecials<Orv16s>()));
         c.push_back(make<Orv32s, Orv32f>("32s32f_Sfs", [s](const Orv32s* x, Orv32f* o, int n) { return orvsConvert_32s32f_Sfs(x, o, n, s); },
                                          [f](const Orv32s* x, Orv32f* o) { *o = float(*x) * f; }, ints<Orv32s>, intSpecials<Orv32s>()));
         c.push_back(make<Orv32s, Orv64f>("32s64f_Sfs", [s](const Orv32s* x, Orv64f* o, int n) { return orvsConvert_32s64f_Sfs(x, o, n, s); },
-                                         [f](const Orv32s* x, Orv64f* o) { *o = double(*x) * double(f); }, ints<Orv32s>, intSpecials<Orv32s>()));
+                                         [d](const Orv32s* x, Orv64f* o) { *o = double(*x) * d; }, ints<Orv32s>, intSpecials<Orv32s>()));
     }
     auto f32 = [](int n, std::uint32_t s) { return floats(n, s, n % 2 ? 100000.0f : 300.0f); };
     c.push_back(make<Orv32f, Orv64f>("32f64f", orvsConvert_32f64f, [](const Orv32f* x, Orv64f* o) { *o = *x; }, f32, kFloatSpecials));
@@ -172,7 +174,7 @@ std::vector<Case> cases()
             c.push_back(make<Orv16s, Orv16f>("16s16f", [mode](const Orv16s* x, Orv16f* o, int n) { return orvsConvert_16s16f(x, o, n, OrvRoundMode(mode)); },
                                              [mode](const Orv16s* x, Orv16f* o) { *o = halfOf(*x, mode == 1); }, ints<Orv16s>, intSpecials<Orv16s>()));
         }
-        for (int s : {0, 3, -2}) {
+        for (int s : {0, 3, -2, 16, 31, 127, 140, 150, -127, -128, -200}) {
             const float f = factorOf(s);
             auto f2i = [&](const char* name, auto conv, std::int64_t lo, std::int64_t hi, auto tag) {
                 using D = decltype(tag);
@@ -191,6 +193,8 @@ std::vector<Case> cases()
             };
             d2i("64f16s", orvsConvert_64f16s_Sfs, -32768, 32767, Orv16s{});
             d2i("64f32s", orvsConvert_64f32s_Sfs, INT32_MIN, INT32_MAX, Orv32s{});
+            d2i("64f64s", [](const Orv64f* x, Orv64s* o, int n, OrvRoundMode m, int sf) { return orvsConvert_64f64s_Sfs(x, o, Orv32u(n), m, sf); },
+                INT64_MIN, INT64_MAX, Orv64s{});
             if (mode < 2)
                 c.push_back(make<Orv16f, Orv16s>("16f16s", [=](const Orv16f* x, Orv16s* o, int n) { return orvsConvert_16f16s_Sfs(x, o, n, OrvRoundMode(mode), s); },
                                                  [=](const Orv16f* x, Orv16s* o) { *o = Orv16s(roundFloat(halfToFloat(*x) * f, rm, -32768, 32767)); },
@@ -203,13 +207,16 @@ std::vector<Case> cases()
                                         [f](const Orv32f* x, Orv8u* o) { write24(roundFloat(*x * f, 1, -8388608, 8388607), o); }, f32, kFloatSpecials, 1, 3));
         c.push_back(make<Orv32f, Orv8u>("32f24u", [s](const Orv32f* x, Orv8u* o, int n) { return orvsConvert_32f24u_Sfs(x, o, n, s); },
                                         [f](const Orv32f* x, Orv8u* o) { write24(roundFloat(*x * f, 1, 0, 16777215), o); }, f32, kFloatSpecials, 1, 3));
-        if (s > 4) continue;
+    }
+    // integer narrowing: nearest even at every scale, the 24-bit forms with s clamped to [-31, 31]
+    for (int s : {0, 1, 4, -3, 15, 16, 31, 32, 33, -16, -31, -40, -50, 60, 80}) {
+        const int c24 = std::clamp(s, -31, 31);
         c.push_back(make<Orv32s, Orv16s>("32s16s_Sfs", [s](const Orv32s* x, Orv16s* o, int n) { return orvsConvert_32s16s_Sfs(x, o, n, s); },
                                          [s](const Orv32s* x, Orv16s* o) { *o = Orv16s(scaleInt(*x, s, 1, -32768, 32767)); }, ints<Orv32s>, intSpecials<Orv32s>()));
         c.push_back(make<Orv32s, Orv8u>("32s24s_Sfs", [s](const Orv32s* x, Orv8u* o, int n) { return orvsConvert_32s24s_Sfs(x, o, n, s); },
-                                        [s](const Orv32s* x, Orv8u* o) { write24(scaleInt(*x, s, 1, -8388608, 8388607), o); }, ints<Orv32s>, intSpecials<Orv32s>(), 1, 3));
+                                        [c24](const Orv32s* x, Orv8u* o) { write24(scaleInt(*x, c24, 1, -8388608, 8388607), o); }, ints<Orv32s>, intSpecials<Orv32s>(), 1, 3));
         c.push_back(make<Orv32u, Orv8u>("32u24u_Sfs", [s](const Orv32u* x, Orv8u* o, int n) { return orvsConvert_32u24u_Sfs(x, o, n, s); },
-                                        [s](const Orv32u* x, Orv8u* o) { write24(scaleInt(*x, s, 1, 0, 16777215), o); }, ints<Orv32u>, intSpecials<Orv32u>(), 1, 3));
+                                        [c24](const Orv32u* x, Orv8u* o) { write24(scaleInt(*x, c24, 1, 0, 16777215), o); }, ints<Orv32u>, intSpecials<Orv32u>(), 1, 3));
     }
     return c;
 }

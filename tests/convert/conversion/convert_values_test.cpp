@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <random>
 #include <vector>
 
 #include "convert_ref.h"
@@ -29,20 +28,6 @@ std::vector<D> run(const std::vector<S>& src, F conv, std::size_t count = 0, std
     Unaligned<D> out(dstLen ? dstLen : count);
     EXPECT_EQ(conv(in.data(), out.data(), int(count)), orvStsOk);
     return out.vec();
-}
-
-// Random floats with ties of every mode, limits, subnormals, infinities and
-// NaN mixed in.
-std::vector<float> awkwardFloats(int n, std::uint32_t seed, float range)
-{
-    auto v = randomVector<float>(n, seed, -range, range);
-    const float special[] = {0.5f, -0.5f, 1.5f, -2.5f, 0.49999997f, -0.0f, 2147483648.0f, -2147483648.0f,
-                             2147483520.0f, 32767.5f, -32768.5f, 255.5f, -128.5f, 65535.5f, 8388607.5f, 1e-45f,
-                             -1e-40f, 1e10f, kInf, -kInf, std::nanf(""), -std::nanf(""), 3.4e38f};
-    std::mt19937 rng(seed);
-    for (int k = 0; k < n; k += 3) v[k] = special[rng() % (sizeof special / sizeof *special)];
-    for (int k = 1; k < n; k += 5) v[k] = float(int(rng() % 200001) - 100000) + 0.5f;
-    return v;
 }
 
 } // namespace
@@ -85,16 +70,6 @@ TEST(ConversionExhaustive, SixteenBitToFloatWithClampedScale)
         for (int k = 0; k < 65536; ++k) {
             ASSERT_EQ(f[k], float(std::ldexp((long double)s[k], -cf))) << s[k] << " " << sf;
             ASSERT_EQ(d[k], double(std::ldexp((long double)s[k], -cd)));
-        }
-    }
-    for (int sf : {-5000, -993, -992, -991, -113, -40, 3, 127, 1022, 1023, 5000}) {
-        const int cd = std::clamp(sf, -992, 1022), cf = std::clamp(sf, -112, 126);
-        const auto x = randomVector<Orv32s>(65, 500 + sf);
-        const auto d = run<Orv64f>(x, [sf](const Orv32s* p, Orv64f* q, int n) { return orvsConvert_32s64f_Sfs(p, q, n, sf); });
-        const auto f = run<Orv32f>(x, [sf](const Orv32s* p, Orv32f* q, int n) { return orvsConvert_32s32f_Sfs(p, q, n, sf); });
-        for (int k = 0; k < 65; ++k) {
-            ASSERT_EQ(d[k], double(std::ldexp((long double)x[k], -cd))) << sf;
-            ASSERT_EQ(f[k], float(std::ldexp((long double)x[k], -cf))) << sf;
         }
     }
 }
@@ -149,27 +124,10 @@ TEST(ConversionExhaustive, SixteenBitAndFloatsToHalf)
     EXPECT_EQ(hn, (std::vector<Orv16f>{0x7E00, Orv16f(0xFE00 | (0x012345u >> 13)), 0x7E00}));
 }
 
-TEST(ConversionNarrow, ScaledThirtyTwoAndSixtyFourBit)
+// The scalar narrowing of wide sources at every rounding mode and scale (the
+// 32-bit sources are swept in the lane test).
+TEST(ConversionNarrow, SixtyFourBitEveryModeAndScale)
 {
-    const std::vector<Orv32s> edge = {0, 1, -1, 3, -3, 32767, 32768, -32769, 98304, INT32_MAX, INT32_MIN, 1073741825};
-    for (int n : oddLengths()) {
-        auto s32 = randomVector<Orv32s>(n, 100 + n);
-        for (int k = 0; k < n; k += 3) s32[k] = edge[(k / 3) % edge.size()] >> (k % 29);
-        std::vector<Orv32u> u32(s32.begin(), s32.end());
-        for (int sf : {-50, -40, -31, -16, -1, 0, 1, 2, 15, 16, 31, 32, 33, 80}) {
-            const int c24 = std::clamp(sf, -31, 31);
-            const auto a = run<Orv16s>(s32, [sf](const Orv32s* p, Orv16s* q, int l) { return orvsConvert_32s16s_Sfs(p, q, l, sf); });
-            const auto b = run<Orv8u>(s32, [sf](const Orv32s* p, Orv8u* q, int l) { return orvsConvert_32s24s_Sfs(p, q, l, sf); }, n, 3 * n);
-            const auto c = run<Orv8u>(u32, [sf](const Orv32u* p, Orv8u* q, int l) { return orvsConvert_32u24u_Sfs(p, q, l, sf); }, n, 3 * n);
-            for (int k = 0; k < n; ++k) {
-                ASSERT_EQ(a[k], scaleInt(s32[k], sf, 1, -32768, 32767)) << s32[k] << " " << sf;
-                ASSERT_EQ(read24(&b[3 * k], true), scaleInt(s32[k], c24, 1, -8388608, 8388607)) << s32[k] << " " << sf;
-                ASSERT_EQ(read24(&c[3 * k], false), scaleInt(u32[k], c24, 1, 0, 16777215)) << u32[k] << " " << sf;
-            }
-        }
-        const auto plain = run<Orv16s>(s32, orvsConvert_32s16s);
-        for (int k = 0; k < n; ++k) ASSERT_EQ(plain[k], scaleInt(s32[k], 0, 1, -32768, 32767));
-    }
     const std::vector<Orv64s> edge64 = {0, 1, -1, 3, -5, INT64_MAX, INT64_MIN, 2147483648LL, -2147483649LL, 6442450943LL};
     for (int n : {1, 7, 33, 257}) {
         auto s64 = randomVector<Orv64s>(n, 200 + n);
@@ -184,38 +142,6 @@ TEST(ConversionNarrow, ScaledThirtyTwoAndSixtyFourBit)
             }
         }
     }
-}
-
-TEST(ConversionFloatToInt, EveryDestinationEveryModeAndScale)
-{
-    auto check = [](auto tag, auto conv, std::int64_t lo, std::int64_t hi, auto srcTag) {
-        using D = decltype(tag);
-        using S = decltype(srcTag);
-        for (int n : oddLengths()) {
-            if (quick() && n > 300) continue;
-            const auto vf = awkwardFloats(n, 1000 + n, n % 2 ? 100000.0f : 3.0f);
-            std::vector<S> src(vf.begin(), vf.end());
-            if constexpr (sizeof(S) == 8)  // values that only double precision holds
-                for (int k = 2; k < n; k += 7) src[k] = double(k) + 0.5 + 1e-9 * (k % 3);
-            for (int mode : {0, 1, 2, 7, -3}) {
-                for (int sf : {0, 1, -1, 3, -7, 16, 31, -31, 126, 127, 140, 149, 150, 200, -126, -127, -128, -200}) {
-                    const auto out = run<D>(src, [&](const S* p, D* q, int l) { return conv(p, q, l, OrvRoundMode(mode), sf); });
-                    for (int k = 0; k < n; ++k)
-                        ASSERT_EQ(std::int64_t(out[k]), roundFloat((long double)(src[k] * S(factorOf(sf))), rndNear(mode), lo, hi))
-                            << sizeof(S) << "->" << sizeof(D) << " x=" << src[k] << " s=" << sf << " mode=" << mode;
-                }
-            }
-        }
-    };
-    check(Orv8s{}, orvsConvert_32f8s_Sfs, -128, 127, float{});
-    check(Orv8u{}, orvsConvert_32f8u_Sfs, 0, 255, float{});
-    check(Orv16s{}, orvsConvert_32f16s_Sfs, -32768, 32767, float{});
-    check(Orv16u{}, orvsConvert_32f16u_Sfs, 0, 65535, float{});
-    check(Orv32s{}, orvsConvert_32f32s_Sfs, INT32_MIN, INT32_MAX, float{});
-    check(Orv16s{}, orvsConvert_64f16s_Sfs, -32768, 32767, double{});
-    check(Orv32s{}, orvsConvert_64f32s_Sfs, INT32_MIN, INT32_MAX, double{});
-    check(Orv64s{}, [](const Orv64f* s, Orv64s* d, int n, OrvRoundMode m, int sf) { return orvsConvert_64f64s_Sfs(s, d, Orv32u(n), m, sf); },
-          INT64_MIN, INT64_MAX, double{});
 }
 
 // The family's own checks (the common order is driven from the entry lists)
@@ -234,9 +160,9 @@ TEST(ConversionChecks, RoundModesAndDocumentedValues)
     const float x[7] = {2.5f, 3.5f, -2.5f, -3.5f, std::nanf(""), -kInf, 1.0e10f};
     const Orv16s expect[3][7] = {{2, 3, -2, -3, 32767, -32768, 32767}, {2, 4, -2, -4, 32767, -32768, 32767}, {3, 4, -3, -4, 32767, -32768, 32767}};
     Orv16s y[7];
-    for (int mode = 0; mode < 3; ++mode) {
+    for (int mode : {0, 1, 2, 7, -3}) {  // values other than 0 and 1 round ties away
         ASSERT_EQ(orvsConvert_32f16s_Sfs(x, y, 7, OrvRoundMode(mode), 0), orvStsOk);
-        for (int k = 0; k < 7; ++k) EXPECT_EQ(y[k], expect[mode][k]) << mode << " " << x[k];
+        for (int k = 0; k < 7; ++k) EXPECT_EQ(y[k], expect[rndNear(mode)][k]) << mode << " " << x[k];
     }
 }
 

@@ -1,4 +1,4 @@
-// Copy, Move, Set, Zero, Flip and the bit-string copy against plain loops, at
+// Copy, Set, Zero, Flip and the bit-string copy against plain loops, at
 // every alignment phase of the destination within a 64-byte register, across
 // the store strategies of long fills, with untouched guard bytes.
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ namespace {
 template <class T> struct Ops;
 #define ORVS_VEC_OPS(code, T)                                                                   \
     template <> struct Ops<T> {                                                                 \
-        static constexpr auto copy = orvsCopy_##code, move = orvsMove_##code;                   \
+        static constexpr auto copy = orvsCopy_##code;                                           \
         static constexpr auto set = orvsSet_##code;                                             \
         static constexpr auto zero = orvsZero_##code;                                           \
     };
@@ -98,20 +98,6 @@ TYPED_TEST(VectorMovement, LargeSetsAcrossStoreStrategies)
             const T val = randomVector<T>(1, std::uint32_t(bytes + shift))[0];
             ASSERT_EQ(Ops<T>::set(val, d.p(), int(n)), orvStsOk);
             ASSERT_TRUE(d.holds(std::vector<T>(n, val)) && d.guardsIntact()) << bytes << " bytes, shift " << shift;
-        }
-    }
-}
-
-TYPED_TEST(VectorMovement, MoveHandlesOverlapInBothDirections)
-{
-    using T = TypeParam;
-    for (int len : {1, 7, 33, 1000}) {
-        for (int shift : {1, 3, 17}) {
-            const std::vector<T> orig = randomVector<T>(len + 20, 7u + len);
-            std::vector<T> fwd = orig, back = orig;
-            ASSERT_EQ(Ops<T>::move(fwd.data(), fwd.data() + shift, len), orvStsOk);
-            ASSERT_EQ(Ops<T>::move(back.data() + shift, back.data(), len), orvStsOk);
-            ASSERT_TRUE(sameBits(fwd.data() + shift, orig.data(), len) && sameBits(back.data(), orig.data() + shift, len));
         }
     }
 }
