@@ -145,8 +145,8 @@ TEST(ConversionNarrow, SixtyFourBitEveryModeAndScale)
 }
 
 // The family's own checks (the common order is driven from the entry lists)
-// and the documented values of the three modes on ties, NaN and infinities.
-TEST(ConversionChecks, RoundModesAndDocumentedValues)
+// and the three modes on ties, NaN and infinities as the user page states them.
+TEST(ConversionChecks, RoundModesTiesAndLimits)
 {
     Orv16s s16[4] = {1, 2, 3, 4}, d16[4] = {99, 99, 99, 99};
     float f32[4] = {1, 2, 3, 4};
