@@ -11,8 +11,8 @@
 #include "core/parallel.h"
 #include "core/saturate.h"
 #include "core/vocabulary.h"
-#include "orvs/types.h"
 #include "orvs/complex.h"
+#include "orvs/types.h"
 #include "orvs/vector.h"
 
 namespace orvs::cplx {
