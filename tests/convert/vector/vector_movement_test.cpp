@@ -14,37 +14,19 @@ using namespace orvs_test;
 namespace {
 
 template <class T> struct Ops;
-#define ORVS_VEC_OPS(code, T)                                                                   \
-    template <> struct Ops<T> {                                                                 \
-        static constexpr auto copy = orvsCopy_##code;                                           \
-        static constexpr auto set = orvsSet_##code;                                             \
-        static constexpr auto zero = orvsZero_##code;                                           \
-    };
-ORVS_VEC_OPS(8u, Orv8u)
-ORVS_VEC_OPS(16s, Orv16s)
-ORVS_VEC_OPS(32s, Orv32s)
-ORVS_VEC_OPS(64s, Orv64s)
-ORVS_VEC_OPS(32f, Orv32f)
-ORVS_VEC_OPS(64f, Orv64f)
-ORVS_VEC_OPS(16sc, Orv16sc)
-ORVS_VEC_OPS(32sc, Orv32sc)
-ORVS_VEC_OPS(64sc, Orv64sc)
-ORVS_VEC_OPS(32fc, Orv32fc)
-ORVS_VEC_OPS(64fc, Orv64fc)
+#define ORVS_VEC_OPS(code, T) \
+    template <> struct Ops<T> { static constexpr auto copy = orvsCopy_##code; static constexpr auto set = orvsSet_##code;                   \
+                                static constexpr auto zero = orvsZero_##code; };
+ORVS_VEC_OPS(8u, Orv8u) ORVS_VEC_OPS(16s, Orv16s) ORVS_VEC_OPS(32s, Orv32s) ORVS_VEC_OPS(64s, Orv64s) ORVS_VEC_OPS(32f, Orv32f)
+ORVS_VEC_OPS(64f, Orv64f) ORVS_VEC_OPS(16sc, Orv16sc) ORVS_VEC_OPS(32sc, Orv32sc) ORVS_VEC_OPS(64sc, Orv64sc)
+ORVS_VEC_OPS(32fc, Orv32fc) ORVS_VEC_OPS(64fc, Orv64fc)
 #undef ORVS_VEC_OPS
 
 template <class T> struct FlipOps;
-#define ORVS_VEC_FLIP(code, T)                                                                  \
-    template <> struct FlipOps<T> {                                                             \
-        static constexpr auto out = orvsFlip_##code;                                            \
-        static constexpr auto in = orvsFlip_##code##_I;                                         \
-    };
-ORVS_VEC_FLIP(8u, Orv8u)
-ORVS_VEC_FLIP(16u, Orv16u)
-ORVS_VEC_FLIP(32f, Orv32f)
-ORVS_VEC_FLIP(64f, Orv64f)
-ORVS_VEC_FLIP(32fc, Orv32fc)
-ORVS_VEC_FLIP(64fc, Orv64fc)
+#define ORVS_VEC_FLIP(code, T) \
+    template <> struct FlipOps<T> { static constexpr auto out = orvsFlip_##code; static constexpr auto in = orvsFlip_##code##_I; };
+ORVS_VEC_FLIP(8u, Orv8u) ORVS_VEC_FLIP(16u, Orv16u) ORVS_VEC_FLIP(32f, Orv32f) ORVS_VEC_FLIP(64f, Orv64f)
+ORVS_VEC_FLIP(32fc, Orv32fc) ORVS_VEC_FLIP(64fc, Orv64fc)
 #undef ORVS_VEC_FLIP
 
 // n elements `shift` bytes past a 64-byte boundary (any multiple of the

@@ -19,20 +19,10 @@ using namespace orvs_test;
 namespace {
 
 template <class T> struct Sig;
-#define ORVS_VEC_SIG(code, T)                                                               \
-    template <> struct Sig<T> {                                                             \
-        static constexpr auto jaehne = orvsVectorJaehne_##code;                             \
-        static constexpr auto ramp = orvsVectorRamp_##code;                                 \
-        static constexpr auto slope = orvsVectorSlope_##code;                               \
-    };
-ORVS_VEC_SIG(8u, Orv8u)
-ORVS_VEC_SIG(8s, Orv8s)
-ORVS_VEC_SIG(16u, Orv16u)
-ORVS_VEC_SIG(16s, Orv16s)
-ORVS_VEC_SIG(32u, Orv32u)
-ORVS_VEC_SIG(32s, Orv32s)
-ORVS_VEC_SIG(32f, Orv32f)
-ORVS_VEC_SIG(64f, Orv64f)
+#define ORVS_VEC_SIG(code, T) \
+    template <> struct Sig<T> { static constexpr auto ramp = orvsVectorRamp_##code; static constexpr auto slope = orvsVectorSlope_##code; };
+ORVS_VEC_SIG(8u, Orv8u) ORVS_VEC_SIG(8s, Orv8s) ORVS_VEC_SIG(16u, Orv16u) ORVS_VEC_SIG(16s, Orv16s)
+ORVS_VEC_SIG(32u, Orv32u) ORVS_VEC_SIG(32s, Orv32s) ORVS_VEC_SIG(32f, Orv32f) ORVS_VEC_SIG(64f, Orv64f)
 #undef ORVS_VEC_SIG
 
 template <class T>
