@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/entry_list.h"
+#include "core/status.h"
 #include "orvcore.h"
 #include "orvs/core.h"
 
@@ -23,6 +24,8 @@ T* typedMalloc(int len)
     return static_cast<T*>(orvMalloc(static_cast<size_t>(bytes)));
 }
 } // namespace
+
+using orvs::statusText;
 
 #define ORVS_FUNCTION ORVS_DEFINE_FUNCTION
 #include "core/core_entries.def"

@@ -1,8 +1,11 @@
 // Status codes as text, from the one list of codes.
-#include "core/status_list.h"
-#include "orvs/core.h"
+#include "core/status.h"
 
-extern "C" ORVS_API const char* orvsGetStatusString(OrvStatus status)
+#include "core/status_list.h"
+
+namespace orvs {
+
+const char* statusText(OrvStatus status)
 {
     switch (status) {
 #define ORVS_STATUS_TEXT(name, meaning) \
@@ -12,3 +15,5 @@ extern "C" ORVS_API const char* orvsGetStatusString(OrvStatus status)
     default: return "unknown status";
     }
 }
+
+} // namespace orvs

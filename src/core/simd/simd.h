@@ -5,4 +5,5 @@
 // this header only; they are compiled once per target (see core/dispatch.h),
 // so each compilation sees the widest vectors of its target.
 #pragma once
+#include "core/simd/float_vec.h"
 #include "core/simd/int_lanes.h"

@@ -1,3 +1,0 @@
-// Conversion kernels for the AVX baseline.
-#define ORVS_CONVERT_ISA avx
-#include "convert/convert_kernels.inc"

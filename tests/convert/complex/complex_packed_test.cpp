@@ -1,0 +1,250 @@
+// Packed real spectra and plain complex vectors: products in the Pack and Perm
+// layouts and expansion of Pack, Perm and CCS to the full conjugate-symmetric
+// spectrum against a model that unpacks the layouts into bins; parts,
+// building, conjugates and conjugate flips against plain loops. Every length
+// from 1, in place and out of place, unaligned.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "complex_test_util.h"
+
+using namespace cplx_test;
+
+namespace {
+
+enum class Layout { Pack, Perm, Ccs };
+
+template <class T> struct Bin { T re, im; bool realOnly; };
+
+// Bins 0 .. n/2 of a packed array of real length n.
+template <class T>
+std::vector<Bin<T>> unpack(Layout L, const std::vector<T>& x, int n)
+{
+    std::vector<Bin<T>> b(n / 2 + 1);
+    b[0] = {x[0], T(0), true};
+    const bool even = n % 2 == 0;
+    for (int k = 1; k <= n / 2; ++k) {
+        if (even && k == n / 2) {
+            b[k] = {L == Layout::Pack ? x[n - 1] : L == Layout::Perm ? x[1] : x[n], T(0), true};
+            continue;
+        }
+        // Pack (and Perm of odd length) from 1; Perm of even length after X0 and
+        // the Nyquist value, CCS after X0 and its zero
+        const int at = (L == Layout::Ccs || (L == Layout::Perm && even)) ? 2 * k : 2 * k - 1;
+        b[k] = {x[at], x[at + 1], false};
+    }
+    return b;
+}
+
+template <class T>
+std::vector<T> pack(Layout L, const std::vector<Bin<T>>& b, int n)
+{
+    std::vector<T> x(n);
+    x[0] = b[0].re;
+    for (int k = 1; k <= n / 2; ++k) {
+        if (n % 2 == 0 && k == n / 2) {
+            x[L == Layout::Pack ? n - 1 : 1] = b[k].re;
+            continue;
+        }
+        const int at = (L == Layout::Perm && n % 2 == 0) ? 2 * k : 2 * k - 1;
+        x[at] = b[k].re;
+        x[at + 1] = b[k].im;
+    }
+    return x;
+}
+
+// Negation as the model sees it: 16-bit integers saturate, floats flip the sign.
+template <class T>
+T neg(T v)
+{
+    if constexpr (std::is_integral_v<T>) return v == -32768 ? T(32767) : T(-v);
+    else return -v;
+}
+
+// One scaled 16-bit part: exact value clamped to 32 bits, then an arithmetic
+// shift (floor division), or saturation followed by a left shift; saturated.
+Orv16s shiftModel(long long r, int sf)
+{
+    long double v = std::clamp<long double>(r, -2147483648.0L, 2147483647.0L);
+    if (sf > 0) v = std::floor(std::ldexp(v, -sf));
+    else if (sf < 0) v = std::ldexp(std::clamp<long double>(v, -32768, 32767), -sf);
+    return (Orv16s)std::clamp<long double>(v, -32768, 32767);
+}
+
+template <class T>
+std::vector<T> productModel(Layout L, const std::vector<T>& a, const std::vector<T>& b, int n, bool conjB, int sf = 0)
+{
+    auto A = unpack(L, a, n), B = unpack(L, b, n);
+    for (std::size_t k = 0; k < A.size(); ++k) {
+        const T ar = A[k].re, ai = A[k].im, br = B[k].re, bi = conjB ? -B[k].im : B[k].im;
+        if constexpr (std::is_integral_v<T>) {
+            const long long re = (long long)ar * br - (long long)ai * bi, im = (long long)ar * bi + (long long)ai * br;
+            A[k].re = shiftModel(A[k].realOnly ? (long long)ar * br : re, sf);
+            A[k].im = A[k].realOnly ? T(0) : shiftModel(im, sf);
+        } else if (A[k].realOnly) {
+            A[k].re = ar * br;
+        } else {
+            A[k].re = ar * br - ai * bi;
+            A[k].im = ar * bi + ai * br;
+        }
+    }
+    return pack(L, A, n);
+}
+
+template <class C> struct CplxApi;
+#define ORVS_CPLX_API(C, T, t, c)                                                                              \
+    template <> struct CplxApi<C> {                                                                            \
+        using Part = T;                                                                                        \
+        static constexpr auto toReal = orvsCplxToReal_##c;                                                     \
+        static constexpr auto fromReal = orvsRealToCplx_##t;                                                   \
+        static constexpr auto conj = orvsConj_##c, flip = orvsConjFlip_##c;                                    \
+        static constexpr auto conjI = orvsConj_##c##_I;                                                        \
+        static constexpr auto expandPack = orvsConjPack_##c, expandPerm = orvsConjPerm_##c;                    \
+        static constexpr auto expandPackI = orvsConjPack_##c##_I, expandPermI = orvsConjPerm_##c##_I;          \
+        static constexpr auto expandCcsI = orvsConjCcs_##c##_I;                                                \
+        static constexpr auto expandCcs = orvsConjCcs_##c;                                                     \
+    };
+ORVS_CPLX_API(Orv16sc, Orv16s, 16s, 16sc)
+ORVS_CPLX_API(Orv32fc, Orv32f, 32f, 32fc)
+ORVS_CPLX_API(Orv64fc, Orv64f, 64f, 64fc)
+#undef ORVS_CPLX_API
+
+template <class C>
+class ComplexTyped : public ::testing::Test {};
+using CplxTypes = ::testing::Types<Orv16sc, Orv32fc, Orv64fc>;
+TYPED_TEST_SUITE(ComplexTyped, CplxTypes);
+
+template <class T>
+class ComplexPacked : public ::testing::Test {};
+using FloatTypes = ::testing::Types<float, double>;
+TYPED_TEST_SUITE(ComplexPacked, FloatTypes);
+
+} // namespace
+
+TYPED_TEST(ComplexPacked, ProductsMatchBinModel)
+{
+    using T = TypeParam;
+    using A = FloatApi<T>;
+    for (int n = 1; n <= 40; ++n) {
+        for (int len : {n, n * 37 + 1000}) {
+            const auto a = randomVector<T>(len, 10 + len), b = randomVector<T>(len, 20 + len);
+            Unaligned<T> ua(len), ub(len), ud(len);
+            ua.assign(a);
+            ub.assign(b);
+            for (Layout L : {Layout::Pack, Layout::Perm}) {
+                const auto expect = productModel(L, a, b, len, false);
+                ASSERT_EQ((L == Layout::Pack ? A::mulPack : A::mulPerm)(ua.data(), ub.data(), ud.data(), len), orvStsOk);
+                ASSERT_TRUE(sameBits(expect.data(), ud.data(), len)) << len;
+                ud.assign(b);
+                ASSERT_EQ((L == Layout::Pack ? A::mulPackI : A::mulPermI)(ua.data(), ud.data(), len), orvStsOk);
+                ASSERT_TRUE(sameBits(expect.data(), ud.data(), len)) << len;
+            }
+            ud.assign(b);
+            ASSERT_EQ(A::mulPackConj(ua.data(), ud.data(), len), orvStsOk);
+            ASSERT_TRUE(sameBits(productModel(Layout::Pack, a, b, len, true).data(), ud.data(), len)) << len;
+        }
+    }
+    // more than 2^19 pairs take the streaming blocks
+    const int n = (1 << 20) + 5, m = quick() ? 4099 : n;
+    const auto a = randomVector<T>(n, 9800), b = randomVector<T>(n, 9801);
+    std::vector<T> d(n), dc(b);
+    ASSERT_EQ(A::mulPack(a.data(), b.data(), d.data(), n), orvStsOk);
+    ASSERT_EQ(A::mulPackConj(a.data(), dc.data(), n), orvStsOk);
+    const std::vector<T> ah(a.begin(), a.begin() + m), bh(b.begin(), b.begin() + m);
+    ASSERT_TRUE(sameBits(productModel(Layout::Pack, ah, bh, m, false).data() + 1, d.data() + 1, m - 2));
+    ASSERT_TRUE(sameBits(productModel(Layout::Pack, ah, bh, m, true).data() + 1, dc.data() + 1, m - 2));
+}
+
+TEST(ComplexPacked16, ProductsMatchShiftModel)
+{
+    for (int n : {1, 2, 3, 4, 5, 8, 17, 64, 255}) {
+        auto a = randomVector<Orv16s>(n, 30 + n), b = randomVector<Orv16s>(n, 40 + n);
+        for (int k = 0; k < std::min(n, 3); ++k) a[k] = b[k] = -32768;  // the part that reaches 2^31
+        Unaligned<Orv16s> ua(n), ub(n), ud(n);
+        ua.assign(a);
+        ub.assign(b);
+        for (int sf : {-40, -17, -16, -3, -1, 0, 1, 2, 7, 15, 16, 17, 30, 31, 32, 100}) {
+            for (Layout L : {Layout::Pack, Layout::Perm}) {
+                const auto expect = productModel(L, a, b, n, false, sf);
+                ASSERT_EQ((L == Layout::Pack ? orvsMulPack_16s_Sfs : orvsMulPerm_16s_Sfs)(ua.data(), ub.data(), ud.data(), n, sf), orvStsOk);
+                ASSERT_TRUE(sameBits(expect.data(), ud.data(), n)) << n << " sf " << sf;
+                ud.assign(b);
+                ASSERT_EQ((L == Layout::Pack ? orvsMulPack_16s_ISfs : orvsMulPerm_16s_ISfs)(ua.data(), ud.data(), n, sf), orvStsOk);
+                ASSERT_TRUE(sameBits(expect.data(), ud.data(), n)) << n << " sf " << sf;
+            }
+        }
+    }
+}
+
+TYPED_TEST(ComplexTyped, ExpansionOfEveryLayoutInAndOutOfPlace)
+{
+    using C = TypeParam;
+    using A = CplxApi<C>;
+    using T = typename A::Part;
+    std::vector<int> lengths;
+    for (int n = 1; n <= 70; ++n) lengths.push_back(n);
+    for (int n : {171, 172, 1000, 1001}) lengths.push_back(n);
+    for (int n : lengths) {
+        auto x = randomVector<T>(n + 2, 50 + n);
+        if constexpr (std::is_integral_v<T>) x[std::min(n - 1, 2)] = -32768;
+        for (Layout L : {Layout::Pack, Layout::Perm, Layout::Ccs}) {
+            std::vector<T> src = x;
+            if (L == Layout::Ccs) src[1] = 0, src[n + 1] = n % 2 ? src[n + 1] : T(0);
+            src.resize(L == Layout::Ccs ? 2 * (n / 2 + 1) : n);
+            const auto bins = unpack(L, src, n);
+            std::vector<C> expect(n);
+            for (int k = 0; k < n; ++k) {
+                const auto& b = bins[k <= n / 2 ? k : n - k];
+                expect[k] = {b.re, k <= n / 2 ? b.im : neg(b.im)};
+            }
+            Unaligned<T> us(src.size());
+            us.assign(src);
+            Unaligned<C> ud(n), ui(n);
+            std::memcpy(static_cast<void*>(ui.data()), src.data(), src.size() * sizeof(T));
+            const auto* sc = reinterpret_cast<const C*>(us.data());
+            const OrvStatus s1 = L == Layout::Pack ? A::expandPack(us.data(), ud.data(), n)
+                                 : L == Layout::Perm ? A::expandPerm(us.data(), ud.data(), n) : A::expandCcs(sc, ud.data(), n);
+            const OrvStatus s2 = L == Layout::Pack ? A::expandPackI(ui.data(), n)
+                                 : L == Layout::Perm ? A::expandPermI(ui.data(), n) : A::expandCcsI(ui.data(), n);
+            ASSERT_TRUE(s1 == orvStsOk && s2 == orvStsOk);
+            ASSERT_TRUE(sameBits(expect.data(), ud.data(), n)) << "layout " << int(L) << " n " << n;
+            ASSERT_TRUE(sameBits(expect.data(), ui.data(), n)) << "in place, layout " << int(L) << " n " << n;
+        }
+    }
+}
+
+TYPED_TEST(ComplexTyped, PartsConjugatesAndFlips)
+{
+    using C = TypeParam;
+    using A = CplxApi<C>;
+    using T = typename A::Part;
+    for (int n : oddLengths()) {
+        auto src = randomVector<C>(n, 100 + n);
+        if constexpr (std::is_same_v<C, Orv16sc>) src[n / 2].im = -32768;  // its conjugate saturates
+        Unaligned<C> s(n), d(n);
+        s.assign(src);
+        Unaligned<T> re(n), im(n);
+        ASSERT_EQ(A::toReal(s.data(), re.data(), im.data(), n), orvStsOk);
+        // a null part reads as zeros; both null is an error checked after the destination
+        for (int which : {0, 1, 2}) {
+            ASSERT_EQ(A::fromReal(which == 2 ? nullptr : re.data(), which == 1 ? nullptr : im.data(), d.data(), n), orvStsOk);
+            for (int k = 0; k < n; ++k)
+                ASSERT_TRUE(sameBits(d[k].re, which == 2 ? T(0) : src[k].re) && sameBits(d[k].im, which == 1 ? T(0) : src[k].im));
+        }
+        EXPECT_EQ(A::fromReal(nullptr, nullptr, d.data(), 0), orvStsErrNullPtr);
+        ASSERT_EQ(A::conj(s.data(), d.data(), n), orvStsOk);
+        for (int k = 0; k < n; ++k) ASSERT_TRUE(sameBits(d[k].re, src[k].re) && sameBits(d[k].im, neg(src[k].im))) << n << " " << k;
+        ASSERT_EQ(A::conjI(s.data(), n), orvStsOk);
+        ASSERT_TRUE(sameBits(s.data(), d.data(), n));
+        s.assign(src);
+        ASSERT_EQ(A::flip(s.data(), d.data(), n), orvStsOk);
+        for (int k = 0; k < n; ++k)
+            ASSERT_TRUE(sameBits(d[k].re, src[n - 1 - k].re) && sameBits(d[k].im, neg(src[n - 1 - k].im))) << n << " " << k;
+        ASSERT_EQ(A::flip(s.data(), s.data(), n), orvStsOk);  // the same vector reverses in place
+        ASSERT_TRUE(sameBits(s.data(), d.data(), n)) << n;
+    }
+}
