@@ -16,7 +16,8 @@
 #endif
 #include <immintrin.h>
 
-namespace orvs::simd::ORVS_TARGET {
+namespace orvs::simd {
+inline namespace ORVS_TARGET {
 
 // Lane masks of the first n lanes for the 256-bit masked moves.
 inline __m256i tailMask32(int n)
@@ -308,4 +309,5 @@ inline typename A::V cmul(typename A::V a, typename A::V b)
     return A::addsub(t1, t2);
 }
 
-} // namespace orvs::simd::ORVS_TARGET
+} // namespace ORVS_TARGET
+} // namespace orvs::simd
