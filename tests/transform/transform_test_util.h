@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "test_util.h"
 
 namespace transform_test {
@@ -108,6 +110,53 @@ std::vector<CLD> toCld(const std::vector<T>& v)
     for (std::size_t i = 0; i < v.size(); ++i) r[i] = toCld(v[i]);
     return r;
 }
+
+// ---- complex FFT record types behind one interface ------------------------------
+
+// Data kept as complex structs E; split types get the parts split around
+// each call. run() transforms x on guarded buffers `off` elements past a
+// 64-byte boundary, in place or out of place (integer types take the scale
+// factor as the last argument), and checks that nothing outside the data
+// changed, nor the source of an out-of-place call.
+template <bool SplitData, class S, class E, auto Alloc, auto Free, auto Buf, auto Fwd, auto Inv, auto FwdI, auto InvI>
+struct FftFront {
+    using Spec = S;
+    using Elem = E;
+    using Part = decltype(E{}.re);
+    static constexpr auto fwd = Fwd, inv = Inv;
+    static OrvStatus alloc(S** s, int o, int f, int hint = 0) { return Alloc(s, o, f, OrvHintAlgorithm(hint)); }
+    static OrvStatus free(S* s) { return Free(s); }
+    static OrvStatus bufSize(const S* s, int* b) { return Buf(s, b); }
+    template <class... Sf>
+    static OrvStatus run(bool inverse, bool inPlace, std::size_t off, const std::vector<E>& x, std::vector<E>& y,
+                         const S* s, Orv8u* b, Sf... sf)
+    {
+        const std::size_t n = x.size();
+        OrvStatus st;
+        y.resize(n);
+        if constexpr (SplitData) {
+            Guarded<Part> re(n, off), im(n, off + 1), ore(n, off + 2), oim(n, off);
+            for (std::size_t i = 0; i < n; ++i) re[i] = x[i].re, im[i] = x[i].im;
+            st = inPlace ? (inverse ? InvI : FwdI)(re.data(), im.data(), s, sf..., b)
+                         : (inverse ? Inv : Fwd)(re.data(), im.data(), ore.data(), oim.data(), s, sf..., b);
+            for (std::size_t i = 0; i < n; ++i) y[i] = {inPlace ? re[i] : ore[i], inPlace ? im[i] : oim[i]};
+            EXPECT_TRUE(re.guardsIntact() && im.guardsIntact() && ore.guardsIntact() && oim.guardsIntact());
+        } else {
+            Guarded<E> in(n, off), out(n, off + 1);
+            in.assign(x);
+            st = inPlace ? (inverse ? InvI : FwdI)(in.data(), s, sf..., b)
+                         : (inverse ? Inv : Fwd)(in.data(), out.data(), s, sf..., b);
+            y = inPlace ? in.vec() : out.vec();
+            EXPECT_TRUE(in.guardsIntact() && out.guardsIntact());
+            if (!inPlace) EXPECT_TRUE(sameBits(in.data(), x.data(), n));
+        }
+        return st;
+    }
+};
+#define ORVS_FFT_FRONT(SplitData, S, E, sfx, isfx)                                                                 \
+    transform_test::FftFront<SplitData, OrvsFFTSpec_C_##S, E, orvsFFTInitAlloc_C_##S, orvsFFTFree_C_##S,           \
+                             orvsFFTGetBufSize_C_##S, orvsFFTFwd_CToC_##S##sfx, orvsFFTInv_CToC_##S##sfx,         \
+                             orvsFFTFwd_CToC_##S##isfx, orvsFFTInv_CToC_##S##isfx>
 
 // ---- real spectra ------------------------------------------------------------
 

@@ -105,58 +105,10 @@ TEST(FftSizes, IntegerRecordsAtEveryOrder)
 
 namespace {
 
-// One transform of x on guarded buffers `off` elements past a 64-byte
-// boundary, in place or out of place; nothing outside the data may change,
-// nor the source of an out-of-place call.
-template <class S, class E, auto Alloc, auto Free, auto Buf, auto Fwd, auto Inv, auto FwdI, auto InvI>
-struct Interleaved {
-    using Spec = S;
-    using Elem = E;
-    static OrvStatus alloc(S** s, int o, int f) { return Alloc(s, o, f, orvHintNone); }
-    static OrvStatus free(S* s) { return Free(s); }
-    static OrvStatus bufSize(const S* s, int* b) { return Buf(s, b); }
-    static OrvStatus run(bool inv, bool inPlace, std::size_t off, const std::vector<E>& x, std::vector<E>& y, const S* s, Orv8u* b)
-    {
-        Guarded<E> in(x.size(), off), out(x.size(), off + 1);
-        in.assign(x);
-        const OrvStatus st = inPlace ? (inv ? InvI : FwdI)(in.data(), s, b) : (inv ? Inv : Fwd)(in.data(), out.data(), s, b);
-        y = inPlace ? in.vec() : out.vec();
-        EXPECT_TRUE(in.guardsIntact() && out.guardsIntact());
-        if (!inPlace) EXPECT_TRUE(sameBits(in.data(), x.data(), x.size()));
-        return st;
-    }
-};
-
-template <class S, class E, auto Alloc, auto Free, auto Buf, auto Fwd, auto Inv, auto FwdI, auto InvI>
-struct Split {
-    using Spec = S;
-    using Elem = E;
-    using Real = decltype(E{}.re);
-    static constexpr auto fwd = Fwd, inv = Inv;
-    static OrvStatus alloc(S** s, int o, int f) { return Alloc(s, o, f, orvHintNone); }
-    static OrvStatus free(S* s) { return Free(s); }
-    static OrvStatus bufSize(const S* s, int* b) { return Buf(s, b); }
-    static OrvStatus run(bool inverse, bool inPlace, std::size_t off, const std::vector<E>& x, std::vector<E>& y, const S* s, Orv8u* b)
-    {
-        const std::size_t n = x.size();
-        Guarded<Real> re(n, off), im(n, off + 1), ore(n, off + 2), oim(n, off);
-        for (std::size_t i = 0; i < n; ++i) re[i] = x[i].re, im[i] = x[i].im;
-        const OrvStatus st = inPlace ? (inverse ? InvI : FwdI)(re.data(), im.data(), s, b)
-                                     : (inverse ? Inv : Fwd)(re.data(), im.data(), ore.data(), oim.data(), s, b);
-        y.resize(n);
-        for (std::size_t i = 0; i < n; ++i) y[i] = {inPlace ? re[i] : ore[i], inPlace ? im[i] : oim[i]};
-        EXPECT_TRUE(re.guardsIntact() && im.guardsIntact() && ore.guardsIntact() && oim.guardsIntact());
-        return st;
-    }
-};
-
-#define ORVS_FFT_FRONT(Shape, S, E)                                                                            \
-    Shape<OrvsFFTSpec_C_##S, E, orvsFFTInitAlloc_C_##S, orvsFFTFree_C_##S, orvsFFTGetBufSize_C_##S,              \
-          orvsFFTFwd_CToC_##S, orvsFFTInv_CToC_##S, orvsFFTFwd_CToC_##S##_I, orvsFFTInv_CToC_##S##_I>
-using C32 = ORVS_FFT_FRONT(Interleaved, 32fc, Orv32fc);
-using C64 = ORVS_FFT_FRONT(Interleaved, 64fc, Orv64fc);
-using S32 = ORVS_FFT_FRONT(Split, 32f, Orv32fc);
-using S64 = ORVS_FFT_FRONT(Split, 64f, Orv64fc);
+using C32 = ORVS_FFT_FRONT(false, 32fc, Orv32fc, , _I);
+using C64 = ORVS_FFT_FRONT(false, 64fc, Orv64fc, , _I);
+using S32 = ORVS_FFT_FRONT(true, 32f, Orv32fc, , _I);
+using S64 = ORVS_FFT_FRONT(true, 64f, Orv64fc, , _I);
 
 template <class T>
 constexpr double tol() { return sizeof(typename T::Elem) == 8 ? 1e-6 : 1e-15; }
@@ -282,7 +234,7 @@ TYPED_TEST(FftFloat, LargeOrdersMatchReference)
 template <class T>
 void swappedMatchesSeparate()
 {
-    using R = typename T::Real;
+    using R = typename T::Part;
     for (int order : {0, 2, 3, 4, 5, 6, 9, 18}) {
         const std::size_t n = std::size_t(1) << order;
         Rec<T> r(order, ORV_FFT_NORM_SQRT_N);
