@@ -1,15 +1,15 @@
 // The complex and real FFT records, one table of the 13 record types: their
 // identifiers, placement in caller memory, sizes reported back by
 // GetBufSize, results equal to library-allocated records, Free clearing the
-// identifier, refusal of foreign and released records, and the order, flag
-// and pointer checks of GetSize, Init and InitAlloc.
+// identifier, refusal of foreign and released records, the order, flag and
+// pointer checks of GetSize, Init and InitAlloc, and concurrent use.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
-#include "test_util.h"
+#include "transform_test_util.h"
 
 using namespace orvs_test;
 
@@ -183,4 +183,25 @@ TEST(FftRecords, OrderFlagAndPointerChecks)
         EXPECT_EQ(rec, sentinel) << row.name;
         EXPECT_TRUE(mem.intact() && ini.intact()) << row.name;
     }
+}
+
+// One record of every type serves 1, 2 and 4 threads at once, each with its
+// own work buffer or none: every call gives the single-thread result.
+TEST(FftRecords, OneRecordServesConcurrentCalls)
+{
+    for (const Row& row : rows())
+        for (int order : {6, 12, 18}) {
+            void* rec = nullptr;
+            int w = 0;
+            ASSERT_EQ(row.initAlloc(&rec, order, ORV_FFT_NORM_SQRT_N, orvHintNone), orvStsOk);
+            ASSERT_EQ(row.bufSize(rec, &w), orvStsOk);
+            std::vector<unsigned char> expect;
+            ASSERT_EQ(row.run(rec, 1 << order, nullptr, expect), orvStsOk);
+            EXPECT_TRUE(transform_test::concurrently([&](int t) {
+                std::vector<Orv8u> buf(w + 1);
+                std::vector<unsigned char> out;
+                return row.run(rec, 1 << order, t % 2 ? nullptr : buf.data() + 1, out) == orvStsOk && out == expect;
+            })) << row.name << " order " << order;
+            EXPECT_EQ(row.release(rec), orvStsOk);
+        }
 }

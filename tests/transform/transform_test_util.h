@@ -1,8 +1,9 @@
 // Reference models shared by the transform tests: the DFT in long double with
 // angles reduced exactly (n k mod N) before the table lookup, a radix-2 FFT
 // built on the same table (checked against the direct sum), the normalising
-// factors of the flags, the three packed real-spectrum layouts described as
-// plain index maps, and a concurrency harness.
+// factors of the flags, one front end over the complex FFT record types, the
+// three packed real-spectrum layouts as plain index maps, and a concurrency
+// harness.
 #pragma once
 #include <cmath>
 #include <complex>
@@ -165,20 +166,6 @@ inline const char* layoutName(int l) { return l == kPack ? "Pack" : l == kPerm ?
 
 // Real values a layout holds for length n (CCS of one value is the value and one zero).
 inline int layoutLength(int n, int layout) { return layout == kCcs ? (n == 1 ? 2 : n + 2) : n; }
-
-// X[k] of real x for the requested bins, by the definition.
-template <class T>
-std::vector<CLD> dftBins(const std::vector<T>& x, const std::vector<int>& bins)
-{
-    const TurnTable w(x.size());
-    std::vector<CLD> out;
-    for (int k : bins) {
-        CLD acc = 0;
-        for (std::size_t t = 0; t < x.size(); ++t) acc += LD(x[t]) * w((unsigned long long)t * k);
-        out.push_back(acc);
-    }
-    return out;
-}
 
 // X[0..N/2] of real x.
 template <class T>

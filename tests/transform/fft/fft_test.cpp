@@ -253,26 +253,6 @@ TEST(FftSplit, SwappedArraysMatchSeparateArrays)
     swappedMatchesSeparate<S64>();
 }
 
-// One record, 1, 2 and 4 threads with their own buffers or none: identical results.
-TEST(FftThreads, ConcurrentCallsShareOneRecord)
-{
-    for (int order : {6, 12, 18}) {
-        Rec<C32> r(order, ORV_FFT_NORM_SQRT_N);
-        int bs = 0;
-        ASSERT_EQ(orvsFFTGetBufSize_C_32fc(r.p, &bs), orvStsOk);
-        const std::size_t n = std::size_t(1) << order;
-        const auto x = randomVector<Orv32fc>(n, 5, -1, 1);
-        std::vector<Orv32fc> expect(n);
-        ASSERT_EQ(orvsFFTFwd_CToC_32fc(x.data(), expect.data(), r.p, nullptr), orvStsOk);
-        EXPECT_TRUE(concurrently([&](int t) {
-            std::vector<Orv32fc> y(n);
-            std::vector<Orv8u> buf(bs + 1);
-            return orvsFFTFwd_CToC_32fc(x.data(), y.data(), r.p, t % 2 ? nullptr : buf.data() + 1) == orvStsOk &&
-                   sameBits(y.data(), expect.data(), n);
-        })) << "order " << order;
-    }
-}
-
 // The AVX and AVX2 kernels rerun the accuracy suites of both families.
 #define ORVS_TRANSFORM_VARIANT_SUITES \
     "FftFloat*MatchesReference:FftFloat*InPlace*:FftSplit*:FftInt*:ScaleExtremes*:RealFft*"

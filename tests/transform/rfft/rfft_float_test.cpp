@@ -1,7 +1,6 @@
 // Real FFT in single and double precision: forward and inverse against the
 // long-double definition in every layout and flag, round trips with in-place,
-// unaligned and buffered calls giving the same bits, sizes at every order,
-// and concurrent use of one record.
+// unaligned and buffered calls giving the same bits and sizes at every order.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -55,11 +54,6 @@ std::vector<CLD> scaled(std::vector<CLD> v, LD f)
     return v;
 }
 
-std::vector<CLD> real(const std::vector<LD>& v)
-{
-    return std::vector<CLD>(v.begin(), v.end());
-}
-
 } // namespace
 
 template <class T>
@@ -73,7 +67,8 @@ TYPED_TEST(RealFft, ForwardMatchesDefinitionForEveryFlagAndLayout)
 {
     using T = TypeParam;
     using A = Api<T>;
-    for (int order = 0; order <= (quick() ? 10 : 12); ++order) {
+    for (int order : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 17, 19}) {
+        if (quick() && order > 14) continue;
         const int n = 1 << order;
         const auto x = randomVector<T>(n, 100 + order, -1.0, 1.0);
         const auto ref = halfSpectrum(x);
@@ -96,26 +91,6 @@ TYPED_TEST(RealFft, ForwardMatchesDefinitionForEveryFlagAndLayout)
     }
 }
 
-TYPED_TEST(RealFft, LargeOrdersMatchDefinitionAtSampledBins)
-{
-    using T = TypeParam;
-    for (int order : {14, 17, 19}) {
-        if (quick() && order > 14) continue;
-        const int n = 1 << order;
-        const auto x = randomVector<T>(n, 7 + order, -1.0, 1.0);
-        Record<T> rec(order, ORV_FFT_NORM_NONE);
-        std::vector<T> out(n + 2);
-        ASSERT_EQ(Api<T>::fwd[kCcs](x.data(), out.data(), rec.p, nullptr), orvStsOk);
-        const std::vector<int> bins = {0, 1, 2, 3, n / 8 - 1, n / 4 - 1, n / 4, n / 4 + 1, n / 2 - 3, n / 2 - 1, n / 2, 12345 % (n / 2)};
-        const auto ref = dftBins(x, bins);
-        const auto all = unpackLayout(out.data(), n, kCcs);
-        // Bins of a random signal have magnitude about sqrt(N/3).
-        LD maxErr = 0;
-        for (std::size_t i = 0; i < bins.size(); ++i) maxErr = std::max(maxErr, std::abs(all[bins[i]] - ref[i]));
-        EXPECT_LE(maxErr / sqrtl(LD(n) / 3), 8 * bound<T>(order)) << "order " << order;
-    }
-}
-
 // Spectra in every layout back to the signal; the CCS inverse ignores the
 // values in its two slots that are zero by construction.
 TYPED_TEST(RealFft, InverseMatchesDefinition)
@@ -130,7 +105,8 @@ TYPED_TEST(RealFft, InverseMatchesDefinition)
             if (layout == kCcs) packed[1] = T(1e6), packed[layoutLength(n, kCcs) - 1] = T(-3e5);
             Guarded<T> out(n, 1);
             ASSERT_EQ(Api<T>::inv[layout](packed.data(), out.data(), rec.p, nullptr), orvStsOk);
-            const auto want = scaled(real(inverseFromHalf(h, n)), 1.0L / n);
+            const auto x = inverseFromHalf(h, n);
+            const auto want = scaled(std::vector<CLD>(x.begin(), x.end()), 1.0L / n);
             EXPECT_LE(relRms(want, out.data()), bound<T>(order)) << "order " << order << " " << layoutName(layout);
             EXPECT_TRUE(out.guardsIntact());
         }
@@ -202,25 +178,4 @@ TYPED_TEST(RealFft, SizesFromTheHalfLengthComplexRecord)
             EXPECT_EQ(w, a32(8 * h) + 32);
         }
     }
-}
-
-TYPED_TEST(RealFft, OneRecordServesConcurrentCalls)
-{
-    using T = TypeParam;
-    constexpr int n = 1 << 13;
-    Record<T> rec(13, ORV_FFT_NORM_SQRT_N);
-    int w = 0;
-    ASSERT_EQ(Api<T>::bufSize(rec.p, &w), orvStsOk);
-    std::vector<std::vector<T>> inputs, expect;
-    for (int t = 0; t < 4; ++t) {
-        inputs.push_back(randomVector<T>(n, 1000 + t, -1.0, 1.0));
-        expect.emplace_back(n + 2);
-        ASSERT_EQ(Api<T>::fwd[kCcs](inputs[t].data(), expect[t].data(), rec.p, nullptr), orvStsOk);
-    }
-    EXPECT_TRUE(concurrently([&](int t) {
-        std::vector<T> out(n + 2);
-        std::vector<Orv8u> buf(w);
-        return Api<T>::fwd[kCcs](inputs[t].data(), out.data(), rec.p, t % 2 ? buf.data() : nullptr) == orvStsOk &&
-               out == expect[t];
-    }));
 }
