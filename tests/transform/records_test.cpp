@@ -40,19 +40,16 @@ OrvStatus transformInto(std::size_t inLen, std::size_t outLen, std::vector<unsig
 
 #define ORVS_RUN(In, Out, inLen, outLen, call) \
     transformInto<In, Out>(inLen, outLen, out, [&](const In* x, Out* y) { return call; })
-#define ORVS_RECORD_ROW(S, id, maxOrder, run)                                                                         \
-    Row{#S, id, maxOrder, orvsFFTGetSize_##S,                                                                        \
-        [](void** p, int o, int f, OrvHintAlgorithm h, Orv8u* m, Orv8u* i) {                                         \
-            return orvsFFTInit_##S(reinterpret_cast<OrvsFFTSpec_##S**>(p), o, f, h, m, i);                           \
-        },                                                                                                           \
-        [](void** p, int o, int f, OrvHintAlgorithm h) {                                                             \
-            return orvsFFTInitAlloc_##S(reinterpret_cast<OrvsFFTSpec_##S**>(p), o, f, h);                            \
-        },                                                                                                           \
-        [](void* p) { return orvsFFTFree_##S(static_cast<OrvsFFTSpec_##S*>(p)); },                                   \
-        [](const void* p, int* b) { return orvsFFTGetBufSize_##S(static_cast<const OrvsFFTSpec_##S*>(p), b); },      \
-        [](const void* p, int n, Orv8u* buf, std::vector<unsigned char>& out) {                                      \
-            [[maybe_unused]] const auto* spec = static_cast<const OrvsFFTSpec_##S*>(p);                              \
-            return run;                                                                                              \
+#define ORVS_SPEC(S, p) reinterpret_cast<OrvsFFTSpec_##S**>(p)
+#define ORVS_RECORD_ROW(S, id, maxOrder, run)                                                                       \
+    Row{#S, id, maxOrder, orvsFFTGetSize_##S,                                                                      \
+        [](void** p, int o, int f, OrvHintAlgorithm h, Orv8u* m, Orv8u* i) { return orvsFFTInit_##S(ORVS_SPEC(S, p), o, f, h, m, i); }, \
+        [](void** p, int o, int f, OrvHintAlgorithm h) { return orvsFFTInitAlloc_##S(ORVS_SPEC(S, p), o, f, h); }, \
+        [](void* p) { return orvsFFTFree_##S(static_cast<OrvsFFTSpec_##S*>(p)); },                                 \
+        [](const void* p, int* b) { return orvsFFTGetBufSize_##S(static_cast<const OrvsFFTSpec_##S*>(p), b); },    \
+        [](const void* p, int n, Orv8u* buf, std::vector<unsigned char>& out) {                                    \
+            [[maybe_unused]] const auto* spec = static_cast<const OrvsFFTSpec_##S*>(p);                            \
+            return run;                                                                                            \
         }}
 
 const std::vector<Row>& rows()
