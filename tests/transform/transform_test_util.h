@@ -112,6 +112,23 @@ std::vector<CLD> toCld(const std::vector<T>& v)
     return r;
 }
 
+// Integers in [-range, range] with every seventh zero (scaled far up they
+// saturate, far down they vanish); T may be a complex integer struct.
+template <class T>
+std::vector<T> smallInts(std::size_t n, std::uint32_t seed, int range)
+{
+    std::vector<T> v(n);
+    if constexpr (std::is_integral_v<T>) {
+        std::mt19937 rng(seed);
+        std::uniform_int_distribution<int> d(-range, range);
+        for (std::size_t i = 0; i < n; ++i) v[i] = i % 7 == 3 ? T(0) : T(d(rng));
+    } else {
+        const auto parts = smallInts<decltype(T{}.re)>(2 * n, seed, range);
+        std::memcpy(v.data(), parts.data(), n * sizeof(T));
+    }
+    return v;
+}
+
 // ---- complex FFT record types behind one interface ------------------------------
 
 // Data kept as complex structs E; split types get the parts split around

@@ -1,10 +1,12 @@
 // Integer real FFTs (R_16s, R_32s, R_16s32s): every output within one unit
 // of the definition scaled by the flag and by 2^-scaleFactor, rounded and
 // saturated, on the fixed-point and floating paths of R_16s, in place and
-// out of place; ties at order 0; sizes at every order.
+// out of place; scale factors at INT_MIN/INT_MAX; ties at order 0; sizes at
+// every order.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <functional>
 #include <limits>
 
@@ -18,16 +20,6 @@ template <class I>
 LD saturated(LD v)
 {
     return std::clamp(nearbyintl(v), LD(std::numeric_limits<I>::min()), LD(std::numeric_limits<I>::max()));
-}
-
-template <class I>
-std::vector<I> randomInts(int n, std::uint32_t seed, int range)
-{
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> d(-range, range);
-    std::vector<I> v(n);
-    for (auto& x : v) x = static_cast<I>(d(rng));
-    return v;
 }
 
 template <class O>
@@ -58,7 +50,7 @@ void checkWithinOne(const Case<S, Sig, Spc>& c)
 {
     for (int order = 0; order <= (quick() ? 8 : c.maxOrder); ++order) {
         const int n = 1 << order;
-        const auto x = randomInts<Sig>(n, 11 * order, c.signalRange);
+        const auto x = smallInts<Sig>(n, 11 * order, c.signalRange);
         const auto exact = halfSpectrum(x);
         for (int hint : c.hints) {
             if (hint == orvHintFast && order > 3) continue;  // the fixed-point path ends at order 3
@@ -84,7 +76,7 @@ void checkWithinOne(const Case<S, Sig, Spc>& c)
                             EXPECT_TRUE(sameBits(inPlace.data(), out.data(), len)) << at;
                         }
                     }
-                    const auto spectrum = randomInts<Spc>(len, order + 5 * layout, c.spectrumRange);
+                    const auto spectrum = smallInts<Spc>(len, order + 5 * layout, c.spectrumRange);
                     const auto exactInverse = inverseFromHalf(unpackLayout(spectrum.data(), n, layout), n);
                     for (int sf : c.invSfs(order)) {
                         std::vector<LD> want(exactInverse);
@@ -106,38 +98,71 @@ void checkWithinOne(const Case<S, Sig, Spc>& c)
     }
 }
 
+// INT_MIN gives exactly what -2000 gives (saturation) and INT_MAX what +2000
+// gives (zeros), statuses included, for every form of the record type.
+template <class S, class Sig, class Spc>
+void checkScaleExtremes(const Case<S, Sig, Spc>& c)
+{
+    for (int order : {1, 2, 3, 5, 8})
+        for (int hint : {0, 1, 2})
+            for (int flag : {ORV_FFT_NORM_SQRT_N, ORV_FFT_NORM_NONE}) {
+                S* spec = nullptr;
+                ASSERT_EQ(c.alloc(&spec, order, flag, OrvHintAlgorithm(hint)), orvStsOk);
+                const int n = 1 << order;
+                for (int layout : c.layouts)
+                    for (auto [extreme, mirror] : {std::pair{INT_MIN, -2000}, std::pair{INT_MAX, 2000}}) {
+                        const int len = layoutLength(n, layout);
+                        const auto x = smallInts<Sig>(len, order + hint, 300);
+                        const auto h = smallInts<Spc>(len, order + hint, 300);
+                        std::vector<Spc> fa(len), fb(len);
+                        std::vector<Sig> ia(n), ib(n);
+                        EXPECT_EQ(c.fwd[layout](x.data(), fa.data(), spec, extreme, nullptr),
+                                  c.fwd[layout](x.data(), fb.data(), spec, mirror, nullptr));
+                        EXPECT_EQ(c.inv[layout](h.data(), ia.data(), spec, extreme, nullptr),
+                                  c.inv[layout](h.data(), ib.data(), spec, mirror, nullptr));
+                        EXPECT_TRUE(fa == fb && ia == ib) << "order " << order << " hint " << hint << " " << layoutName(layout);
+                        if constexpr (std::is_same_v<Sig, Spc>) {
+                            auto pa = x, pb = x, qa = h, qb = h;
+                            EXPECT_EQ(c.fwdI[layout](pa.data(), spec, extreme, nullptr), c.fwdI[layout](pb.data(), spec, mirror, nullptr));
+                            EXPECT_EQ(c.invI[layout](qa.data(), spec, extreme, nullptr), c.invI[layout](qb.data(), spec, mirror, nullptr));
+                            EXPECT_TRUE(pa == pb && qa == qb) << "order " << order << " hint " << hint << " " << layoutName(layout);
+                        }
+                    }
+                ASSERT_EQ(c.release(spec), orvStsOk);
+            }
+}
+
 #define ORVS_LAYOUTS(pre, S, post) {pre##Pack##post##S, pre##Perm##post##S, pre##CCS##post##S}
+
+// Small orders of R_16s, where single precision is exact to well below one
+// unit, also take a scale factor that saturates and a negative one.
+const auto kSfs16 = [](int o) { return o <= 4 ? std::vector<int>{o, o / 2, 0, -2} : std::vector<int>{o, o / 2}; };
+const auto kSfs32 = [](int o) { return std::vector<int>{o + 3, 2, -1}; };
+const Case<OrvsFFTSpec_R_16s, Orv16s, Orv16s> k16s{
+    orvsFFTInitAlloc_R_16s, orvsFFTFree_R_16s, {0, 1, 2}, {0, 1, 2}, 11, 32767, 20000, kSfs16, kSfs16,
+    ORVS_LAYOUTS(orvsFFTFwd_RTo, _16s_Sfs, ), ORVS_LAYOUTS(orvsFFTInv_, _16s_Sfs, ToR),
+    ORVS_LAYOUTS(orvsFFTFwd_RTo, _16s_ISfs, ), ORVS_LAYOUTS(orvsFFTInv_, _16s_ISfs, ToR)};
+const Case<OrvsFFTSpec_R_32s, Orv32s, Orv32s> k32s{
+    orvsFFTInitAlloc_R_32s, orvsFFTFree_R_32s, {2}, {0, 1, 2}, 11, 1 << 28, 1 << 26, kSfs32, kSfs32,
+    ORVS_LAYOUTS(orvsFFTFwd_RTo, _32s_Sfs, ), ORVS_LAYOUTS(orvsFFTInv_, _32s_Sfs, ToR),
+    ORVS_LAYOUTS(orvsFFTFwd_RTo, _32s_ISfs, ), ORVS_LAYOUTS(orvsFFTInv_, _32s_ISfs, ToR)};
+// Single precision keeps 24 bits: the 32-bit spectrum is scaled so one unit
+// stays above the rounding error.
+const Case<OrvsFFTSpec_R_16s32s, Orv16s, Orv32s> k16s32s{
+    orvsFFTInitAlloc_R_16s32s, orvsFFTFree_R_16s32s, {0}, {kCcs}, 12, 32767, 1 << 20,
+    [](int o) { return std::vector<int>{o / 2 + 2, o + 4}; }, [](int o) { return std::vector<int>{o + 6}; },
+    {nullptr, nullptr, orvsFFTFwd_RToCCS_16s32s_Sfs}, {nullptr, nullptr, orvsFFTInv_CCSToR_32s16s_Sfs}, {}, {}};
 
 } // namespace
 
-TEST(RealFft16s, WithinOneUnitOfTheScaledDefinition)
+TEST(RealFft16s, WithinOneUnitOfTheScaledDefinition) { checkWithinOne(k16s); }
+TEST(RealFft32s, WithinOneUnitOfTheScaledDefinition) { checkWithinOne(k32s); }
+TEST(RealFft16s32s, WithinOneUnitOfTheScaledDefinition) { checkWithinOne(k16s32s); }
+TEST(RealFftInt, ScaleFactorExtremesActLikeTwoThousand)
 {
-    // Small orders, where single precision is exact to well below one unit,
-    // also take a scale factor that saturates and a negative one.
-    const auto sfs = [](int o) { return o <= 4 ? std::vector<int>{o, o / 2, 0, -2} : std::vector<int>{o, o / 2}; };
-    checkWithinOne(Case<OrvsFFTSpec_R_16s, Orv16s, Orv16s>{
-        orvsFFTInitAlloc_R_16s, orvsFFTFree_R_16s, {0, 1, 2}, {0, 1, 2}, 11, 32767, 20000, sfs, sfs,
-        ORVS_LAYOUTS(orvsFFTFwd_RTo, _16s_Sfs, ), ORVS_LAYOUTS(orvsFFTInv_, _16s_Sfs, ToR),
-        ORVS_LAYOUTS(orvsFFTFwd_RTo, _16s_ISfs, ), ORVS_LAYOUTS(orvsFFTInv_, _16s_ISfs, ToR)});
-}
-
-TEST(RealFft32s, WithinOneUnitOfTheScaledDefinition)
-{
-    const auto sfs = [](int o) { return std::vector<int>{o + 3, 2, -1}; };
-    checkWithinOne(Case<OrvsFFTSpec_R_32s, Orv32s, Orv32s>{
-        orvsFFTInitAlloc_R_32s, orvsFFTFree_R_32s, {2}, {0, 1, 2}, 11, 1 << 28, 1 << 26, sfs, sfs,
-        ORVS_LAYOUTS(orvsFFTFwd_RTo, _32s_Sfs, ), ORVS_LAYOUTS(orvsFFTInv_, _32s_Sfs, ToR),
-        ORVS_LAYOUTS(orvsFFTFwd_RTo, _32s_ISfs, ), ORVS_LAYOUTS(orvsFFTInv_, _32s_ISfs, ToR)});
-}
-
-TEST(RealFft16s32s, WithinOneUnitOfTheScaledDefinition)
-{
-    // Single precision keeps 24 bits: the 32-bit spectrum is scaled so one
-    // unit stays above the rounding error.
-    checkWithinOne(Case<OrvsFFTSpec_R_16s32s, Orv16s, Orv32s>{
-        orvsFFTInitAlloc_R_16s32s, orvsFFTFree_R_16s32s, {0}, {kCcs}, 12, 32767, 1 << 20,
-        [](int o) { return std::vector<int>{o / 2 + 2, o + 4}; }, [](int o) { return std::vector<int>{o + 6}; },
-        {nullptr, nullptr, orvsFFTFwd_RToCCS_16s32s_Sfs}, {nullptr, nullptr, orvsFFTInv_CCSToR_32s16s_Sfs}, {}, {}});
+    checkScaleExtremes(k16s);
+    checkScaleExtremes(k32s);
+    checkScaleExtremes(k16s32s);
 }
 
 // Order 0 rounds ties to even and saturates.
