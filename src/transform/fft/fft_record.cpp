@@ -229,6 +229,7 @@ OrvStatus initFloat(std::uint32_t id, FloatRecord<Real>** pp, int order, int fla
     if (order < 0 || order > 30 || order > maxOrder<Real>()) return orvStsErrFftOrder;
     if (!pp || !mem) return orvStsErrNullPtr;
     if (order > 10 && !initMem) return orvStsErrNullPtr;
+    if (!validFlag(flag)) return orvStsErrFftFlag;  // before the caller's memory is touched
     auto* rec = record::place<FloatRecord<Real>>(mem, 32, kRecordBytes);
     auto* base = reinterpret_cast<Orv8u*>(rec);
     rec->order = order;
@@ -271,6 +272,7 @@ OrvStatus initInt16(std::uint32_t id, IntRecord** pp, int order, int flag, int h
     if (!pp || !mem) return orvStsErrNullPtr;
     const bool fixed = fixedPath(order, hint);
     if (order > 10 && !initMem) return orvStsErrNullPtr;
+    if (!validFlag(flag)) return orvStsErrFftFlag;  // before the caller's memory is touched
     auto* rec = record::place<IntRecord>(mem, 32, kIntRecordBytes);
     auto* base = reinterpret_cast<Orv8u*>(rec);
     rec->order = order;
@@ -325,6 +327,7 @@ OrvStatus initInt32(std::uint32_t id, WrapRecord** pp, int order, int flag, int 
     if (order < 0 || order > 30 || order > 26) return orvStsErrFftOrder;
     if (!pp || !mem) return orvStsErrNullPtr;
     if (order > 10 && !initMem) return orvStsErrNullPtr;
+    if (!validFlag(flag)) return orvStsErrFftFlag;  // before the caller's memory is touched
     auto* rec = record::place<WrapRecord>(mem, 32, kWrapBytes);
     auto* base = reinterpret_cast<Orv8u*>(rec);
     rec->order = order;

@@ -112,11 +112,11 @@ struct WrapKind {
         if (order < 0 || order > maxOrder) return orvStsErrFftOrder;
         ORVS_CHECK(check::pointers(out, mem));
         if (order > 10 && !ini) return orvStsErrNullPtr;
+        if (!validFlag(flag)) return orvStsErrFftFlag;  // before the caller's memory is touched
         auto* r = record::place<WrapSpec>(mem, 32);
         r->order = order;
         r->hint = hint;
         r->flag = flag;
-        if (!validFlag(flag)) return orvStsErrFftFlag;
         Sizes e;
         ORVS_CHECK(floatSizes<F>(order, 0, e));
         FloatSpec<F>* inner = nullptr;
@@ -239,6 +239,7 @@ struct Int16Kind {
         ORVS_CHECK(check::pointers(out, mem));
         const bool viaFloat = order > 0 && !fixedPath(order, hint);
         if (viaFloat && order > 10 && !ini) return orvStsErrNullPtr;
+        if (!validFlag(flag)) return orvStsErrFftFlag;  // before the caller's memory is touched
         auto* r = record::place<Int16Spec>(mem, 32);
         r->order = order;
         r->hint = hint;

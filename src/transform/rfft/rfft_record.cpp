@@ -73,6 +73,7 @@ OrvStatus floatInit(FloatSpec<T>** out, int order, int flag, int hint, std::uint
     if (order < 0 || order > maxOrder<T>()) return orvStsErrFftOrder;
     ORVS_CHECK(check::pointers(out, mem));
     if (order > 10 && !init) return orvStsErrNullPtr;
+    if (!validFlag(flag)) return orvStsErrFftFlag;  // before the caller's memory is touched
 
     auto* r = record::place<FloatSpec<T>>(mem, 32);
     r->order = order;
