@@ -1,6 +1,6 @@
-// Every scaled integer member against the independent model: every scale
-// factor around its cut-over points, odd lengths, unaligned buffers and the
-// in-place forms; then the members with a rule of their own.
+// Every member against the independent model: every scale factor around its
+// cut-over points, odd lengths, unaligned buffers and the in-place forms;
+// then the members with a rule of their own.
 #include <cmath>
 
 #include "scaled_model.h"
@@ -17,8 +17,9 @@ void checkModel(const M& m)
     using D = typename M::TD;
     const auto sList = scaleFactors(m.cut, quick() ? 3 : 1);
     const auto& lens = orvs_test::oddLengths();
-    for (std::size_t si = 0; si < sList.size(); ++si) {
-        const int s = sList[si];
+    // Each scale factor at one of the odd lengths, every length at least once.
+    for (std::size_t si = 0; si < std::max(sList.size(), lens.size()); ++si) {
+        const int s = sList[si % sList.size()];
         const int n = lens[si % lens.size()];
         const auto a = edgyVector<A>(n, 11 + si);
         const auto b = secondOperand(m, n, 23 + si);
