@@ -171,7 +171,7 @@ TEST(DivRule, ConstantDivisorsAndDividends)
     }
 }
 
-// ---- complex integer ------------------------------------------------------
+// ---- complex integer and 64-bit constants ----------------------------------
 
 namespace {
 Orv16s cplxPart(std::int64_t num, std::int64_t den, std::int64_t dividendPart, int s)
@@ -181,47 +181,34 @@ Orv16s cplxPart(std::int64_t num, std::int64_t den, std::int64_t dividendPart, i
     if (s >= 0) m <<= s; else n *= (i128(1) << -s);
     return saturate<Orv16s>(roundQuotient(n, m, kNear));
 }
+
+// The rational model of a complex quotient, zeros from s = zeroFrom.
+::testing::AssertionResult cplxOk(Orv16sc got, Orv16sc x, Orv16sc d, int s, int zeroFrom)
+{
+    const std::int64_t xr = x.re, xi = x.im, dr = d.re, di = d.im, m = dr * dr + di * di;
+    const Orv16s wr = s >= zeroFrom ? 0 : cplxPart(xr * dr + xi * di, m, xr, s);
+    const Orv16s wi = s >= zeroFrom ? 0 : cplxPart(xi * dr - xr * di, m, xi, s);
+    if (got.re == wr && got.im == wi) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "got " << got.re << "," << got.im << " want " << wr << "," << wi;
+}
 } // namespace
 
 TEST(DivRule, Complex16scMatchesTheRationalModel)
 {
     std::uint32_t seed = 900;
     for (int len : oddLengths()) {
-        for (int s = -36; s <= 36; s += quick() ? 5 : 1) {
-            auto x = randomVector<Orv16sc>(len, seed++);
+        for (int s = -36; s <= 36 && !::testing::Test::HasFatalFailure(); s += quick() ? 5 : 1) {
+            const auto x = randomVector<Orv16sc>(len, seed++);
             auto d = randomVector<Orv16sc>(len, seed++);
             for (int i = 0; i < len; i += 5) d[i] = {Orv16s(d[i].re % 4), Orv16s(d[i].im % 3)};  // zeros, tiny divisors
-            bool zero = false;
-            for (auto v : d) zero |= v.re == 0 && v.im == 0;
-            Unaligned<Orv16sc> o(len);
-            ASSERT_EQ(orvsDiv_16sc_Sfs(d.data(), x.data(), o.data(), len, s), zero ? orvStsWarnDivByZero : orvStsOk);
-            for (int i = 0; i < len; ++i) {
-                const std::int64_t xr = x[i].re, xi = x[i].im, dr = d[i].re, di = d[i].im;
-                const std::int64_t m = dr * dr + di * di;
-                Orv16s wr, wi;
-                if (s > 32) {
-                    wr = wi = 0;
-                } else {
-                    wr = cplxPart(xr * dr + xi * di, m, xr, s);
-                    wi = cplxPart(xi * dr - xr * di, m, xi, s);
-                }
-                ASSERT_EQ(o[i].re, wr) << i << " s " << s;
-                ASSERT_EQ(o[i].im, wi) << i << " s " << s;
-            }
+            runDiv<Orv16sc, Orv16sc, Orv16sc>("Div_16sc", VV(orvsDiv_16sc_Sfs), nullptr, x, d, s, len % 4,
+                                              [&](int i, Orv16sc got) { return cplxOk(got, x[i], d[i], s, 33); });
             // Constant divisor: the rule inside -16..15, zeros above.
-            const Orv16sc val = d[len / 2].re == 0 && d[len / 2].im == 0 ? Orv16sc{3, -2} : d[len / 2];
-            Unaligned<Orv16sc> oc(len);
-            ASSERT_EQ(orvsDivC_16sc_Sfs(x.data(), val, oc.data(), len, s), orvStsOk);
-            const std::int64_t m = std::int64_t(val.re) * val.re + std::int64_t(val.im) * val.im;
-            for (int i = 0; i < len && s >= -16; ++i) {
-                const std::int64_t xr = x[i].re, xi = x[i].im;
-                const Orv16s wr = s > 15 ? 0 : cplxPart(xr * val.re + xi * val.im, m, xr, s);
-                const Orv16s wi = s > 15 ? 0 : cplxPart(xi * val.re - xr * val.im, m, xi, s);
-                ASSERT_EQ(oc[i].re, wr);
-                ASSERT_EQ(oc[i].im, wi);
-            }
-            ASSERT_EQ(orvsDivC_16sc_ISfs(val, x.data(), len, s), orvStsOk);
-            ASSERT_EQ(std::memcmp(x.data(), oc.data(), len * sizeof(Orv16sc)), 0);
+            const std::vector<Orv16sc> val(len, isZero(d[len / 2]) ? Orv16sc{3, -2} : d[len / 2]);
+            runDiv<Orv16sc, Orv16sc, Orv16sc>("DivC_16sc", VC(orvsDivC_16sc_Sfs), VCI(orvsDivC_16sc_ISfs), x, val, s, len % 4,
+                                              [&](int i, Orv16sc got) {
+                                                  return s < -16 ? ::testing::AssertionSuccess() : cplxOk(got, x[i], val[0], s, 16);
+                                              });
         }
     }
     // Far left shifts multiply by the scaled double reciprocal.
@@ -236,44 +223,31 @@ TEST(DivRule, Complex16scMatchesTheRationalModel)
     EXPECT_EQ(o[0].im, -32768);
 }
 
-// ---- 64-bit constant division ---------------------------------------------
-
+// The 64-bit constant form (in place only) is exact over its whole range;
+// a zero constant warns and saturates by sign.
 TEST(DivRule, DivC64sIsExact)
 {
+    auto f = [](const Orv64s* d, const Orv64s* x, Orv64s* o, int n, int s) {
+        std::copy(x, x + n, o);
+        return orvsDivC_64s_ISfs(d[0], o, n, s);
+    };
     std::uint32_t seed = 4242;
     for (int s = -62; s <= 70; s += quick() ? 5 : 1) {
-        const int len = 257;
-        auto x = operands<Orv64s>(len, seed++);
-        for (int i = 0; i < len; i += 4) x[i] >>= (seed + i) % 60;
+        auto x = operands<Orv64s>(257, seed++);
+        for (int i = 0; i < 257; i += 4) x[i] >>= (seed + i) % 60;
         for (Orv64s val : {Orv64s(3), Orv64s(-7), Orv64s(1) << 40, std::numeric_limits<Orv64s>::min(),
                            std::numeric_limits<Orv64s>::max(), Orv64s(-1), Orv64s(1), Orv64s(seed) * 1000003}) {
-            auto io = x;
-            ASSERT_EQ(orvsDivC_64s_ISfs(val, io.data(), len, s), orvStsOk);
-            for (int i = 0; i < len; ++i) {
-                Orv64s want = 0;
-                if (s <= 63) {
-                    i128 num = x[i], den = val;
-                    if (s >= 0) den *= i128(1) << s; else num *= i128(1) << -s;
-                    if (den < 0) { den = -den; num = -num; }
-                    want = saturate<Orv64s>(roundQuotient(num, den, kNear));
-                }
-                ASSERT_EQ(io[i], want) << "x " << x[i] << " val " << val << " s " << s;
-            }
+            runDiv<Orv64s, Orv64s, Orv64s>("DivC_64s", f, nullptr, x, std::vector<Orv64s>(257, val), s, 1, [&](int i, Orv64s got) {
+                const Orv64s want = s > 63 ? 0 : quotient<Orv64s>(x[i], val, s);
+                if (got == want) return ::testing::AssertionSuccess();
+                return ::testing::AssertionFailure() << x[i] << " / " << val << " gave " << got << ", want " << want;
+            });
         }
     }
-    Orv64s v[4] = {1, 3, -5, 0};
-    ASSERT_EQ(orvsDivC_64s_ISfs(std::numeric_limits<Orv64s>::min(), v, 2, -64), orvStsOk);
-    EXPECT_EQ(v[0], -2);  // 2^64 / -2^63
-    EXPECT_EQ(v[1], -6);
-    Orv64s w[2] = {3, -1};
-    ASSERT_EQ(orvsDivC_64s_ISfs(Orv64s(1) << 62, w, 2, -70), orvStsOk);
-    EXPECT_EQ(w[0], 768);
-    EXPECT_EQ(w[1], -256);
-    Orv64s z[3] = {9, -9, 0};
-    EXPECT_EQ(orvsDivC_64s_ISfs(0, z, 3, 5), orvStsWarnDivByZero);
-    EXPECT_EQ(z[0], std::numeric_limits<Orv64s>::max());
-    EXPECT_EQ(z[1], std::numeric_limits<Orv64s>::min());
-    EXPECT_EQ(z[2], 0);
+    const Orv64s min = std::numeric_limits<Orv64s>::min(), max = std::numeric_limits<Orv64s>::max();
+    expectDiv<Orv64s>("2^64 / -2^63", f, {min, min}, {1, 3}, -64, {-2, -6});
+    expectDiv<Orv64s>("2^70 / 2^62", f, {Orv64s(1) << 62, Orv64s(1) << 62}, {3, -1}, -70, {768, -256});
+    expectDiv<Orv64s>("zero constant", f, {0, 0, 0}, {9, -9, 0}, 5, {max, min, 0});
 }
 
 // ---- the parallel split ---------------------------------------------------
