@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <random>
 #include <vector>
@@ -166,81 +167,68 @@ TEST(DivTails, Div32fcEveryLengthUpTo40AndLane)
 
 TEST(DivFloat, Div64fcMatchesTheExtendedPrecisionQuotient)
 {
+    auto f = [](const Orv64fc* d, const Orv64fc* x, Orv64fc* o, int n, int) { return orvsDiv_64fc(d, x, o, n); };
+    auto g = [](const Orv64fc* d, Orv64fc* xo, int n, int) { return orvsDiv_64fc_I(d, xo, n); };
     std::uint32_t seed = 66;
     for (int len : oddLengths()) {
         auto x = randomVector<Orv64fc>(len, seed++, -100, 100);
         auto d = randomVector<Orv64fc>(len, seed++, -100, 100);
         d[len - 1] = {0.0, -0.0};
         x[0] = {0.0, -4.0};
-        std::vector<Orv64fc> o(len);
-        ASSERT_EQ(orvsDiv_64fc(d.data(), x.data(), o.data(), len), orvStsWarnDivByZero);
-        for (int i = 0; i < len; ++i) {
+        runDiv<Orv64fc, Orv64fc, Orv64fc>("Div_64fc", f, g, x, d, 0, len % 4, [&](int i, Orv64fc got) {
             const long double dr = d[i].re, di = d[i].im, xr = x[i].re, xi = x[i].im, m = dr * dr + di * di;
-            if (m == 0) {
-                ASSERT_TRUE(sameValue(o[i].re, zeroDivisorOutput(x[i].re)));
-                ASSERT_TRUE(sameValue(o[i].im, zeroDivisorOutput(x[i].im)));
-                continue;
-            }
+            if (m == 0)
+                return ::testing::AssertionResult(sameValue(got.re, zeroDivisorOutput(x[i].re)) &&
+                                                  sameValue(got.im, zeroDivisorOutput(x[i].im)));
             const long double tol = 1e-14L * std::sqrt((xr * xr + xi * xi) / m);
-            ASSERT_LE(std::fabs(o[i].re - (xr * dr + xi * di) / m), tol);
-            ASSERT_LE(std::fabs(o[i].im - (xi * dr - xr * di) / m), tol);
-        }
-        auto in = x;
-        orvsDiv_64fc_I(d.data(), in.data(), len);
-        ASSERT_TRUE(sameBits(in.data(), o.data(), len));
+            return ::testing::AssertionResult(std::fabs(got.re - (xr * dr + xi * di) / m) <= tol &&
+                                              std::fabs(got.im - (xi * dr - xr * di) / m) <= tol);
+        });
     }
+}
+
+// Constant divisors multiply by the reciprocal formed once (complex: by
+// conj(val) / |val|^2); 1 copies (a -0 stays -0, NaN its payload) and
+// +-infinity writes +0 everywhere.
+template <class T>
+void constantDivisor(T val, std::vector<T> x, std::function<T(T)> want)
+{
+    auto f = [](const T* d, const T* x, T* o, int n, int) {
+        if constexpr (std::is_same_v<T, Orv32f>) return orvsDivC_32f(x, d[0], o, n);
+        else if constexpr (std::is_same_v<T, Orv64f>) return orvsDivC_64f(x, d[0], o, n);
+        else if constexpr (std::is_same_v<T, Orv32fc>) return orvsDivC_32fc(x, d[0], o, n);
+        else return orvsDivC_64fc(x, d[0], o, n);
+    };
+    auto g = [](const T* d, T* xo, int n, int) {
+        if constexpr (std::is_same_v<T, Orv32f>) return orvsDivC_32f_I(d[0], xo, n);
+        else if constexpr (std::is_same_v<T, Orv64f>) return orvsDivC_64f_I(d[0], xo, n);
+        else if constexpr (std::is_same_v<T, Orv32fc>) return orvsDivC_32fc_I(d[0], xo, n);
+        else return orvsDivC_64fc_I(d[0], xo, n);
+    };
+    runDiv<T, T, T>("DivC", f, g, x, std::vector<T>(x.size(), val), 0, x.size() % 4,
+                    [&](int i, T got) { return ::testing::AssertionResult(sameBits(got, want(x[i]))); });
 }
 
 TEST(DivFloat, ConstantDivisors)
 {
+    const float inf = std::numeric_limits<float>::infinity();
     for (int len : oddLengths()) {
-        const auto x = randomVector<float>(len, 700 + len, -1e3, 1e3);
+        auto x = randomVector<float>(len, 700 + len, -1e3, 1e3);
         const auto xd = randomVector<double>(len, 800 + len, -1e3, 1e3);
-        Unaligned<float> o(len);
-        Unaligned<double> od(len);
         for (float val : {3.0f, -0.1f, 1e-3f}) {
-            ASSERT_EQ(orvsDivC_32f(x.data(), val, o.data(), len), orvStsOk);
-            const float r = 1.0f / val;
-            for (int i = 0; i < len; ++i) ASSERT_EQ(o[i], x[i] * r);
-            ASSERT_EQ(orvsDivC_64f(xd.data(), double(val), od.data(), len), orvStsOk);
-            const double rd = 1.0 / double(val);
-            for (int i = 0; i < len; ++i) ASSERT_EQ(od[i], xd[i] * rd);
+            constantDivisor<float>(val, x, [r = 1.0f / val](float v) { return v * r; });
+            constantDivisor<double>(val, xd, [r = 1.0 / double(val)](double v) { return v * r; });
         }
-        // 1 copies (a -0 stays -0), +-infinity writes +0 everywhere.
-        auto in = x;
-        in[0] = -0.0f;
-        in[len - 1] = std::numeric_limits<float>::quiet_NaN();
-        ASSERT_EQ(orvsDivC_32f(in.data(), 1.0f, o.data(), len), orvStsOk);
-        ASSERT_EQ(std::memcmp(in.data(), o.data(), len * sizeof(float)), 0);
-        ASSERT_EQ(orvsDivC_32f_I(-std::numeric_limits<float>::infinity(), in.data(), len), orvStsOk);
-        for (float v : in) ASSERT_TRUE(v == 0.0f && !std::signbit(v));
-        auto ind = xd;
-        ASSERT_EQ(orvsDivC_64f_I(4.0, ind.data(), len), orvStsOk);
-        for (int i = 0; i < len; ++i) ASSERT_EQ(ind[i], xd[i] * 0.25);
-
-        // Complex constants: multiplication by conj(val) / |val|^2.
-        const auto c = randomVector<Orv32fc>(len, 900 + len, -50, 50);
-        std::vector<Orv32fc> oc(len);
+        x[0] = -0.0f;
+        x[len - 1] = std::numeric_limits<float>::quiet_NaN();
+        constantDivisor<float>(1.0f, x, [](float v) { return v; });
+        constantDivisor<float>(-inf, x, [](float) { return 0.0f; });
         const Orv32fc val{1.5f, -2.0f};
-        ASSERT_EQ(orvsDivC_32fc(c.data(), val, oc.data(), len), orvStsOk);
         const float m = val.re * val.re + val.im * val.im, cr = val.re / m, ci = -val.im / m;
-        for (int i = 0; i < len; ++i) {
-            ASSERT_EQ(oc[i].re, c[i].re * cr - c[i].im * ci);
-            ASSERT_EQ(oc[i].im, c[i].re * ci + c[i].im * cr);
-        }
-        auto cin = c;
-        ASSERT_EQ(orvsDivC_32fc_I(val, cin.data(), len), orvStsOk);
-        ASSERT_EQ(std::memcmp(cin.data(), oc.data(), len * sizeof(Orv32fc)), 0);
-        std::vector<Orv64fc> cd(len), ocd(len);
+        const auto c = randomVector<Orv32fc>(len, 900 + len, -50, 50);
+        constantDivisor<Orv32fc>(val, c, [&](Orv32fc v) { return Orv32fc{v.re * cr - v.im * ci, v.re * ci + v.im * cr}; });
+        std::vector<Orv64fc> cd(len);
         for (int i = 0; i < len; ++i) cd[i] = {c[i].re, c[i].im};
-        const Orv64fc vd{0.0, 4.0};
-        ASSERT_EQ(orvsDivC_64fc(cd.data(), vd, ocd.data(), len), orvStsOk);
-        for (int i = 0; i < len; ++i) {
-            ASSERT_EQ(ocd[i].re, cd[i].im * 0.25);
-            ASSERT_EQ(ocd[i].im, cd[i].re * -0.25);
-        }
-        ASSERT_EQ(orvsDivC_64fc_I(vd, cd.data(), len), orvStsOk);
-        ASSERT_EQ(std::memcmp(cd.data(), ocd.data(), len * sizeof(Orv64fc)), 0);
+        constantDivisor<Orv64fc>({0.0, 4.0}, cd, [](Orv64fc v) { return Orv64fc{v.im * 0.25, v.re * -0.25}; });
     }
 }
-
