@@ -166,6 +166,7 @@ struct Member {
     bool constant = false;
     bool scaled = true;
     bool accumulates = false;
+    bool wraps = false;  // inside the cut-over points: the low bits of the shifted result
 };
 
 // f(x..., n, s) for scaled entries, f(x..., n) for the others.
@@ -225,6 +226,12 @@ M accumulating(M m)
     m.accumulates = true;
     return m;
 }
+template <class M>
+M wrapping(M m)
+{
+    m.wraps = true;
+    return m;
+}
 
 // Visits every integer and float member of the table.
 template <class V>
@@ -253,6 +260,8 @@ void forEachMember(V&& v)
     ORVS_FLOAT(64fc, Orv64fc)
 #undef ORVS_FLOAT
 #undef ORVS_SEVEN
+    // Low 32 bits of the product: arithmetic shifts, wrapping, no rounding.
+    v(wrapping(member<Orv32s>("Mul_Low_32s", orvsMul_Low_32s_Sfs, nullptr, Prod{}, Cut{-32, 63})));
     v(member<Orv16u, Orv16s, Orv16s>("Mul_16u16s", orvsMul_16u16s_Sfs, nullptr, Prod{}, Cut{-15, 32}));
     v(member<Orv16s, Orv16s, Orv32s>("Mul_16s32s", orvsMul_16s32s_Sfs, nullptr, Prod{}, Cut{-31, 31}));
     v(member<Orv32s, Orv32sc, Orv32sc>("Mul_32s32sc", orvsMul_32s32sc_Sfs, orvsMul_32s32sc_ISfs, Prod{}, Cut{-32, 63}));
@@ -318,8 +327,14 @@ typename M::TD modelOf(const M& m, typename M::TA a, typename M::TB b, typename 
     const auto r = m.exact(a, b, old);
     D want{};
     for (int k = 0; k < kParts<D>; ++k) {
-        if constexpr (kFloat<D>) setPart(want, k, static_cast<Comp<D>>(r[k]));
-        else setPart(want, k, modelScale<Comp<D>>(r[k], m.scaled ? s : 0, m.cut));
+        if constexpr (kFloat<D>) {
+            setPart(want, k, static_cast<Comp<D>>(r[k]));
+        } else if (m.wraps && s > m.cut.satTo && s < m.cut.zeroFrom) {
+            const auto bits = static_cast<std::uint64_t>(s >= 0 ? r[k] >> s : r[k] * (i128(1) << -s));
+            setPart(want, k, static_cast<Comp<D>>(bits));
+        } else {
+            setPart(want, k, modelScale<Comp<D>>(r[k], m.scaled ? s : 0, m.cut));
+        }
     }
     return want;
 }

@@ -94,29 +94,6 @@ TEST(ScaledRule, Q15TiesRoundToEven)
     }
 }
 
-// Low 32 bits of the product: arithmetic shifts, wrapping, no rounding.
-TEST(ScaledRule, MulLow32s)
-{
-    for (int s : scaleFactors(Cut{-32, 63})) {
-        const int n = 67;
-        const auto a = edgyVector<Orv32s>(n, static_cast<std::uint32_t>(s) + 100u);
-        const auto b = edgyVector<Orv32s>(n, static_cast<std::uint32_t>(s) + 200u);
-        orvs_test::Unaligned<Orv32s> ua(n), ub(n), ud(n);
-        ua.assign(a);
-        ub.assign(b);
-        ASSERT_EQ(orvsMul_Low_32s_Sfs(ua.data(), ub.data(), ud.data(), n, s), orvStsOk);
-        for (int i = 0; i < n; ++i) {
-            const i128 p = i128(a[i]) * b[i];
-            Orv32s want;
-            if (s >= 63) want = 0;
-            else if (s <= -32) want = p > 0 ? INT32_MAX : (p < 0 ? INT32_MIN : 0);
-            else if (s >= 0) want = static_cast<Orv32s>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(p >> s)));
-            else want = static_cast<Orv32s>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(p) << -s));
-            ASSERT_EQ(ud[i], want) << "s=" << s << " i=" << i;
-        }
-    }
-}
-
 // x * val with val a double, formed exactly: the exact product of the
 // integer significand under the shifted scale factor.
 TEST(ScaledRule, MulC64f64s)
