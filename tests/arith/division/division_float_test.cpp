@@ -44,15 +44,12 @@ template <class F>
     return ::testing::AssertionFailure() << x << " / " << d << " gave " << got;
 }
 
+// n values uniform in [lo, hi] from rng.
 template <class F>
 std::vector<F> uniform(int n, std::mt19937& rng, double lo, double hi)
 {
-    std::uniform_real_distribution<double> u(lo, hi);
-    std::vector<F> v(n);
-    for (auto& x : v) x = static_cast<F>(u(rng));
-    return v;
+    return randomVector<F>(n, rng(), lo, hi);
 }
-
 template <class F>
 void divReal(const std::vector<F>& x, const std::vector<F>& d, int off)
 {

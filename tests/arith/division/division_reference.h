@@ -4,6 +4,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -19,19 +20,12 @@ using i128 = __int128;
 
 enum Mode { kZero = 0, kNear = 1, kAway = 2 };
 
-// floor(num / den) and the remainder, den > 0.
-inline void floorDiv(i128 num, i128 den, i128& q, i128& r)
-{
-    q = num / den;
-    r = num % den;
-    if (r < 0) { r += den; q -= 1; }
-}
-
-// Rounds num / den (den > 0) to an integer by mode.
+// Rounds num / den (den > 0) to an integer by mode, from the floor and the
+// remainder.
 inline i128 roundQuotient(i128 num, i128 den, Mode mode)
 {
-    i128 q, r;
-    floorDiv(num, den, q, r);
+    i128 q = num / den, r = num % den;
+    if (r < 0) r += den, q -= 1;
     if (r == 0) return q;
     switch (mode) {
     case kZero: return num < 0 ? q + 1 : q;
@@ -43,9 +37,7 @@ inline i128 roundQuotient(i128 num, i128 den, Mode mode)
 template <class T>
 T saturate(i128 v)
 {
-    if (v > std::numeric_limits<T>::max()) return std::numeric_limits<T>::max();
-    if (v < std::numeric_limits<T>::min()) return std::numeric_limits<T>::min();
-    return static_cast<T>(v);
+    return static_cast<T>(std::clamp<i128>(v, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
 }
 
 // x * 2^-s / d, rounded and saturated to T; a zero divisor gives max / min / 0

@@ -129,33 +129,28 @@ TEST(DivRule, CornerExamples)
     expectDiv<float>("by infinity", divC32f, {inf, inf, inf, inf}, {1.0f, -inf, inf, -3.0f}, 0, {0.0f, 0.0f, 0.0f, 0.0f});
 }
 
+// One row per member: its element type, scale range and rounding mode.
+#define ORVS_DIV_ROW(T, name, lo, hi, mode, f, ...) checkInt<T, T, T>(name, lo, hi, exactRule<T, T, T>(mode), f, __VA_ARGS__)
+
 TEST(DivRule, IntegerVectorMembersMatchTheirModels)
 {
-    checkInt<Orv8u, Orv8u, Orv8u>("Div_8u", -18, 11, exactRule<Orv8u, Orv8u, Orv8u>(kNear), VV(orvsDiv_8u_Sfs), VVI(orvsDiv_8u_ISfs));
-    checkInt<Orv16s, Orv16s, Orv16s>("Div_16s", -33, 18, exactRule<Orv16s, Orv16s, Orv16s>(kNear), VV(orvsDiv_16s_Sfs),
-                                     VVI(orvsDiv_16s_ISfs));
-    checkInt<Orv16u, Orv16u, Orv16u>("Div_16u", -34, 19, exactRule<Orv16u, Orv16u, Orv16u>(kNear), VV(orvsDiv_16u_Sfs),
-                                     VVI(orvsDiv_16u_ISfs));
-    checkInt<Orv32s, Orv16s, Orv16s>("Div_32s16s", -32, 34, exactRule<Orv32s, Orv16s, Orv16s>(kNear), VV(orvsDiv_32s16s_Sfs),
-                                     nullptr);
+    ORVS_DIV_ROW(Orv8u, "Div_8u", -18, 11, kNear, VV(orvsDiv_8u_Sfs), VVI(orvsDiv_8u_ISfs));
+    ORVS_DIV_ROW(Orv16s, "Div_16s", -33, 18, kNear, VV(orvsDiv_16s_Sfs), VVI(orvsDiv_16s_ISfs));
+    ORVS_DIV_ROW(Orv16u, "Div_16u", -34, 19, kNear, VV(orvsDiv_16u_Sfs), VVI(orvsDiv_16u_ISfs));
+    checkInt<Orv32s, Orv16s, Orv16s>("Div_32s16s", -32, 34, exactRule<Orv32s, Orv16s, Orv16s>(kNear), VV(orvsDiv_32s16s_Sfs), nullptr);
     checkInt<Orv32s, Orv32s, Orv32s>("Div_32s", -66, 36, doubleQuotient32s, VV(orvsDiv_32s_Sfs), VVI(orvsDiv_32s_ISfs));
     for (Mode m : {kZero, kNear, kAway}) {
         const auto rm = static_cast<OrvRoundMode>(m);
-        checkInt<Orv8u, Orv8u, Orv8u>("Div_Round_8u", -17, 10, exactRule<Orv8u, Orv8u, Orv8u>(m), VVR(orvsDiv_Round_8u_Sfs, rm),
-                                      VVRI(orvsDiv_Round_8u_ISfs, rm));
-        checkInt<Orv16s, Orv16s, Orv16s>("Div_Round_16s", -32, 18, exactRule<Orv16s, Orv16s, Orv16s>(m),
-                                         VVR(orvsDiv_Round_16s_Sfs, rm), VVRI(orvsDiv_Round_16s_ISfs, rm));
-        checkInt<Orv16u, Orv16u, Orv16u>("Div_Round_16u", -33, 18, exactRule<Orv16u, Orv16u, Orv16u>(m),
-                                         VVR(orvsDiv_Round_16u_Sfs, rm), VVRI(orvsDiv_Round_16u_ISfs, rm));
+        ORVS_DIV_ROW(Orv8u, "Div_Round_8u", -17, 10, m, VVR(orvsDiv_Round_8u_Sfs, rm), VVRI(orvsDiv_Round_8u_ISfs, rm));
+        ORVS_DIV_ROW(Orv16s, "Div_Round_16s", -32, 18, m, VVR(orvsDiv_Round_16s_Sfs, rm), VVRI(orvsDiv_Round_16s_ISfs, rm));
+        ORVS_DIV_ROW(Orv16u, "Div_Round_16u", -33, 18, m, VVR(orvsDiv_Round_16u_Sfs, rm), VVRI(orvsDiv_Round_16u_ISfs, rm));
     }
 }
 
 TEST(DivRule, ConstantDivisorsAndDividends)
 {
-    checkInt<Orv8u, Orv8u, Orv8u>("DivC_8u", -35, 20, exactRule<Orv8u, Orv8u, Orv8u>(kNear), VC(orvsDivC_8u_Sfs),
-                                  VCI(orvsDivC_8u_ISfs), true);
-    checkInt<Orv16s, Orv16s, Orv16s>("DivC_16s", -35, 20, exactRule<Orv16s, Orv16s, Orv16s>(kNear), VC(orvsDivC_16s_Sfs),
-                                     VCI(orvsDivC_16s_ISfs), true);
+    ORVS_DIV_ROW(Orv8u, "DivC_8u", -35, 20, kNear, VC(orvsDivC_8u_Sfs), VCI(orvsDivC_8u_ISfs), true);
+    ORVS_DIV_ROW(Orv16s, "DivC_16s", -35, 20, kNear, VC(orvsDivC_16s_Sfs), VCI(orvsDivC_16s_ISfs), true);
     // Below its range every 16u output is 65535.
     auto below16u = [](Orv16u x, Orv16u d, int s) { return s <= -32 ? Orv16u(65535) : quotient<Orv16u>(x, d, s); };
     checkInt<Orv16u, Orv16u, Orv16u>("DivC_16u", -35, 20, below16u, VC(orvsDivC_16u_Sfs), VCI(orvsDivC_16u_ISfs), true);
