@@ -6,11 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <limits>
-#include <random>
 #include <vector>
 
 #include "division_reference.h"

@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdlib>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "test_util.h"

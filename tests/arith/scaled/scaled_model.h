@@ -220,23 +220,12 @@ auto oneOperand(const char* name, F f, FI fi)
     return makeMember<T, T, T>(name, call, callI, Magnitude{}, kNone, false, false);
 }
 
-template <class M>
-M accumulating(M m)
-{
-    m.accumulates = true;
-    return m;
-}
-template <class M>
-M wrapping(M m)
-{
-    m.wraps = true;
-    return m;
-}
-
 // Visits every integer and float member of the table.
 template <class V>
 void forEachMember(V&& v)
 {
+    auto accumulating = [](auto m) { return m.accumulates = true, m; };
+    auto wrapping = [](auto m) { return m.wraps = true, m; };
 #define ORVS_SEVEN(code, T, sfx, isfx, addCut, subCut, mulCut)                                                            \
     v(member<T>("Add_" #code, orvsAdd_##code##sfx, orvsAdd_##code##isfx, Sum{}, Cut addCut));                              \
     v(member<T>("Sub_" #code, orvsSub_##code##sfx, orvsSub_##code##isfx, DiffBA{}, Cut subCut));                           \
