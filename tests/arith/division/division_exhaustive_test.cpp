@@ -48,7 +48,8 @@ int countBad(const Orv16s* x, const Orv16s* o, double sign, double S, double D)
 
 // Counts the mismatches over all dividends for the divisors -32768,
 // -32768 + step, ...; the library runs on whole 65536-element vectors.
-long long sweep(int s, Rounding mode, int step)
+template <Rounding M>
+long long sweep(int s, int step)
 {
     long long bad = 0;
 #pragma omp parallel num_threads(2) reduction(+ : bad)
@@ -58,11 +59,9 @@ long long sweep(int s, Rounding mode, int step)
 #pragma omp for schedule(dynamic, 64)
         for (int dv = -32768; dv <= 32767; dv += step) {
             std::fill(d.begin(), d.end(), static_cast<Orv16s>(dv));
-            const OrvStatus st =
-                mode == Rounding::Near
-                    ? orvsDiv_16s_Sfs(d.data(), x.data(), o.data(), 65536, s)
-                    : orvsDiv_Round_16s_Sfs(d.data(), x.data(), o.data(), 65536,
-                                            mode == Rounding::Zero ? orvRndZero : orvRndFinancial, s);
+            const OrvStatus st = M == Rounding::Near ? orvsDiv_16s_Sfs(d.data(), x.data(), o.data(), 65536, s)
+                                 : orvsDiv_Round_16s_Sfs(d.data(), x.data(), o.data(), 65536,
+                                                         M == Rounding::Zero ? orvRndZero : orvRndFinancial, s);
             if (st != (dv == 0 ? orvStsWarnDivByZero : orvStsOk)) ++bad;
             if (dv == 0) {
                 for (int i = 0; i < 65536; ++i) bad += o[i] != (x[i] > 0 ? 32767 : x[i] < 0 ? -32768 : 0);
@@ -72,11 +71,7 @@ long long sweep(int s, Rounding mode, int step)
             // and D = |d| * 2^max(s, 0); every product stays below 2^53.
             const double S = std::ldexp(1.0, s < 0 ? -s : 0);
             const double D = std::ldexp(std::fabs(double(dv)), s > 0 ? s : 0);
-            const double sign = dv < 0 ? -1.0 : 1.0;
-            const int local = mode == Rounding::Near ? countBad<Rounding::Near>(x.data(), o.data(), sign, S, D)
-                                 : mode == Rounding::Zero ? countBad<Rounding::Zero>(x.data(), o.data(), sign, S, D)
-                                                          : countBad<Rounding::Away>(x.data(), o.data(), sign, S, D);
-            bad += local;
+            bad += countBad<M>(x.data(), o.data(), dv < 0 ? -1.0 : 1.0, S, D);
         }
     }
     return bad;
@@ -90,11 +85,11 @@ int divisorStep() { return orvs_test::quick() || std::getenv("ORVS_CPU") ? 97 : 
 
 TEST(DivExhaustive, Div16sSfsEveryPairAtSeveralScaleFactors)
 {
-    for (int s : {0, 9, -7}) EXPECT_EQ(sweep(s, Rounding::Near, divisorStep()), 0) << "s " << s;
+    for (int s : {0, 9, -7}) EXPECT_EQ(sweep<Rounding::Near>(s, divisorStep()), 0) << "s " << s;
 }
 
 TEST(DivExhaustive, DivRound16sFinancialEveryPair)
 {
     // Truncation is covered by the random tests; ties away from zero here.
-    EXPECT_EQ(sweep(-1, Rounding::Away, divisorStep()), 0);
+    EXPECT_EQ(sweep<Rounding::Away>(-1, divisorStep()), 0);
 }

@@ -1,8 +1,6 @@
 // Dense checks of the hand-written vector paths: every value of the first
 // operand against random and structured second operands at every scale
 // factor, for every 16-bit member of the table.
-#include <cstring>
-
 #include "scaled_model.h"
 
 using namespace scaled_test;

@@ -4,6 +4,8 @@
 // gives the model's values and nothing outside the destination is written.
 // Then destinations of a megabyte or more, which take the streaming stores.
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "scaled_model.h"
 
@@ -54,83 +56,83 @@ TEST(LaneTails, EveryMemberEveryLengthEveryOffset)
     forEachMember([](const auto& m) { sweepMember(m); });
 }
 
-// Single-precision products to 16 bits, both conversions.
+// Single-precision products to 16 bits, both conversions, at length n and
+// element offset o: nearest-even, saturated, NaN to the top (or, through 32
+// bits, the bottom).
+void checkFloatTo16(const std::vector<Orv32f>& x, int n, int o)
+{
+    for (int low = 0; low < 2; ++low) {
+        orvs_test::Guarded<Orv16s> d(n, o);
+        ASSERT_EQ(low ? orvsMulC_Low_32f16s(x.data(), 0.5f, d.data(), n) : orvsMulC_32f16s_Sfs(x.data(), 1.0f, d.data(), n, 1),
+                  orvStsOk);
+        for (int i = 0; i < n; ++i) {
+            const float p = x[i] * 0.5f;
+            const long long q = std::isnan(p) ? (low ? -32768 : 32767) : static_cast<long long>(std::nearbyint(p));
+            ASSERT_EQ(d[i], static_cast<Orv16s>(q < -32768 ? -32768 : (q > 32767 ? 32767 : q))) << "low=" << low << " i=" << i;
+        }
+        ASSERT_TRUE(d.guardsIntact()) << "low=" << low << " n=" << n << " offset=" << o;
+    }
+}
+
+std::vector<Orv32f> floatSource(int n)
+{
+    std::vector<Orv32f> x(n);
+    for (int i = 0; i < n; ++i) x[i] = static_cast<float>((i * 7919LL) % 90001 - 45000) * 0.73f;
+    x[3] = std::nanf("");
+    return x;
+}
+
 TEST(LaneTails, FloatTo16)
 {
-    std::vector<Orv32f> x(kMaxLen);
-    for (int i = 0; i < kMaxLen; ++i) x[i] = static_cast<float>((i * 7919) % 90001 - 45000) * 0.73f;
-    x[3] = std::nanf("");
-    orvs_test::lengthOffsetSweep(100, 32, [&](int n, int o) {
-        for (int low = 0; low < 2; ++low) {
-            orvs_test::Guarded<Orv16s> d(n, o);
-            ASSERT_EQ(low ? orvsMulC_Low_32f16s(x.data(), 0.5f, d.data(), n) : orvsMulC_32f16s_Sfs(x.data(), 1.0f, d.data(), n, 1),
-                      orvStsOk);
-            for (int i = 0; i < n; ++i) {
-                const float p = x[i] * 0.5f;
-                const long long q = std::isnan(p) ? (low ? -32768 : 32767) : static_cast<long long>(std::nearbyint(p));
-                ASSERT_EQ(d[i], static_cast<Orv16s>(q < -32768 ? -32768 : (q > 32767 ? 32767 : q))) << "low=" << low << " n=" << n;
-            }
-            ASSERT_TRUE(d.guardsIntact()) << "low=" << low << " n=" << n << " offset=" << o;
-        }
-    });
+    const auto x = floatSource(kMaxLen);
+    orvs_test::lengthOffsetSweep(100, 32, [&](int n, int o) { checkFloatTo16(x, n, o); });
 }
 
 // Destinations of a megabyte or more take the non-temporal store path, which
 // starts at the first register-aligned destination element: every element
 // offset, the sizes on both sides of the cut-over, and the in-place form
 // (ordinary stores).
-template <class T, class F, class E>
-void longSweep(const char* name, F f, E exact, Cut cut, int s)
+template <class M>
+void longSweep(const M& m, int s)
 {
+    using T = typename M::TD;
     const int cutLen = static_cast<int>((std::size_t(1) << 20) / sizeof(T));
     const std::vector<int> lens = quick() ? std::vector<int>{cutLen + 77}
                                           : std::vector<int>{cutLen - 1, cutLen, cutLen + 77, 3 * cutLen / 2 + 5};
     const auto va = edgyVector<T>(lens.back(), 707u), vb = edgyVector<T>(lens.back(), 808u);
-    auto want = [&](int i) {
-        const Exact r = exact(va[i], vb[i], T{});
-        T w{};
-        for (int k = 0; k < kParts<T>; ++k) setPart(w, k, modelScale<Comp<T>>(r[k], s, cut));
-        return w;
-    };
     for (int len : lens) {
         for (int o = 0; o < static_cast<int>(64 / sizeof(T)); o += quick() ? 5 : 1) {
             orvs_test::Guarded<T> d(len, o);
-            ASSERT_EQ(f(va.data(), vb.data(), d.data(), len, s), orvStsOk);
-            for (int i = 0; i < len; ++i) ASSERT_TRUE(sameElement(d[i], want(i))) << name << " len=" << len << " offset=" << o << " i=" << i;
-            ASSERT_TRUE(d.guardsIntact()) << name << " wrote outside, offset " << o;
+            ASSERT_EQ(m.f(va.data(), vb.data(), d.data(), len, s), orvStsOk);
+            for (int i = 0; i < len; ++i)
+                ASSERT_TRUE(sameElement(d[i], modelOf(m, va[i], vb[i], T{}, s))) << m.name << " len=" << len << " offset=" << o << " i=" << i;
+            ASSERT_TRUE(d.guardsIntact()) << m.name << " wrote outside, offset " << o;
         }
         std::vector<T> inPlace(va.begin(), va.begin() + len);
-        ASSERT_EQ(f(inPlace.data(), vb.data(), inPlace.data(), len, s), orvStsOk);
-        for (int i = 0; i < len; i += 97) ASSERT_TRUE(sameElement(inPlace[i], want(i))) << name << " in place, i=" << i;
+        ASSERT_EQ(m.f(inPlace.data(), vb.data(), inPlace.data(), len, s), orvStsOk);
+        for (int i = 0; i < len; i += 97) ASSERT_TRUE(sameElement(inPlace[i], modelOf(m, va[i], vb[i], T{}, s))) << m.name << " in place, i=" << i;
     }
 }
 
 TEST(LongVectors, StreamedStores)
 {
-    longSweep<Orv16s>("Add_16s", orvsAdd_16s_Sfs, Sum{}, Cut{-16, 17}, 1);
-    longSweep<Orv16s>("Mul_16s", orvsMul_16s_Sfs, Prod{}, Cut{-16, 31}, 15);
-    longSweep<Orv32s>("Sub_32s", orvsSub_32s_Sfs, DiffBA{}, Cut{-31, 33}, -3);
-    longSweep<Orv16sc>("Add_16sc", orvsAdd_16sc_Sfs, Sum{}, Cut{-16, 17}, 2);
+    const std::pair<std::string, int> picked[] = {{"Add_16s", 1}, {"Mul_16s", 15}, {"Sub_32s", -3}, {"Add_16sc", 2}, {"Mul_32f", 0}};
+    int swept = 0;
+    forEachMember([&](const auto& m) {
+        using M = std::decay_t<decltype(m)>;
+        if constexpr (std::is_same_v<typename M::TA, typename M::TD> && std::is_same_v<typename M::TB, typename M::TD>)
+            for (const auto& [name, s] : picked)
+                if (name == m.name && m.scaled == (s != 0)) longSweep(m, s), ++swept;
+    });
+    EXPECT_EQ(swept, 5);
 }
 
 // The float-to-16-bit products stream long destinations too.
 TEST(LongVectors, StreamedFloatTo16)
 {
     const int len = (1 << 19) + 45;
-    std::vector<Orv32f> x(len);
-    for (int i = 0; i < len; ++i) x[i] = static_cast<float>((i * 7919LL) % 90001 - 45000) * 0.73f;
-    for (int o = 0; o < 16; o += quick() ? 5 : 1) {
-        for (int low = 0; low < 2; ++low) {
-            orvs_test::Guarded<Orv16s> d(len, o);
-            ASSERT_EQ(low ? orvsMulC_Low_32f16s(x.data(), 0.5f, d.data(), len) : orvsMulC_32f16s_Sfs(x.data(), 1.0f, d.data(), len, 1),
-                      orvStsOk);
-            for (int i = 0; i < len; ++i) {
-                const long long q = static_cast<long long>(std::nearbyint(x[i] * 0.5f));
-                ASSERT_EQ(d[i], static_cast<Orv16s>(q < -32768 ? -32768 : (q > 32767 ? 32767 : q))) << "low=" << low << " i=" << i;
-            }
-            ASSERT_TRUE(d.guardsIntact()) << "offset " << o;
-        }
-    }
+    const auto x = floatSource(len);
+    for (int o = 0; o < 16; o += quick() ? 5 : 1) checkFloatTo16(x, len, o);
 }
 
 } // namespace

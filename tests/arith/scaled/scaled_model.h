@@ -5,11 +5,14 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <type_traits>
 #include <vector>
 
 #include "orvs.h"
@@ -24,12 +27,14 @@ template <class T> struct CompOf { using type = T; };
 template <class T> requires kCx<T> struct CompOf<T> { using type = decltype(T{}.re); };
 template <class T> using Comp = typename CompOf<T>::type;
 template <class T> constexpr int kParts = kCx<T> ? 2 : 1;
+template <class T> constexpr bool kFloat = std::is_floating_point_v<Comp<T>>;
 
+// Component k; a real value stands for both components.
 template <class T>
-i128 part(const T& v, int k)
+Comp<T> comp(const T& v, int k)
 {
     if constexpr (kCx<T>) return k ? v.im : v.re;
-    else return static_cast<i128>(v);
+    else return v;
 }
 template <class T>
 void setPart(T& v, int k, Comp<T> x)
@@ -38,7 +43,10 @@ void setPart(T& v, int k, Comp<T> x)
     else v = x;
 }
 
-using Exact = std::array<i128, 2>;
+// Integer members are modelled exactly in 128 bits, float members one
+// rounding at a time in their own precision.
+template <class A> using Calc = std::conditional_t<kFloat<A>, Comp<A>, i128>;
+template <class A> using Exact = std::array<Calc<A>, 2>;
 
 // Beyond the element-by-element range: s >= zeroFrom writes 0, s <= satTo
 // saturates by sign.
@@ -46,6 +54,7 @@ struct Cut {
     int satTo;
     int zeroFrom;
 };
+constexpr Cut kNone{INT_MIN, INT_MAX};
 
 template <class O>
 O modelScale(i128 r, int s, Cut cut)
@@ -72,50 +81,70 @@ O modelScale(i128 r, int s, Cut cut)
     return sat(r * (i128(1) << k));
 }
 
-// Random values over the whole range with extremes, zero and +-1 mixed in.
+// Random values: integers over the whole range with extremes, zero and +-1
+// mixed in; floats in [-1000, 1000].
 template <class T>
 std::vector<T> edgyVector(std::size_t n, std::uint32_t seed)
 {
     auto v = orvs_test::randomVector<T>(n, seed);
-    std::mt19937 rng(seed ^ 0x9e3779b9u);
-    using C = Comp<T>;
-    const C special[] = {std::numeric_limits<C>::min(), std::numeric_limits<C>::max(), C(0), C(1), C(C(0) - 1)};
-    for (auto& x : v)
-        for (int k = 0; k < kParts<T>; ++k)
-            if (rng() % 6 == 0) setPart(x, k, special[rng() % 5]);
+    if constexpr (!kFloat<T>) {
+        std::mt19937 rng(seed ^ 0x9e3779b9u);
+        using C = Comp<T>;
+        const C special[] = {std::numeric_limits<C>::min(), std::numeric_limits<C>::max(), C(0), C(1), C(C(0) - 1)};
+        for (auto& x : v)
+            for (int k = 0; k < kParts<T>; ++k)
+                if (rng() % 6 == 0) setPart(x, k, special[rng() % 5]);
+    }
     return v;
 }
 
 // ---- exact results -------------------------------------------------------
 
-struct Sum {
-    template <class A, class B, class D> Exact operator()(A a, B b, D) const
-    {
-        return {part(a, 0) + part(b, 0), part(a, kParts<A> - 1) + part(b, kParts<B> - 1)};
+template <class A, class B>
+Exact<A> sumOf(A a, B b, int sign)  // a + sign * b
+{
+    using R = Calc<A>;
+    return {R(comp(a, 0)) + R(sign * R(comp(b, 0))), R(comp(a, 1)) + R(sign * R(comp(b, 1)))};
+}
+template <class A, class B>
+Exact<A> prodOf(A a, B b)
+{
+    using R = Calc<A>;
+    const R ar = comp(a, 0), ai = comp(a, 1), br = comp(b, 0), bi = comp(b, 1);
+    if constexpr (kCx<A> && kCx<B>) {
+        const R rr = ar * br, ii = ai * bi, ri = ar * bi, ir = ai * br;
+        return {rr - ii, ri + ir};
+    } else {
+        return {ar * br, ai * bi};
     }
+}
+
+struct Sum {
+    template <class A, class B, class D> Exact<A> operator()(A a, B b, D) const { return sumOf(a, b, 1); }
 };
 struct DiffBA {  // second operand minus the first (Sub, SubCRev)
-    template <class A, class B, class D> Exact operator()(A a, B b, D) const
-    {
-        return {part(b, 0) - part(a, 0), part(b, kParts<B> - 1) - part(a, kParts<A> - 1)};
-    }
+    template <class A, class B, class D> Exact<A> operator()(A a, B b, D) const { return sumOf(b, a, -1); }
 };
 struct DiffAB {  // SubC
-    template <class A, class B, class D> Exact operator()(A a, B b, D) const { return DiffBA{}(b, a, D{}); }
+    template <class A, class B, class D> Exact<A> operator()(A a, B b, D) const { return sumOf(a, b, -1); }
 };
 struct Prod {
-    template <class A, class B, class D> Exact operator()(A a, B b, D) const
-    {
-        if constexpr (kCx<A> && kCx<B>)
-            return {part(a, 0) * part(b, 0) - part(a, 1) * part(b, 1), part(a, 0) * part(b, 1) + part(a, 1) * part(b, 0)};
-        else if constexpr (kCx<B>) return {part(a, 0) * part(b, 0), part(a, 0) * part(b, 1)};
-        else return {part(a, 0) * part(b, 0), 0};
-    }
+    template <class A, class B, class D> Exact<A> operator()(A a, B b, D) const { return prodOf(a, b); }
 };
 struct AccProd {  // the old destination plus the product
-    template <class A, class B, class D> Exact operator()(A a, B b, D old) const
+    template <class A, class B, class D> Exact<A> operator()(A a, B b, D old) const
     {
-        return {part(old, 0) + part(a, 0) * part(b, 0), 0};
+        const auto p = prodOf(a, b);
+        return {Calc<A>(comp(old, 0)) + p[0], Calc<A>(comp(old, 1)) + p[1]};
+    }
+};
+struct Magnitude {  // |a|, the sign bit cleared for floats
+    template <class A, class B, class D> Exact<A> operator()(A a, B, D) const
+    {
+        using R = Calc<A>;
+        const R x = comp(a, 0);
+        if constexpr (kFloat<A>) return {std::fabs(x), 0};
+        else return {x < 0 ? -x : x, 0};
     }
 };
 
@@ -137,108 +166,127 @@ struct Member {
     bool constant = false;
     bool scaled = true;
     bool accumulates = false;
+    bool wraps = false;  // inside the cut-over points: the low bits of the shifted result
 };
 
-template <class A, class B = A, class D = A, class F, class FI, class E>
-auto member(const char* name, F f, FI fi, E e, Cut cut)
+// f(x..., n, s) for scaled entries, f(x..., n) for the others.
+template <class F, class... X>
+OrvStatus callWith(F f, int n, int s, X... x)
 {
-    return Member<A, B, D, F, FI, E>{name, f, fi, e, cut};
+    if constexpr (std::is_invocable_v<F, X..., int, int>) return f(x..., n, s);
+    else return f(x..., n);
+}
+
+template <class A, class B, class D, class F, class FI, class E>
+auto makeMember(const char* name, F call, FI callI, E e, Cut cut, bool constant, bool scaled)
+{
+    return Member<A, B, D, F, FI, E>{name, call, callI, e, cut, constant, scaled};
+}
+
+// The in-place form writes the vector operand that d stands for: the second
+// one of vector members, the only one of constant members.
+template <class A, class B = A, class D = A, class F, class FI, class E>
+auto member(const char* name, F f, FI fi, E e, Cut cut = kNone)
+{
+    auto call = [f](const A* a, const B* b, D* d, int n, int s) { return callWith(f, n, s, a, b, d); };
+    const bool scaled = std::is_invocable_v<F, const A*, const B*, D*, int, int>;
+    if constexpr (std::is_null_pointer_v<FI>) return makeMember<A, B, D>(name, call, nullptr, e, cut, false, scaled);
+    else return makeMember<A, B, D>(name, call, [fi](const A* a, const B* b, D* d, int n, int s) {
+        std::copy(b, b + n, d);
+        return callWith(fi, n, s, a, d);
+    }, e, cut, false, scaled);
 }
 
 template <class T, class F, class FI, class E>
-auto constMember(const char* name, F f, FI fi, E e, Cut cut)
+auto constMember(const char* name, F f, FI fi, E e, Cut cut = kNone)
 {
-    auto call = [f](const T* a, const T* b, T* d, int n, int s) { return f(a, b[0], d, n, s); };
-    auto callI = [fi](const T* a, const T* b, T* d, int n, int s) {
+    auto call = [f](const T* a, const T* b, T* d, int n, int s) { return callWith(f, n, s, a, b[0], d); };
+    const bool scaled = std::is_invocable_v<F, const T*, T, T*, int, int>;
+    if constexpr (std::is_null_pointer_v<FI>) return makeMember<T, T, T>(name, call, nullptr, e, cut, true, scaled);
+    else return makeMember<T, T, T>(name, call, [fi](const T* a, const T* b, T* d, int n, int s) {
         std::copy(a, a + n, d);
-        return fi(b[0], d, n, s);
-    };
-    auto m = member<T, T, T>(name, call, callI, e, cut);
-    m.constant = true;
-    return m;
+        return callWith(fi, n, s, b[0], d);
+    }, e, cut, true, scaled);
 }
 
-// In-place vector forms write their second operand.
-template <class FI>
-auto writesSecond(FI fi)
+template <class T, class F, class FI>
+auto oneOperand(const char* name, F f, FI fi)
 {
-    return [fi](const auto* a, const auto* b, auto* d, int n, int s) {
-        std::copy(b, b + n, d);
-        return fi(a, d, n, s);
+    auto call = [f](const T* a, const T*, T* d, int n, int) { return f(a, d, n); };
+    auto callI = [fi](const T* a, const T*, T* d, int n, int) {
+        std::copy(a, a + n, d);
+        return fi(d, n);
     };
+    return makeMember<T, T, T>(name, call, callI, Magnitude{}, kNone, false, false);
 }
 
-constexpr Cut kNone{INT_MIN, INT_MAX};
-
-template <class F>
-auto unscaled(F f)
-{
-    return [f](const auto* a, const auto* b, auto* d, int n, int) { return f(a, b, d, n); };
-}
-
-// Visits every scaled integer member.
+// Visits every integer and float member of the table.
 template <class V>
 void forEachMember(V&& v)
 {
-#define ORVS_SEVEN(code, T, addCut, subCut, mulCut)                                                                       \
-    v(member<T>("Add_" #code, orvsAdd_##code##_Sfs, writesSecond(orvsAdd_##code##_ISfs), Sum{}, Cut addCut));            \
-    v(member<T>("Sub_" #code, orvsSub_##code##_Sfs, writesSecond(orvsSub_##code##_ISfs), DiffBA{}, Cut subCut));         \
-    v(member<T>("Mul_" #code, orvsMul_##code##_Sfs, writesSecond(orvsMul_##code##_ISfs), Prod{}, Cut mulCut));           \
-    v(constMember<T>("AddC_" #code, orvsAddC_##code##_Sfs, orvsAddC_##code##_ISfs, Sum{}, Cut addCut));                  \
-    v(constMember<T>("SubC_" #code, orvsSubC_##code##_Sfs, orvsSubC_##code##_ISfs, DiffAB{}, Cut subCut));               \
-    v(constMember<T>("SubCRev_" #code, orvsSubCRev_##code##_Sfs, orvsSubCRev_##code##_ISfs, DiffBA{}, Cut subCut));      \
-    v(constMember<T>("MulC_" #code, orvsMulC_##code##_Sfs, orvsMulC_##code##_ISfs, Prod{}, Cut mulCut));
-    ORVS_SEVEN(8u, Orv8u, ({-8, 10}), ({-8, 9}), ({-8, 17}))
-    ORVS_SEVEN(16u, Orv16u, ({-16, 18}), ({-16, 17}), ({-16, 33}))
-    ORVS_SEVEN(16s, Orv16s, ({-16, 17}), ({-16, 17}), ({-16, 31}))
-    ORVS_SEVEN(16sc, Orv16sc, ({-16, 17}), ({-16, 17}), ({-16, 32}))
-    ORVS_SEVEN(32s, Orv32s, ({-31, 33}), ({-31, 33}), ({-32, 63}))
-    ORVS_SEVEN(32sc, Orv32sc, ({-31, 33}), ({-31, 33}), ({-32, 64}))
+    auto accumulating = [](auto m) { return m.accumulates = true, m; };
+    auto wrapping = [](auto m) { return m.wraps = true, m; };
+#define ORVS_SEVEN(code, T, sfx, isfx, addCut, subCut, mulCut)                                                            \
+    v(member<T>("Add_" #code, orvsAdd_##code##sfx, orvsAdd_##code##isfx, Sum{}, Cut addCut));                              \
+    v(member<T>("Sub_" #code, orvsSub_##code##sfx, orvsSub_##code##isfx, DiffBA{}, Cut subCut));                           \
+    v(member<T>("Mul_" #code, orvsMul_##code##sfx, orvsMul_##code##isfx, Prod{}, Cut mulCut));                             \
+    v(constMember<T>("AddC_" #code, orvsAddC_##code##sfx, orvsAddC_##code##isfx, Sum{}, Cut addCut));                      \
+    v(constMember<T>("SubC_" #code, orvsSubC_##code##sfx, orvsSubC_##code##isfx, DiffAB{}, Cut subCut));                   \
+    v(constMember<T>("SubCRev_" #code, orvsSubCRev_##code##sfx, orvsSubCRev_##code##isfx, DiffBA{}, Cut subCut));          \
+    v(constMember<T>("MulC_" #code, orvsMulC_##code##sfx, orvsMulC_##code##isfx, Prod{}, Cut mulCut));
+    ORVS_SEVEN(8u, Orv8u, _Sfs, _ISfs, ({-8, 10}), ({-8, 9}), ({-8, 17}))
+    ORVS_SEVEN(16u, Orv16u, _Sfs, _ISfs, ({-16, 18}), ({-16, 17}), ({-16, 33}))
+    ORVS_SEVEN(16s, Orv16s, _Sfs, _ISfs, ({-16, 17}), ({-16, 17}), ({-16, 31}))
+    ORVS_SEVEN(16sc, Orv16sc, _Sfs, _ISfs, ({-16, 17}), ({-16, 17}), ({-16, 32}))
+    ORVS_SEVEN(32s, Orv32s, _Sfs, _ISfs, ({-31, 33}), ({-31, 33}), ({-32, 63}))
+    ORVS_SEVEN(32sc, Orv32sc, _Sfs, _ISfs, ({-31, 33}), ({-31, 33}), ({-32, 64}))
+#define ORVS_FLOAT(code, T)                                                                                               \
+    ORVS_SEVEN(code, T, , _I, (kNone), (kNone), (kNone))                                                                  \
+    v(accumulating(member<T>("AddProduct_" #code, orvsAddProduct_##code, nullptr, AccProd{})));
+    ORVS_FLOAT(32f, Orv32f)
+    ORVS_FLOAT(64f, Orv64f)
+    ORVS_FLOAT(32fc, Orv32fc)
+    ORVS_FLOAT(64fc, Orv64fc)
+#undef ORVS_FLOAT
 #undef ORVS_SEVEN
+    // Low 32 bits of the product: arithmetic shifts, wrapping, no rounding.
+    v(wrapping(member<Orv32s>("Mul_Low_32s", orvsMul_Low_32s_Sfs, nullptr, Prod{}, Cut{-32, 63})));
     v(member<Orv16u, Orv16s, Orv16s>("Mul_16u16s", orvsMul_16u16s_Sfs, nullptr, Prod{}, Cut{-15, 32}));
     v(member<Orv16s, Orv16s, Orv32s>("Mul_16s32s", orvsMul_16s32s_Sfs, nullptr, Prod{}, Cut{-31, 31}));
-    v(member<Orv32s, Orv32sc, Orv32sc>("Mul_32s32sc", orvsMul_32s32sc_Sfs, writesSecond(orvsMul_32s32sc_ISfs), Prod{},
-                                       Cut{-32, 63}));
+    v(member<Orv32s, Orv32sc, Orv32sc>("Mul_32s32sc", orvsMul_32s32sc_Sfs, orvsMul_32s32sc_ISfs, Prod{}, Cut{-32, 63}));
     // The 64-bit sum zeroes from s = 64, even for -2^64 (which the plain
     // rule would round to -1); the 64-bit product follows the plain rule.
     v(member<Orv64s>("Add_64s", orvsAdd_64s_Sfs, nullptr, Sum{}, Cut{-63, 64}));
-    auto mulC64 = [](const Orv64s* a, const Orv64s* b, Orv64s* d, int n, int s) {
+    auto mulC64 = [](const Orv64s* a, Orv64s val, Orv64s* d, int n, int s) {
         std::copy(a, a + n, d);
-        return orvsMulC_64s_ISfs(b[0], d, n, s);
+        return orvsMulC_64s_ISfs(val, d, n, s);
     };
-    auto m64 = member<Orv64s>("MulC_64s_I", mulC64, nullptr, Prod{}, Cut{-67, 130});
-    m64.constant = true;
-    v(m64);
-    auto acc = [](const char* name, auto f, Cut cut, auto tag) {
-        auto m = member<decltype(tag), decltype(tag)>(name, f, nullptr, AccProd{}, cut);
-        m.accumulates = true;
-        return m;
-    };
-    v(acc("AddProduct_16s", orvsAddProduct_16s_Sfs, Cut{-15, 32}, Orv16s{}));
-    v([&] {
-        auto m = member<Orv16s, Orv16s, Orv32s>("AddProduct_16s32s", orvsAddProduct_16s32s_Sfs, nullptr, AccProd{},
-                                                Cut{-31, 33});
-        m.accumulates = true;
-        return m;
-    }());
-    v(acc("AddProduct_32s", orvsAddProduct_32s_Sfs, Cut{-31, 63}, Orv32s{}));
-    // Without a scale factor: the s = 0 case.
-    auto plain = [](auto m) {
-        m.scaled = false;
-        return m;
-    };
-    v(plain(member<Orv16s>("Add_16s", unscaled(orvsAdd_16s), nullptr, Sum{}, kNone)));
-    v(plain(member<Orv16s>("Sub_16s", unscaled(orvsSub_16s), nullptr, DiffBA{}, kNone)));
-    v(plain(member<Orv16s>("Mul_16s", unscaled(orvsMul_16s), nullptr, Prod{}, kNone)));
-    v(plain(member<Orv16u>("Add_16u", unscaled(orvsAdd_16u), nullptr, Sum{}, kNone)));
-    v(plain(member<Orv32u>("Add_32u", unscaled(orvsAdd_32u), nullptr, Sum{}, kNone)));
-    v(plain(member<Orv8u, Orv8u, Orv16u>("Add_8u16u", unscaled(orvsAdd_8u16u), nullptr, Sum{}, kNone)));
-    v(plain(member<Orv8u, Orv8u, Orv16u>("Mul_8u16u", unscaled(orvsMul_8u16u), nullptr, Prod{}, kNone)));
-    auto addInto = [](const Orv16s* a, const Orv32s* b, Orv32s* d, int n, int) {
+    v(constMember<Orv64s>("MulC_64s_I", mulC64, nullptr, Prod{}, Cut{-67, 130}));
+    v(accumulating(member<Orv16s>("AddProduct_16s", orvsAddProduct_16s_Sfs, nullptr, AccProd{}, Cut{-15, 32})));
+    v(accumulating(member<Orv16s, Orv16s, Orv32s>("AddProduct_16s32s", orvsAddProduct_16s32s_Sfs, nullptr, AccProd{},
+                                                  Cut{-31, 33})));
+    v(accumulating(member<Orv32s>("AddProduct_32s", orvsAddProduct_32s_Sfs, nullptr, AccProd{}, Cut{-31, 63})));
+    // Without a scale factor: the s = 0 case, or one rounding to float.
+    v(member<Orv16s>("Add_16s", orvsAdd_16s, nullptr, Sum{}));
+    v(member<Orv16s>("Sub_16s", orvsSub_16s, nullptr, DiffBA{}));
+    v(member<Orv16s>("Mul_16s", orvsMul_16s, nullptr, Prod{}));
+    v(member<Orv16u>("Add_16u", orvsAdd_16u, nullptr, Sum{}));
+    v(member<Orv32u>("Add_32u", orvsAdd_32u, nullptr, Sum{}));
+    v(member<Orv8u, Orv8u, Orv16u>("Add_8u16u", orvsAdd_8u16u, nullptr, Sum{}));
+    v(member<Orv8u, Orv8u, Orv16u>("Mul_8u16u", orvsMul_8u16u, nullptr, Prod{}));
+    v(member<Orv16s, Orv32s, Orv32s>("Add_16s32s_I", [](auto a, auto b, auto d, int n) {
         std::copy(b, b + n, d);
         return orvsAdd_16s32s_I(a, d, n);
-    };
-    v(plain(member<Orv16s, Orv32s, Orv32s>("Add_16s32s_I", addInto, nullptr, Sum{}, kNone)));
+    }, nullptr, Sum{}));
+    v(member<Orv16s, Orv16s, Orv32f>("Add_16s32f", orvsAdd_16s32f, nullptr, Sum{}));
+    v(member<Orv16s, Orv16s, Orv32f>("Sub_16s32f", orvsSub_16s32f, nullptr, DiffBA{}));
+    v(member<Orv16s, Orv16s, Orv32f>("Mul_16s32f", orvsMul_16s32f, nullptr, Prod{}));
+    v(member<Orv32f, Orv32fc, Orv32fc>("Mul_32f32fc", orvsMul_32f32fc, orvsMul_32f32fc_I, Prod{}));
+    v(accumulating(constMember<Orv32f>("AddProductC_32f", orvsAddProductC_32f, nullptr, AccProd{})));
+    v(oneOperand<Orv16s>("Abs_16s", orvsAbs_16s, orvsAbs_16s_I));
+    v(oneOperand<Orv32s>("Abs_32s", orvsAbs_32s, orvsAbs_32s_I));
+    v(oneOperand<Orv32f>("Abs_32f", orvsAbs_32f, orvsAbs_32f_I));
+    v(oneOperand<Orv64f>("Abs_64f", orvsAbs_64f, orvsAbs_64f_I));
 }
 
 // Scale factors of a member: around both cut-over points, the extremes,
@@ -265,20 +313,32 @@ template <class M>
 typename M::TD modelOf(const M& m, typename M::TA a, typename M::TB b, typename M::TD old, int s)
 {
     using D = typename M::TD;
-    const Exact r = m.exact(a, b, old);
+    const auto r = m.exact(a, b, old);
     D want{};
-    for (int k = 0; k < kParts<D>; ++k) setPart(want, k, modelScale<Comp<D>>(r[k], m.scaled ? s : 0, m.cut));
+    for (int k = 0; k < kParts<D>; ++k) {
+        if constexpr (kFloat<D>) {
+            setPart(want, k, static_cast<Comp<D>>(r[k]));
+        } else if (m.wraps && s > m.cut.satTo && s < m.cut.zeroFrom) {
+            const auto bits = static_cast<std::uint64_t>(s >= 0 ? r[k] >> s : r[k] * (i128(1) << -s));
+            setPart(want, k, static_cast<Comp<D>>(bits));
+        } else {
+            setPart(want, k, modelScale<Comp<D>>(r[k], m.scaled ? s : 0, m.cut));
+        }
+    }
     return want;
 }
 
+// Bit for bit: -0 is not +0.
 template <class D>
 ::testing::AssertionResult sameElement(const D& got, const D& want)
 {
-    for (int k = 0; k < kParts<D>; ++k)
-        if (part(got, k) != part(want, k))
-            return ::testing::AssertionFailure() << "part " << k << ": got " << static_cast<long long>(part(got, k))
-                                                 << ", want " << static_cast<long long>(part(want, k));
-    return ::testing::AssertionSuccess();
+    if (orvs_test::sameBits(got, want)) return ::testing::AssertionSuccess();
+    auto f = ::testing::AssertionFailure();
+    for (int k = 0; k < kParts<D>; ++k) {
+        if constexpr (kFloat<D>) f << " got " << comp(got, k) << ", want " << comp(want, k);
+        else f << " got " << static_cast<long long>(comp(got, k)) << ", want " << static_cast<long long>(comp(want, k));
+    }
+    return f;
 }
 
 } // namespace scaled_test
