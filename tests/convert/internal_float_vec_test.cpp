@@ -1,15 +1,13 @@
 // The float vectors of the kernel layer at the AVX target (the width every
-// processor runs): masked tails (zeros in the lanes past n, nothing written
-// past n), the horizontal sum and maximum, rounding, deinterleaving and
-// complex products against scalar models.
+// processor runs) against scalar models: masked tails, horizontal sum and
+// maximum, rounding, deinterleaving and complex products.
 #define ORVS_TARGET avx
 #include "core/simd/float_vec.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <vector>
 
 #include "test_util.h"
 
@@ -23,29 +21,23 @@ void checkVector()
     using S = typename A::S;
     constexpr int W = A::W;
     const auto x = orvs_test::randomVector<S>(2 * W, 5, -100, 100);
-    for (int n = 0; n <= W; ++n) {
-        orvs_test::Guarded<S> out(n);  // storeN writes nothing past n lanes
+    S lanes[W], re[W], im[W], p[W], c[W], sum = 0, mx = x[0];
+    for (int n = 0; n <= W; ++n) {  // zeros past n lanes, nothing stored past n
+        orvs_test::Guarded<S> out(n);
         A::storeN(out.data(), A::loadN(x.data(), n), n);
-        ASSERT_TRUE(out.guardsIntact() && orvs_test::sameBits(out.data(), x.data(), n)) << n;
-        S lanes[W];
         A::store(lanes, A::loadN(x.data(), n));
+        ASSERT_TRUE(out.guardsIntact() && orvs_test::sameBits(out.data(), x.data(), n)) << n;
         for (int k = n; k < W; ++k) ASSERT_EQ(lanes[k], S(0)) << n;
     }
-    S sum = 0, mx = x[0];
-    for (int k = 0; k < W; ++k) sum += x[k], mx = std::max(mx, x[k]);
+    for (int k = 0; k < W; ++k) sum += x[k], mx = std::max(mx, x[k]), lanes[k] = S(k % 6) - S(2.5);  // ties
     EXPECT_NEAR(A::hsum(A::load(x.data())), sum, std::fabs(sum) * 1e-5 + 1e-4);
     EXPECT_EQ(A::hmax(A::load(x.data())), mx);
-    S r[W], re[W], im[W], p[W], c[W];
-    const S halves[8] = {0.5, 1.5, 2.5, -0.5, -1.5, -2.5, 3.49, -3.51};
-    for (int k = 0; k < W; ++k) r[k] = halves[k % 8];
-    A::store(r, A::roundEven(A::load(r)));
-    for (int k = 0; k < W; ++k) EXPECT_EQ(r[k], std::nearbyint(halves[k % 8]));
     typename A::V vr, vi;
     A::deinterleave(x.data(), vr, vi);
-    A::store(re, vr), A::store(im, vi);
+    A::store(re, vr), A::store(im, vi), A::store(lanes, A::roundEven(A::load(lanes)));
     A::store(p, cmul<A, false>(A::load(x.data()), A::load(x.data() + W)));
     A::store(c, cmul<A, true>(A::load(x.data()), A::load(x.data() + W)));
-    for (int k = 0; k < W; ++k) ASSERT_TRUE(re[k] == x[2 * k] && im[k] == x[2 * k + 1]) << k;
+    for (int k = 0; k < W; ++k) ASSERT_TRUE(re[k] == x[2 * k] && im[k] == x[2 * k + 1] && lanes[k] == std::nearbyint(S(k % 6) - S(2.5))) << k;
     for (int k = 0; k < W; k += 2) {
         const S ar = x[k], ai = x[k + 1], br = x[W + k], bi = x[W + k + 1];
         ASSERT_TRUE(p[k] == ar * br - ai * bi && p[k + 1] == ar * bi + ai * br) << k;

@@ -10,9 +10,9 @@
 #include <cstring>
 #include <vector>
 
-#include "complex_test_util.h"
+#include "test_util.h"
 
-using namespace cplx_test;
+using namespace orvs_test;
 
 namespace {
 
@@ -95,18 +95,28 @@ std::vector<T> productModel(Layout L, const std::vector<T>& a, const std::vector
     return pack(L, A, n);
 }
 
+// The products: float parts without a scale factor, 16-bit parts with one.
+template <class T> struct MulApi;
+#define ORVS_MUL_API(T, t, out, in, ...)                                                                   \
+    template <> struct MulApi<T> {                                                                         \
+        static OrvStatus mul(Layout L, const T* a, const T* b, T* d, int n, [[maybe_unused]] int s)        \
+        { return (L == Layout::Pack ? orvsMulPack_##t##out : orvsMulPerm_##t##out)(a, b, d, n __VA_ARGS__); } \
+        static OrvStatus mulI(Layout L, const T* a, T* d, int n, [[maybe_unused]] int s)                   \
+        { return (L == Layout::Pack ? orvsMulPack_##t##in : orvsMulPerm_##t##in)(a, d, n __VA_ARGS__); }      \
+    };
+ORVS_MUL_API(float, 32f, , _I)
+ORVS_MUL_API(double, 64f, , _I)
+ORVS_MUL_API(Orv16s, 16s, _Sfs, _ISfs, , s)
+#undef ORVS_MUL_API
+
 template <class C> struct CplxApi;
-#define ORVS_CPLX_API(C, T, t, c)                                                                              \
-    template <> struct CplxApi<C> {                                                                            \
-        using Part = T;                                                                                        \
-        static constexpr auto toReal = orvsCplxToReal_##c;                                                     \
-        static constexpr auto fromReal = orvsRealToCplx_##t;                                                   \
-        static constexpr auto conj = orvsConj_##c, flip = orvsConjFlip_##c;                                    \
-        static constexpr auto conjI = orvsConj_##c##_I;                                                        \
-        static constexpr auto expandPack = orvsConjPack_##c, expandPerm = orvsConjPerm_##c;                    \
-        static constexpr auto expandPackI = orvsConjPack_##c##_I, expandPermI = orvsConjPerm_##c##_I;          \
-        static constexpr auto expandCcsI = orvsConjCcs_##c##_I;                                                \
-        static constexpr auto expandCcs = orvsConjCcs_##c;                                                     \
+#define ORVS_CPLX_API(C, T, t, c)                                                                                        \
+    template <> struct CplxApi<C> {                                                                                      \
+        using Part = T;                                                                                                  \
+        static constexpr auto toReal = orvsCplxToReal_##c, conj = orvsConj_##c, conjI = orvsConj_##c##_I, flip = orvsConjFlip_##c; \
+        static constexpr auto fromReal = orvsRealToCplx_##t;                                                             \
+        static constexpr auto expandPack = orvsConjPack_##c, expandPerm = orvsConjPerm_##c, expandCcs = orvsConjCcs_##c; \
+        static constexpr auto expandPackI = orvsConjPack_##c##_I, expandPermI = orvsConjPerm_##c##_I, expandCcsI = orvsConjCcs_##c##_I; \
     };
 ORVS_CPLX_API(Orv16sc, Orv16s, 16s, 16sc)
 ORVS_CPLX_API(Orv32fc, Orv32f, 32f, 32fc)
@@ -120,63 +130,54 @@ TYPED_TEST_SUITE(ComplexTyped, CplxTypes);
 
 template <class T>
 class ComplexPacked : public ::testing::Test {};
-using FloatTypes = ::testing::Types<float, double>;
-TYPED_TEST_SUITE(ComplexPacked, FloatTypes);
+using PartTypes = ::testing::Types<float, double, Orv16s>;
+TYPED_TEST_SUITE(ComplexPacked, PartTypes);
 
 } // namespace
 
 TYPED_TEST(ComplexPacked, ProductsMatchBinModel)
 {
     using T = TypeParam;
-    using A = FloatApi<T>;
+    using A = MulApi<T>;
+    constexpr bool scaled = std::is_integral_v<T>;
+    auto conjI = [](const auto* a, auto* d, int n) {  // float parts only
+        if constexpr (std::is_same_v<decltype(+*a), float>) return orvsMulPackConj_32f_I(a, d, n);
+        else return orvsMulPackConj_64f_I(a, d, n);
+    };
+    const auto sfs = scaled ? std::vector<int>{-40, -17, -16, -3, -1, 0, 1, 2, 7, 15, 16, 17, 30, 31, 32, 100} : std::vector<int>{0};
     for (int n = 1; n <= 40; ++n) {
         for (int len : {n, n * 37 + 1000}) {
-            const auto a = randomVector<T>(len, 10 + len), b = randomVector<T>(len, 20 + len);
+            auto a = randomVector<T>(len, 10 + len), b = randomVector<T>(len, 20 + len);
+            if constexpr (scaled)
+                for (int k = 0; k < std::min(len, 3); ++k) a[k] = b[k] = -32768;  // the part that reaches 2^31
             Unaligned<T> ua(len), ub(len), ud(len);
             ua.assign(a);
             ub.assign(b);
-            for (Layout L : {Layout::Pack, Layout::Perm}) {
-                const auto expect = productModel(L, a, b, len, false);
-                ASSERT_EQ((L == Layout::Pack ? A::mulPack : A::mulPerm)(ua.data(), ub.data(), ud.data(), len), orvStsOk);
-                ASSERT_TRUE(sameBits(expect.data(), ud.data(), len)) << len;
+            for (int sf : sfs)
+                for (Layout L : {Layout::Pack, Layout::Perm}) {
+                    const auto expect = productModel(L, a, b, len, false, sf);
+                    ASSERT_EQ(A::mul(L, ua.data(), ub.data(), ud.data(), len, sf), orvStsOk);
+                    ASSERT_TRUE(sameBits(expect.data(), ud.data(), len)) << len << " sf " << sf;
+                    ud.assign(b);
+                    ASSERT_EQ(A::mulI(L, ua.data(), ud.data(), len, sf), orvStsOk);
+                    ASSERT_TRUE(sameBits(expect.data(), ud.data(), len)) << "in place " << len << " sf " << sf;
+                }
+            if constexpr (!scaled) {
                 ud.assign(b);
-                ASSERT_EQ((L == Layout::Pack ? A::mulPackI : A::mulPermI)(ua.data(), ud.data(), len), orvStsOk);
-                ASSERT_TRUE(sameBits(expect.data(), ud.data(), len)) << len;
+                ASSERT_EQ(conjI(ua.data(), ud.data(), len), orvStsOk);
+                ASSERT_TRUE(sameBits(productModel(Layout::Pack, a, b, len, true).data(), ud.data(), len)) << len;
             }
-            ud.assign(b);
-            ASSERT_EQ(A::mulPackConj(ua.data(), ud.data(), len), orvStsOk);
-            ASSERT_TRUE(sameBits(productModel(Layout::Pack, a, b, len, true).data(), ud.data(), len)) << len;
         }
     }
-    // more than 2^19 pairs take the streaming blocks
-    const int n = (1 << 20) + 5, m = quick() ? 4099 : n;
-    const auto a = randomVector<T>(n, 9800), b = randomVector<T>(n, 9801);
-    std::vector<T> d(n), dc(b);
-    ASSERT_EQ(A::mulPack(a.data(), b.data(), d.data(), n), orvStsOk);
-    ASSERT_EQ(A::mulPackConj(a.data(), dc.data(), n), orvStsOk);
-    const std::vector<T> ah(a.begin(), a.begin() + m), bh(b.begin(), b.begin() + m);
-    ASSERT_TRUE(sameBits(productModel(Layout::Pack, ah, bh, m, false).data() + 1, d.data() + 1, m - 2));
-    ASSERT_TRUE(sameBits(productModel(Layout::Pack, ah, bh, m, true).data() + 1, dc.data() + 1, m - 2));
-}
-
-TEST(ComplexPacked16, ProductsMatchShiftModel)
-{
-    for (int n : {1, 2, 3, 4, 5, 8, 17, 64, 255}) {
-        auto a = randomVector<Orv16s>(n, 30 + n), b = randomVector<Orv16s>(n, 40 + n);
-        for (int k = 0; k < std::min(n, 3); ++k) a[k] = b[k] = -32768;  // the part that reaches 2^31
-        Unaligned<Orv16s> ua(n), ub(n), ud(n);
-        ua.assign(a);
-        ub.assign(b);
-        for (int sf : {-40, -17, -16, -3, -1, 0, 1, 2, 7, 15, 16, 17, 30, 31, 32, 100}) {
-            for (Layout L : {Layout::Pack, Layout::Perm}) {
-                const auto expect = productModel(L, a, b, n, false, sf);
-                ASSERT_EQ((L == Layout::Pack ? orvsMulPack_16s_Sfs : orvsMulPerm_16s_Sfs)(ua.data(), ub.data(), ud.data(), n, sf), orvStsOk);
-                ASSERT_TRUE(sameBits(expect.data(), ud.data(), n)) << n << " sf " << sf;
-                ud.assign(b);
-                ASSERT_EQ((L == Layout::Pack ? orvsMulPack_16s_ISfs : orvsMulPerm_16s_ISfs)(ua.data(), ud.data(), n, sf), orvStsOk);
-                ASSERT_TRUE(sameBits(expect.data(), ud.data(), n)) << n << " sf " << sf;
-            }
-        }
+    if constexpr (!scaled) {  // more than 2^19 pairs take the streaming blocks
+        const int n = (1 << 20) + 5, m = quick() ? 4099 : n;
+        const auto a = randomVector<T>(n, 9800), b = randomVector<T>(n, 9801);
+        std::vector<T> d(n), dc(b);
+        ASSERT_EQ(A::mul(Layout::Pack, a.data(), b.data(), d.data(), n, 0), orvStsOk);
+        ASSERT_EQ(conjI(a.data(), dc.data(), n), orvStsOk);
+        const std::vector<T> ah(a.begin(), a.begin() + m), bh(b.begin(), b.begin() + m);
+        ASSERT_TRUE(sameBits(productModel(Layout::Pack, ah, bh, m, false).data() + 1, d.data() + 1, m - 2));
+        ASSERT_TRUE(sameBits(productModel(Layout::Pack, ah, bh, m, true).data() + 1, dc.data() + 1, m - 2));
     }
 }
 

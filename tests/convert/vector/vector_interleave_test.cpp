@@ -1,7 +1,8 @@
 // Channel interleaving through channel-pointer arrays: the family's check
 // order, layouts for every channel count, the rounding and full-scale
-// mappings against per-sample models, the exact round trip of every 16-bit
-// value, and independence from the caller's rounding mode.
+// mappings against per-sample models (full scale and beyond included), every
+// 16-bit value split by the model and round-tripping exactly, and
+// independence from the caller's rounding mode.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -58,26 +59,6 @@ TEST(VectorInterleave, ChecksInOrderAndWritesNothing)
     EXPECT_TRUE(std::all_of(d16, d16 + 8, [](Orv16s x) { return x == 99; }) && b[3] == 0.8f);
 }
 
-TEST(VectorInterleave, FullScaleEndpoints)
-{
-    const float x[6] = {1.0f, -1.0f, 2.0f, 0.0f, -7.0f, 0.5f};
-    const float* src[1] = {x};
-    Orv16s d[6];
-    ASSERT_EQ(orvsJoinScaled_32f16s_D2L(src, 1, 6, d), orvStsOk);
-    EXPECT_EQ(std::vector<Orv16s>(d, d + 6), (std::vector<Orv16s>{32767, -32768, 32767, 0, -32768, 16383}));
-    Orv8u p[18];
-    ASSERT_EQ(orvsJoinScaled_32f24s_D2L(src, 1, 6, p), orvStsOk);
-    EXPECT_TRUE(read24(p) == 8388607 && read24(p + 3) == -8388608 && read24(p + 9) == 0);
-    const Orv16s s16[2] = {-32768, 32767};
-    const Orv8u s24[6] = {0x00, 0x00, 0x80, 0xFF, 0xFF, 0x7F};
-    float o[2];
-    float* dst[1] = {o};
-    ASSERT_EQ(orvsSplitScaled_16s32f_D2L(s16, dst, 1, 2), orvStsOk);
-    EXPECT_TRUE(o[0] == -1.0f && o[1] == 1.0f);
-    ASSERT_EQ(orvsSplitScaled_24s32f_D2L(s24, dst, 1, 2), orvStsOk);
-    EXPECT_TRUE(o[0] == -1.0f && o[1] == 1.0f);
-}
-
 TEST(VectorInterleave, LayoutsAndRoundingForEveryChannelCount)
 {
     std::mt19937 rng(5);
@@ -91,11 +72,15 @@ TEST(VectorInterleave, LayoutsAndRoundingForEveryChannelCount)
             ASSERT_EQ(orvsJoin_32f16s_D2L(ch.in.data(), nCh, len, d.data()), orvStsOk);
             const auto unscaled = ch.data;
             for (auto& v : ch.data) for (auto& x : v) x /= 30000.0f;  // about 3/4 of the samples within [-1, 1]
+            const float ends[6] = {1.0f, -1.0f, 2.0f, 0.0f, -7.0f, 0.5f};  // full scale, beyond, exact halves of a step
+            for (int i = 0; i < std::min(len, 6); ++i) ch.data[nCh - 1][i + 1] = ends[i];
             ASSERT_EQ(orvsJoinScaled_32f16s_D2L(ch.in.data(), nCh, len, ds.data()), orvStsOk);
             ASSERT_EQ(orvsJoinScaled_32f24s_D2L(ch.in.data(), nCh, len, d24.data()), orvStsOk);
-            const std::vector<Orv16s> s16 = randomVector<Orv16s>(total, 3u * nCh + len);
+            std::vector<Orv16s> s16 = randomVector<Orv16s>(total, 3u * nCh + len);
             std::vector<Orv8u> s24(3 * total);
             for (auto& x : s24) x = Orv8u(rng());
+            s16[0] = -32768, s16[total - 1] = 32767;  // the full-scale samples, and in 24 bits
+            s24[0] = s24[1] = 0, s24[2] = 0x80, s24[3 * total - 3] = s24[3 * total - 2] = 0xFF, s24[3 * total - 1] = 0x7F;
             Channels a(nCh, len, 1, 1.0), b(nCh, len, 2, 1.0);
             const float before = a.data[0][0];
             ASSERT_EQ(orvsSplitScaled_16s32f_D2L(s16.data(), a.out.data(), nCh, len), orvStsOk);
@@ -132,7 +117,8 @@ TEST(VectorInterleave, EverySixteenBitValueRoundTripsWhateverTheCallersMode)
     ASSERT_EQ(orvsJoin_32f16s_D2L(one, 1, 5, d), orvStsOk);
     EXPECT_EQ(std::fegetround(), FE_DOWNWARD);
     std::fesetround(saved);
-    for (float v : l) ASSERT_TRUE(v >= -1.0f && v <= 1.0f);
+    for (int i = 0; i < 65536; ++i) ASSERT_EQ((i % 2 ? r : l)[i / 2], splitScaled16Model(all[i])) << all[i];
+    EXPECT_TRUE(l[0] == -1.0f && r[32767] == 1.0f);
     EXPECT_EQ(all, back);
     EXPECT_EQ(std::vector<Orv16s>(d, d + 5), (std::vector<Orv16s>{0, 2, -2, 0, -1}));
 }
