@@ -1,9 +1,7 @@
-// Reference models shared by the transform tests: the DFT in long double with
-// angles reduced exactly (n k mod N) before the table lookup, a radix-2 FFT
-// built on the same table (checked against the direct sum), the normalising
-// factors of the flags, one front end over the complex FFT record types, the
-// three packed real-spectrum layouts as plain index maps, and a concurrency
-// harness.
+// Reference models of the transform tests: the DFT and a radix-2 FFT in long
+// double with angles reduced exactly (n k mod N), the flags' factors, one
+// front end over the complex records, the packed real-spectrum layouts as
+// index maps, and a concurrency harness.
 #pragma once
 #include <cmath>
 #include <complex>
@@ -84,11 +82,10 @@ inline LD normFactor(int flag, std::size_t n, bool inverse)
     }
 }
 
-inline CLD toCld(const CLD& v) { return v; }
 template <class T>
 CLD toCld(const T& v)
 {
-    if constexpr (std::is_arithmetic_v<T>) return CLD(LD(v), 0);
+    if constexpr (std::is_same_v<T, CLD> || std::is_arithmetic_v<T>) return CLD(v);
     else return CLD(LD(v.re), LD(v.im));
 }
 
