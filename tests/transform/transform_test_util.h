@@ -20,22 +20,14 @@ using LD = long double;
 using CLD = std::complex<LD>;
 
 // exp(-2 pi i m / n), inverse: exp(+2 pi i m / n), for any integer m.
-class TurnTable {
-public:
-    explicit TurnTable(std::size_t n) : n_(n), w_(n)
+struct TurnTable {
+    std::vector<CLD> w;
+    explicit TurnTable(std::size_t n) : w(n)
     {
         const LD twoPi = 6.283185307179586476925286766559005768L;
-        for (std::size_t m = 0; m < n; ++m) w_[m] = CLD(cosl(twoPi * LD(m) / LD(n)), -sinl(twoPi * LD(m) / LD(n)));
+        for (std::size_t m = 0; m < n; ++m) w[m] = CLD(cosl(twoPi * LD(m) / LD(n)), -sinl(twoPi * LD(m) / LD(n)));
     }
-    CLD operator()(unsigned long long m, bool inverse = false) const
-    {
-        const CLD w = w_[m % n_];
-        return inverse ? std::conj(w) : w;
-    }
-
-private:
-    std::size_t n_;
-    std::vector<CLD> w_;
+    CLD operator()(unsigned long long m, bool inverse = false) const { return inverse ? std::conj(w[m % w.size()]) : w[m % w.size()]; }
 };
 
 // The definition, O(N^2): for small N and to check referenceFft.
@@ -74,12 +66,8 @@ inline std::vector<CLD> referenceFft(std::vector<CLD> a, bool inverse)
 // 4 both /sqrt N, 8 none).
 inline LD normFactor(int flag, std::size_t n, bool inverse)
 {
-    switch (flag) {
-    case ORV_FFT_NORM_FWD_N: return inverse ? 1.0L : 1.0L / LD(n);
-    case ORV_FFT_NORM_INV_N: return inverse ? 1.0L / LD(n) : 1.0L;
-    case ORV_FFT_NORM_SQRT_N: return 1.0L / sqrtl(LD(n));
-    default: return 1.0L;
-    }
+    if (flag == ORV_FFT_NORM_SQRT_N) return 1.0L / sqrtl(LD(n));
+    return flag == (inverse ? ORV_FFT_NORM_INV_N : ORV_FFT_NORM_FWD_N) ? 1.0L / LD(n) : 1.0L;
 }
 
 template <class T>
@@ -126,6 +114,15 @@ std::vector<T> smallInts(std::size_t n, std::uint32_t seed, int range)
     return v;
 }
 
+// A library-allocated record released at scope exit.
+template <class S, auto Alloc, auto Free>
+struct Owned {
+    S* p = nullptr;
+    OrvStatus status;
+    Owned(int order, int flag, int hint = 0) : status(Alloc(&p, order, flag, OrvHintAlgorithm(hint))) {}
+    ~Owned() { if (p) Free(p); }
+};
+
 // ---- complex FFT record types behind one interface ------------------------------
 
 // Data kept as complex structs E; split types get the parts split around
@@ -136,11 +133,10 @@ std::vector<T> smallInts(std::size_t n, std::uint32_t seed, int range)
 template <bool SplitData, class S, class E, auto Alloc, auto Free, auto Buf, auto Fwd, auto Inv, auto FwdI, auto InvI>
 struct FftFront {
     using Spec = S;
+    using Rec = Owned<S, Alloc, Free>;
     using Elem = E;
     using Part = decltype(E{}.re);
     static constexpr auto fwd = Fwd, inv = Inv;
-    static OrvStatus alloc(S** s, int o, int f, int hint = 0) { return Alloc(s, o, f, OrvHintAlgorithm(hint)); }
-    static OrvStatus free(S* s) { return Free(s); }
     static OrvStatus bufSize(const S* s, int* b) { return Buf(s, b); }
     template <class... Sf>
     static OrvStatus run(bool inverse, bool inPlace, std::size_t off, const std::vector<E>& x, std::vector<E>& y,

@@ -84,15 +84,6 @@ using S64 = ORVS_FFT_FRONT(true, 64f, Orv64fc, , _I);
 template <class T>
 constexpr double tol() { return sizeof(typename T::Elem) == 8 ? 1e-6 : 1e-15; }
 
-// A library-allocated record released at scope exit.
-template <class T>
-struct Rec {
-    typename T::Spec* p = nullptr;
-    OrvStatus status;
-    Rec(int order, int flag) : status(T::alloc(&p, order, flag)) {}
-    ~Rec() { if (p) T::free(p); }
-};
-
 template <class T>
 std::vector<CLD> reference(const std::vector<typename T::Elem>& x, int flag, bool inv)
 {
@@ -133,7 +124,7 @@ TYPED_TEST(FftFloat, MatchesReferenceInPlaceUnalignedAndBuffered)
         if (quick() && order > 13 && order != large) continue;
         const int flag = 1 << (order % 4);
         const std::size_t n = std::size_t(1) << order, k1 = 12345 % n, k2 = n - 777 % n;
-        Rec<T> r(order, flag);
+        typename T::Rec r(order, flag);
         int w = 0;
         ASSERT_EQ(r.status, orvStsOk) << order;
         ASSERT_EQ(T::bufSize(r.p, &w), orvStsOk);
@@ -179,7 +170,7 @@ void swappedMatchesSeparate()
     using R = typename T::Part;
     for (int order : {0, 2, 3, 4, 5, 6, 9, 18}) {
         const std::size_t n = std::size_t(1) << order;
-        Rec<T> r(order, ORV_FFT_NORM_SQRT_N);
+        typename T::Rec r(order, ORV_FFT_NORM_SQRT_N);
         const auto re = randomVector<R>(n, 500 + order, -1.0, 1.0), im = randomVector<R>(n, 600 + order, -1.0, 1.0);
         for (int inv = 0; inv < 2; ++inv) {
             std::vector<R> ore(n), oim(n), a = re, b = im;

@@ -18,12 +18,11 @@ struct Api;
     template <>                                                                                                        \
     struct Api<T> {                                                                                                    \
         using Spec = OrvsFFTSpec_R_##S;                                                                                \
+        using Record = Owned<Spec, orvsFFTInitAlloc_R_##S, orvsFFTFree_R_##S>;                                        \
         static constexpr int maxOrder = max;                                                                           \
         static constexpr double eps = e;                                                                               \
         static constexpr auto getSize = orvsFFTGetSize_R_##S;                                                          \
         static constexpr auto cGetSize = orvsFFTGetSize_C_##S##c;                                                      \
-        static constexpr auto initAlloc = orvsFFTInitAlloc_R_##S;                                                      \
-        static constexpr auto release = orvsFFTFree_R_##S;                                                             \
         static constexpr auto bufSize = orvsFFTGetBufSize_R_##S;                                                       \
         using Fn = OrvStatus (*)(const T*, T*, const Spec*, Orv8u*);                                                   \
         using FnI = OrvStatus (*)(T*, const Spec*, Orv8u*);                                                            \
@@ -34,15 +33,6 @@ struct Api;
     };
 ORVS_RFFT_API(float, 32f, 27, 5.96e-8)
 ORVS_RFFT_API(double, 64f, 26, 1.11e-16)
-
-// A library-allocated record released at scope exit.
-template <class T>
-struct Record {
-    typename Api<T>::Spec* p = nullptr;
-    OrvStatus status;
-    Record(int order, int flag) : status(Api<T>::initAlloc(&p, order, flag, orvHintNone)) {}
-    ~Record() { if (p) Api<T>::release(p); }
-};
 
 // Error bound of a transform of the given order (a few ulps per pass).
 template <class T>
@@ -78,7 +68,7 @@ TYPED_TEST(RealFft, MatchesDefinitionInPlaceUnalignedAndBuffered)
         const auto signal = inverseFromHalf(h, n);
         // The largest orders run one flag only, to keep the run short.
         for (int flag : order > 16 ? std::vector<int>{2} : std::vector<int>{1, 2, 4, 8}) {
-            Record<T> rec(order, flag);
+            typename A::Record rec(order, flag);
             int w = 0;
             ASSERT_EQ(A::bufSize(rec.p, &w), orvStsOk);
             Guarded<Orv8u> buf(w, 3);
