@@ -135,6 +135,7 @@ struct FftFront {
     using Spec = S;
     using Rec = Owned<S, Alloc, Free>;
     using Elem = E;
+    static constexpr bool split = SplitData;
     using Part = decltype(E{}.re);
     static constexpr auto fwd = Fwd, inv = Inv;
     static OrvStatus bufSize(const S* s, int* b) { return Buf(s, b); }
