@@ -5,7 +5,6 @@
 #pragma once
 #include <cmath>
 #include <complex>
-#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -98,19 +97,14 @@ std::vector<CLD> toCld(const std::vector<T>& v)
 }
 
 // Integers in [-range, range] with every seventh zero (scaled far up they
-// saturate, far down they vanish); T may be a complex integer struct.
+// saturate, far down they vanish).
 template <class T>
 std::vector<T> smallInts(std::size_t n, std::uint32_t seed, int range)
 {
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> d(-range, range);
     std::vector<T> v(n);
-    if constexpr (std::is_integral_v<T>) {
-        std::mt19937 rng(seed);
-        std::uniform_int_distribution<int> d(-range, range);
-        for (std::size_t i = 0; i < n; ++i) v[i] = i % 7 == 3 ? T(0) : T(d(rng));
-    } else {
-        const auto parts = smallInts<decltype(T{}.re)>(2 * n, seed, range);
-        std::memcpy(v.data(), parts.data(), n * sizeof(T));
-    }
+    for (std::size_t i = 0; i < n; ++i) v[i] = i % 7 == 3 ? T(0) : T(d(rng));
     return v;
 }
 

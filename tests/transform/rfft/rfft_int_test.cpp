@@ -133,7 +133,6 @@ TEST(RealFft16s, WithinOneUnitOfTheScaledDefinition) { checkWithinOne(k16s); }
 TEST(RealFft32s, WithinOneUnitOfTheScaledDefinition) { checkWithinOne(k32s); }
 TEST(RealFft16s32s, WithinOneUnitOfTheScaledDefinition) { checkWithinOne(k16s32s); }
 
-// Order 0 rounds ties to even and saturates.
 TEST(RealFft16s, OrderZero)
 {
     OrvsFFTSpec_R_16s* spec = nullptr;
