@@ -1,13 +1,10 @@
-// Reference models shared by the transform tests: the DFT in long double with
-// angles reduced exactly (n k mod N) before the table lookup, a radix-2 FFT
-// built on the same table (checked against the direct sum), the normalising
-// factors of the flags, one front end over the complex FFT record types, the
-// three packed real-spectrum layouts as plain index maps, and a concurrency
-// harness.
+// Reference models of the transform tests: the DFT and a radix-2 FFT in long
+// double with angles reduced exactly (n k mod N), the flags' factors, one
+// front end over the complex records, the packed real-spectrum layouts as
+// index maps, and a concurrency harness.
 #pragma once
 #include <cmath>
 #include <complex>
-#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -22,22 +19,14 @@ using LD = long double;
 using CLD = std::complex<LD>;
 
 // exp(-2 pi i m / n), inverse: exp(+2 pi i m / n), for any integer m.
-class TurnTable {
-public:
-    explicit TurnTable(std::size_t n) : n_(n), w_(n)
+struct TurnTable {
+    std::vector<CLD> w;
+    explicit TurnTable(std::size_t n) : w(n)
     {
         const LD twoPi = 6.283185307179586476925286766559005768L;
-        for (std::size_t m = 0; m < n; ++m) w_[m] = CLD(cosl(twoPi * LD(m) / LD(n)), -sinl(twoPi * LD(m) / LD(n)));
+        for (std::size_t m = 0; m < n; ++m) w[m] = CLD(cosl(twoPi * LD(m) / LD(n)), -sinl(twoPi * LD(m) / LD(n)));
     }
-    CLD operator()(unsigned long long m, bool inverse = false) const
-    {
-        const CLD w = w_[m % n_];
-        return inverse ? std::conj(w) : w;
-    }
-
-private:
-    std::size_t n_;
-    std::vector<CLD> w_;
+    CLD operator()(unsigned long long m, bool inverse = false) const { return inverse ? std::conj(w[m % w.size()]) : w[m % w.size()]; }
 };
 
 // The definition, O(N^2): for small N and to check referenceFft.
@@ -76,19 +65,14 @@ inline std::vector<CLD> referenceFft(std::vector<CLD> a, bool inverse)
 // 4 both /sqrt N, 8 none).
 inline LD normFactor(int flag, std::size_t n, bool inverse)
 {
-    switch (flag) {
-    case ORV_FFT_NORM_FWD_N: return inverse ? 1.0L : 1.0L / LD(n);
-    case ORV_FFT_NORM_INV_N: return inverse ? 1.0L / LD(n) : 1.0L;
-    case ORV_FFT_NORM_SQRT_N: return 1.0L / sqrtl(LD(n));
-    default: return 1.0L;
-    }
+    if (flag == ORV_FFT_NORM_SQRT_N) return 1.0L / sqrtl(LD(n));
+    return flag == (inverse ? ORV_FFT_NORM_INV_N : ORV_FFT_NORM_FWD_N) ? 1.0L / LD(n) : 1.0L;
 }
 
-inline CLD toCld(const CLD& v) { return v; }
 template <class T>
 CLD toCld(const T& v)
 {
-    if constexpr (std::is_arithmetic_v<T>) return CLD(LD(v), 0);
+    if constexpr (std::is_same_v<T, CLD> || std::is_arithmetic_v<T>) return CLD(v);
     else return CLD(LD(v.re), LD(v.im));
 }
 
@@ -113,21 +97,25 @@ std::vector<CLD> toCld(const std::vector<T>& v)
 }
 
 // Integers in [-range, range] with every seventh zero (scaled far up they
-// saturate, far down they vanish); T may be a complex integer struct.
+// saturate, far down they vanish).
 template <class T>
 std::vector<T> smallInts(std::size_t n, std::uint32_t seed, int range)
 {
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> d(-range, range);
     std::vector<T> v(n);
-    if constexpr (std::is_integral_v<T>) {
-        std::mt19937 rng(seed);
-        std::uniform_int_distribution<int> d(-range, range);
-        for (std::size_t i = 0; i < n; ++i) v[i] = i % 7 == 3 ? T(0) : T(d(rng));
-    } else {
-        const auto parts = smallInts<decltype(T{}.re)>(2 * n, seed, range);
-        std::memcpy(v.data(), parts.data(), n * sizeof(T));
-    }
+    for (std::size_t i = 0; i < n; ++i) v[i] = i % 7 == 3 ? T(0) : T(d(rng));
     return v;
 }
+
+// A library-allocated record released at scope exit.
+template <class S, auto Alloc, auto Free>
+struct Owned {
+    S* p = nullptr;
+    OrvStatus status;
+    Owned(int order, int flag, int hint = 0) : status(Alloc(&p, order, flag, OrvHintAlgorithm(hint))) {}
+    ~Owned() { if (p) Free(p); }
+};
 
 // ---- complex FFT record types behind one interface ------------------------------
 
@@ -139,11 +127,11 @@ std::vector<T> smallInts(std::size_t n, std::uint32_t seed, int range)
 template <bool SplitData, class S, class E, auto Alloc, auto Free, auto Buf, auto Fwd, auto Inv, auto FwdI, auto InvI>
 struct FftFront {
     using Spec = S;
+    using Rec = Owned<S, Alloc, Free>;
     using Elem = E;
+    static constexpr bool split = SplitData;
     using Part = decltype(E{}.re);
     static constexpr auto fwd = Fwd, inv = Inv;
-    static OrvStatus alloc(S** s, int o, int f, int hint = 0) { return Alloc(s, o, f, OrvHintAlgorithm(hint)); }
-    static OrvStatus free(S* s) { return Free(s); }
     static OrvStatus bufSize(const S* s, int* b) { return Buf(s, b); }
     template <class... Sf>
     static OrvStatus run(bool inverse, bool inPlace, std::size_t off, const std::vector<E>& x, std::vector<E>& y,

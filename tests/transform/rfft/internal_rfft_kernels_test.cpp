@@ -1,14 +1,14 @@
 // The real FFT's recombination kernels, every target the machine runs (AVX,
 // AVX2 + FMA, AVX-512) whatever the dispatch picks, against the recombination
-// formula evaluated in long double.
+// formulas evaluated in long double.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <complex>
-#include <random>
 #include <vector>
 
 #include "core/dispatch.h"
+#include "test_util.h"
 #include "transform/rfft/rfft_engine.h"
 
 namespace {
@@ -32,18 +32,14 @@ std::vector<const RecombKernels<T>*> targets()
     return k;
 }
 
-// The run-time tables of an order, and n values in [-1, 1].
+// The run-time tables of an order.
 template <class T>
-void setUp(int order, std::uint32_t seed, std::vector<T>& fwd, std::vector<T>& inv, std::vector<T>& values)
+void tables(int order, std::vector<T>& fwd, std::vector<T>& inv)
 {
     const int n = 1 << order;
     fwd.assign(n / 2, T(0));
     inv.assign(n / 2, T(0));
     orvs::rfft::buildRecombTables<T>(order, [n](int k) { return T(std::sin(double(kTwoPi) * k / n)); }, fwd.data(), inv.data());
-    std::mt19937 rng(seed);
-    std::uniform_real_distribution<double> d(-1, 1);
-    values.resize(n);
-    for (auto& v : values) v = T(d(rng));
 }
 
 template <class T>
@@ -51,59 +47,43 @@ class RecombKernel : public ::testing::Test {};
 using Precisions = ::testing::Types<float, double>;
 TYPED_TEST_SUITE(RecombKernel, Precisions);
 
-TYPED_TEST(RecombKernel, ForwardMatchesTheFormula)
+// Forward: X[k] = 1/2 (Z[k] + conj Z[N/2-k]) - 1/2 i exp(-2 pi i k / N) (Z[k] - conj Z[N/2-k]).
+// Inverse: Z[k] = (X[k] + conj X[N/2-k]) + i exp(2 pi i k / N) (X[k] - conj X[N/2-k]),
+// X[0] and X[N/2] real and passed apart; in place gives the same bits.
+TYPED_TEST(RecombKernel, MatchTheFormulas)
 {
     using T = TypeParam;
     const LD eps = sizeof(T) == 4 ? 6e-8L : 1.2e-16L;
     for (int order = 5; order <= 12; ++order) {
-        const int n = 1 << order;
-        std::vector<T> fwd, inv, z;
-        setUp(order, order, fwd, inv, z);
-        // X[k] = 1/2 (Z[k] + conj Z[N/2-k]) - 1/2 i exp(-2 pi i k / N) (Z[k] - conj Z[N/2-k])
-        auto Z = [&](int k) { k %= n / 2; return CLD(z[2 * k], z[2 * k + 1]); };
-        std::vector<CLD> want(n / 2 + 1);
-        for (int k = 0; k <= n / 2; ++k) {
-            const CLD a = Z(k), b = std::conj(Z((n / 2 - k) % (n / 2)));
-            want[k] = 0.5L * (a + b) - 0.5L * CLD(0, 1) * std::polar(1.0L, -kTwoPi * k / n) * (a - b);
-        }
+        const int n = 1 << order, h = n / 2;
+        std::vector<T> fwd, inv;
+        tables(order, fwd, inv);
+        const auto z = orvs_test::randomVector<T>(n, order, -1.0, 1.0);
+        const T re0 = T(0.375), reHalf = T(-0.625);
+        auto Z = [&](int k) { k %= h; return CLD(z[2 * k], z[2 * k + 1]); };
+        auto X = [&](int k) { return k == 0 ? CLD(re0, 0) : k == h ? CLD(reHalf, 0) : Z(k); };
         for (const auto* k : targets<T>())
             for (bool scaled : {false, true}) {
                 const T f = scaled ? T(0.125) : T(1);
                 auto out = z;
                 (scaled ? k->fwdScaled : k->fwd)(out.data(), fwd.data(), n, f);
-                EXPECT_NEAR(out[0], LD(f) * want[0].real(), 4 * eps) << "order " << order;
-                EXPECT_NEAR(out[1], LD(f) * want[n / 2].real(), 4 * eps) << "order " << order;
-                for (int i = 1; i < n / 2; ++i) {
-                    ASSERT_NEAR(out[2 * i], LD(f) * want[i].real(), 8 * eps) << "order " << order << " k " << i;
-                    ASSERT_NEAR(out[2 * i + 1], LD(f) * want[i].imag(), 8 * eps) << "order " << order << " k " << i;
+                for (int i = 0; i <= h; ++i) {
+                    const CLD a = Z(i), b = std::conj(Z(h - i));
+                    const CLD want = LD(f) * (0.5L * (a + b) - 0.5L * CLD(0, 1) * std::polar(1.0L, -kTwoPi * i / n) * (a - b));
+                    // X[0] and X[N/2] come back as the real pair in slots 0 and 1.
+                    const int re = i == h ? 1 : 2 * i;
+                    ASSERT_NEAR(out[re], want.real(), 8 * eps) << "forward order " << order << " k " << i;
+                    if (i != 0 && i != h) ASSERT_NEAR(out[re + 1], want.imag(), 8 * eps) << "forward order " << order << " k " << i;
                 }
-            }
-    }
-}
-
-TYPED_TEST(RecombKernel, InverseMatchesTheFormulaInAndOutOfPlace)
-{
-    using T = TypeParam;
-    const LD eps = sizeof(T) == 4 ? 6e-8L : 1.2e-16L;
-    for (int order = 5; order <= 12; ++order) {
-        const int n = 1 << order;
-        std::vector<T> fwd, inv, x;
-        setUp(order, 40 + order, fwd, inv, x);
-        const T re0 = T(0.375), reHalf = T(-0.625);
-        auto X = [&](int k) { return k == 0 ? CLD(re0, 0) : k == n / 2 ? CLD(reHalf, 0) : CLD(x[2 * k], x[2 * k + 1]); };
-        for (const auto* k : targets<T>())
-            for (bool scaled : {false, true}) {
-                const T f = scaled ? T(0.25) : T(1);
-                std::vector<T> out(n, T(9)), inPlace = x;
-                (scaled ? k->invScaled : k->inv)(x.data(), out.data(), inv.data(), n, re0, reHalf, f);
+                std::vector<T> back(n, T(9)), inPlace = z;
+                (scaled ? k->invScaled : k->inv)(z.data(), back.data(), inv.data(), n, re0, reHalf, f);
                 (scaled ? k->invScaled : k->inv)(inPlace.data(), inPlace.data(), inv.data(), n, re0, reHalf, f);
-                EXPECT_EQ(out, inPlace) << "order " << order;
-                for (int i = 0; i < n / 2; ++i) {
-                    // Z[k] = (X[k] + conj X[N/2-k]) + i exp(2 pi i k / N)(X[k] - conj X[N/2-k])
-                    const CLD a = X(i), b = std::conj(X(n / 2 - i));
+                EXPECT_EQ(back, inPlace) << "order " << order;
+                for (int i = 0; i < h; ++i) {
+                    const CLD a = X(i), b = std::conj(X(h - i));
                     const CLD want = LD(f) * ((a + b) + CLD(0, 1) * std::polar(1.0L, kTwoPi * i / n) * (a - b));
-                    ASSERT_NEAR(out[2 * i], want.real(), 16 * eps) << "order " << order << " k " << i;
-                    ASSERT_NEAR(out[2 * i + 1], want.imag(), 16 * eps) << "order " << order << " k " << i;
+                    ASSERT_NEAR(back[2 * i], want.real(), 16 * eps) << "inverse order " << order << " k " << i;
+                    ASSERT_NEAR(back[2 * i + 1], want.imag(), 16 * eps) << "inverse order " << order << " k " << i;
                 }
             }
     }
@@ -114,8 +94,8 @@ TYPED_TEST(RecombKernel, ConstantTablesMatchRunTimeTables)
     using T = TypeParam;
     const T tol = sizeof(T) == 4 ? T(1.2e-7) : T(2.3e-16);  // one unit in the last place
     for (int order : {5, 6}) {
-        std::vector<T> fwd, inv, unused;
-        setUp(order, 0, fwd, inv, unused);
+        std::vector<T> fwd, inv;
+        tables(order, fwd, inv);
         const T* cf = order == 5 ? orvs::rfft::kConstTables<T, 5>.fwd.data() : orvs::rfft::kConstTables<T, 6>.fwd.data();
         const T* ci = order == 5 ? orvs::rfft::kConstTables<T, 5>.inv.data() : orvs::rfft::kConstTables<T, 6>.inv.data();
         for (std::size_t i = 0; i < fwd.size(); ++i)
