@@ -7,23 +7,16 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
 #include <climits>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <random>
 #include <regex>
 #include <set>
-#include <sstream>
-#include <string>
+#include <iterator>
 #include <tuple>
-#include <type_traits>
-#include <utility>
-#include <vector>
 
 #include "core/entry_list.h"
 #include "test_util.h"
@@ -43,13 +36,6 @@ constexpr bool recordType()
         using P = std::remove_cv_t<std::remove_pointer_t<A>>;
         return !std::is_arithmetic_v<P> && !std::is_pointer_v<P> && !std::is_void_v<P> && !requires(P p) { p.re; };
     }
-}
-
-template <class A>
-constexpr bool pointerArray()
-{
-    if constexpr (std::is_pointer_v<A>) return std::is_pointer_v<std::remove_pointer_t<A>>;
-    return false;
 }
 
 // The last identifier of each top-level piece of "(T a, U* b, ...)".
@@ -105,13 +91,7 @@ public:
     {
         const std::size_t bytes = 64 * static_cast<std::size_t>(s.len > 0 ? s.len : 1) + 4096;
         auto& b = *bufs_.emplace_back(std::make_unique<Guarded<unsigned char>>(bytes, bufs_.size() % 7));
-        if (!pattern) {
-            std::mt19937_64 rng(s.seed * 977 + bufs_.size());
-            for (std::size_t i = 0; i < bytes; i += 8) {
-                const std::uint64_t r = rng();
-                std::memcpy(&b[i], &r, std::min<std::size_t>(8, bytes - i));
-            }
-        }
+        if (!pattern) b.assign(orvs_test::randomVector<unsigned char>(bytes, s.seed * 977 + bufs_.size()));
         return b.data();
     }
     // Every buffer's bytes; an empty one where a guard byte changed.
@@ -176,21 +156,14 @@ OrvStatus invoke(OrvStatus (*fn)(A...), const std::vector<Role>& roles, const Se
     return std::apply(fn, args);
 }
 
-std::vector<Entry>& entries()
-{
-    static std::vector<Entry> v;
-    return v;
-}
-std::set<std::string>& listedNames()
-{
-    static std::set<std::string> v;
-    return v;
-}
+// Filled by the registrations below, which run after these in this file.
+std::vector<Entry> entries;
+std::set<std::string> listedNames;
 
 template <class... A>
 int addEntry(const char* name, OrvStatus (*fn)(A...), const char* params)
 {
-    Entry e{name, parameterNames(params), {}, {std::is_unsigned_v<A>...}, {pointerArray<A>()...}, {}};
+    Entry e{name, parameterNames(params), {}, {std::is_unsigned_v<A>...}, {std::is_pointer_v<std::remove_pointer_t<A>>...}, {}};
     const bool pointer[] = {std::is_pointer_v<A>..., false};
     const bool recordLike[] = {recordType<A>()..., false};
     if (e.names.size() != sizeof...(A)) ADD_FAILURE() << name << ": cannot read the names in " << params;
@@ -199,8 +172,8 @@ int addEntry(const char* name, OrvStatus (*fn)(A...), const char* params)
     e.call = [fn, roles = e.roles](const Setting& s, Arena& arena) {
         return invoke(fn, roles, s, arena, std::index_sequence_for<A...>{});
     };
-    entries().push_back(std::move(e));
-    listedNames().insert(name);
+    entries.push_back(std::move(e));
+    listedNames.insert(name);
     return 0;
 }
 
@@ -210,7 +183,7 @@ int addEntry(const char* name, OrvStatus (*fn)(A...), const char* params)
 // and parameters reach this macro.
 #define ORVS_ENTRY(name, ...) ORVS_TEST_ENTRY_(name, __VA_ARGS__)
 #define ORVS_TEST_ENTRY_(name, params, ...) [[maybe_unused]] static const int registered_##name = addEntry(#name, &name, #params);
-#define ORVS_FUNCTION(name, ...) [[maybe_unused]] static const bool listed_##name = listedNames().insert(#name).second;
+#define ORVS_FUNCTION(name, ...) [[maybe_unused]] static const bool listed_##name = listedNames.insert(#name).second;
 #include "all_entry_lists.h"
 #undef ORVS_ENTRY
 #undef ORVS_FUNCTION
@@ -260,7 +233,7 @@ bool checkedAfterLengths(const Entry& e, int at)
 
 TEST(EntryChecks, RequiredPointersComeFirst)
 {
-    for (const Entry& e : entries()) {
+    for (const Entry& e : entries) {
         // Entries on records check the record first; their data pointers
         // are their families' business.
         const bool onRecord = e.has(Role::Record);
@@ -275,7 +248,7 @@ TEST(EntryChecks, RequiredPointersComeFirst)
 
 TEST(EntryChecks, LengthsBelowOne)
 {
-    for (const Entry& e : entries())
+    for (const Entry& e : entries)
         for (int at : positions(e, Role::Len))
             for (int value : {0, -1, INT_MIN}) {
                 if (value < 0 && e.isUnsigned[at]) continue;  // an unsigned count: only 0 is out of range
@@ -288,7 +261,7 @@ TEST(EntryChecks, LengthsBelowOne)
 
 TEST(EntryChecks, ForeignRecords)
 {
-    for (const Entry& e : entries())
+    for (const Entry& e : entries)
         if (e.has(Role::Record)) expectRefused(e, Setting{}, "foreign record", {orvStsErrContextMatch});
 }
 
@@ -296,7 +269,7 @@ TEST(EntryChecks, ForeignRecords)
 // negating or widening them must not wrap.
 TEST(EntryChecks, ScaleFactorExtremesActLikeFarFactors)
 {
-    for (const Entry& e : entries()) {
+    for (const Entry& e : entries) {
         if (!e.has(Role::Scale)) continue;
         for (int len : {1, 17, 1001})
             for (auto [extreme, far] : {std::pair{INT_MIN, -2000}, std::pair{INT_MAX, 2000}}) {
@@ -319,10 +292,10 @@ TEST(EntryChecksVariants, Avx2) { ORVS_RERUN_UNDER_VARIANT("avx2", "EntryChecks.
 // Last in this file: how much the checks above covered.
 TEST(EntryChecks, Coverage)
 {
-    std::printf("entry checks: %zu status entries on the lists, %ld calls\n", entries().size(), drivenCalls);
-    RecordProperty("entries", static_cast<int>(entries().size()));
+    std::printf("entry checks: %zu status entries on the lists, %ld calls\n", entries.size(), drivenCalls);
+    RecordProperty("entries", static_cast<int>(entries.size()));
     RecordProperty("calls", static_cast<int>(drivenCalls));
-    EXPECT_GT(listedNames().size(), 0u);
+    EXPECT_GT(listedNames.size(), 0u);
 }
 
 // ---- the listing: public headers, exports and entry lists agree ------------
@@ -338,9 +311,7 @@ std::set<std::string> declaredNames()
     static const std::regex declared(R"(\b(orvs[A-Za-z0-9_]*)\s*\()");
     for (const auto& file : files) {
         std::ifstream in(file);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        const std::string text = ss.str();
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
         std::string code;
         for (std::size_t i = 0; i < text.size(); ++i) {
             if (text.compare(i, 2, "/*") == 0) i = std::min(text.find("*/", i + 2), text.size()) + 1;
@@ -355,9 +326,8 @@ std::set<std::string> declaredNames()
 void expectNone(const std::set<std::string>& names, const char* what)
 {
     std::string all;
-    for (const auto& n : names) all += "  " + n + "\n";
-    if (!names.empty()) std::printf("%zu names %s:\n%s", names.size(), what, all.c_str());
-    EXPECT_TRUE(names.empty()) << names.size() << " names " << what;
+    for (const auto& n : names) all += "\n  " + n;
+    EXPECT_TRUE(names.empty()) << names.size() << " names " << what << ":" << all;
 }
 } // namespace
 
@@ -370,9 +340,9 @@ TEST(EntriesListed, HeadersExportsAndListsAgree)
     std::set<std::string> notExported, notListed, notDeclared;
     for (const auto& n : declared) {
         if (!dlsym(lib, n.c_str())) notExported.insert(n);
-        if (!listedNames().count(n)) notListed.insert(n);
+        if (!listedNames.count(n)) notListed.insert(n);
     }
-    for (const auto& n : listedNames())
+    for (const auto& n : listedNames)
         if (!declared.count(n)) notDeclared.insert(n);
     dlclose(lib);
     expectNone(notExported, "declared but not exported");

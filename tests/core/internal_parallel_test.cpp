@@ -23,70 +23,57 @@
 
 namespace {
 using orvs_test::quick;
+using orvs::parallel::forChunks;
+using orvs::parallel::kAllThreads;
 struct Chunk {
     int begin, count;
     bool operator==(const Chunk&) const = default;
 };
 std::ostream& operator<<(std::ostream& o, const Chunk& c) { return o << "[" << c.begin << "+" << c.count << "]"; }
+using Split = std::vector<Chunk>;
 
-std::vector<Chunk> recordSplit(int len, int threshold, int team)
+// Runs forChunks with `body` (no warning by default) and returns the chunks
+// it ran, in order; `warned` takes the combined warning.
+template <class Body>
+Split recordSplit(int len, int threshold, int team, Body body, bool* warned = nullptr)
 {
-    std::vector<Chunk> chunks;
+    Split chunks;
     std::mutex m;
-    orvs::parallel::forChunks(len, threshold, team, [&](int b, int c) {
-        std::lock_guard<std::mutex> g(m);
+    const bool w = forChunks(len, threshold, team, [&](int b, int c) {
+        std::unique_lock<std::mutex> g(m);
         chunks.push_back({b, c});
-        return false;
+        g.unlock();
+        return body(b, c);
     });
+    if (warned) *warned = w;
     std::sort(chunks.begin(), chunks.end(), [](auto& a, auto& b) { return a.begin < b.begin; });
     return chunks;
 }
+Split recordSplit(int len, int threshold, int team)
+{
+    return recordSplit(len, threshold, team, [](int, int) { return false; });
+}
 
-// The split written out independently: `threads` configured, team request.
-std::vector<Chunk> expectedSplit(int len, int threshold, int team, int threads)
+// The split written out independently: `threads` configured, team request;
+// the remainder goes to the last chunk.
+Split expectedSplit(int len, int threshold, int team, int threads)
 {
     if (len < threshold || threads <= 1 || len < threads) return {{0, len}};
-    const int parts = team == 0 ? threads : team;
-    std::vector<Chunk> v;
-    int begin = 0;
-    for (int i = 0; i < parts; ++i) {
-        const int count = i + 1 < parts ? len / parts : len - begin;
-        v.push_back({begin, count});
-        begin += count;
-    }
+    const int parts = team == kAllThreads ? threads : team;
+    Split v;
+    for (int i = 0, begin = 0; i < parts; begin += v.back().count, ++i) v.push_back({begin, i + 1 < parts ? len / parts : len - begin});
     return v;
 }
 } // namespace
 
-TEST(ParallelDriver, ExactSplits)
-{
-    constexpr int all = orvs::parallel::kAllThreads;
-    struct Case {
-        int threads, len, threshold, team;
-        std::vector<Chunk> chunks;
-    };
-    const Case cases[] = {
-        {2, 4095, 4096, 2, {{0, 4095}}},  // below the threshold: serial
-        {2, 4096, 4096, 2, {{0, 2048}, {2048, 2048}}},
-        {2, 4097, 4096, 2, {{0, 2048}, {2048, 2049}}},  // the remainder goes last
-        {4, 10000, 1000, 2, {{0, 5000}, {5000, 5000}}},  // a team of two with four threads
-        {4, 10003, 1000, all, {{0, 2500}, {2500, 2500}, {5000, 2500}, {7500, 2503}}},
-        {1, 100000, 10, 2, {{0, 100000}}},  // one thread
-        {4, 3, 1, all, {{0, 3}}},            // fewer elements than threads
-    };
-    for (const Case& c : cases) {
-        orvs_test::ThreadCount tc(c.threads);
-        EXPECT_EQ(recordSplit(c.len, c.threshold, c.team), c.chunks) << c.threads << " threads, len " << c.len;
-    }
-}
-
 TEST(ParallelDriver, SplitMatchesModelAsTheThreadCountChanges)
 {
+    EXPECT_EQ(expectedSplit(10003, 1000, kAllThreads, 4), (Split{{0, 2500}, {2500, 2500}, {5000, 2500}, {7500, 2503}}));
     // Growing and shrinking counts between calls: the pool follows each one.
     for (int threads : {1, 2, 4, 7, 3, 1, 4, 2}) {
         orvs_test::ThreadCount tc(threads);
-        for (int team : {2, orvs::parallel::kAllThreads})
-            for (int len : {1, 2, 3, 6, 7, 8, 255, 1023, 1024, 1025, 4095, 4096, 4097, 10007})
+        for (int team : {2, kAllThreads})
+            for (int len : {1, 2, 3, 6, 7, 8, 255, 1023, 1024, 1025, 4095, 4096, 4097, 10003, 10007})
                 for (int threshold : {1, 1024, 4096})
                     ASSERT_EQ(recordSplit(len, threshold, team), expectedSplit(len, threshold, team, threads))
                         << "threads " << threads << " team " << team << " len " << len << " threshold " << threshold;
@@ -96,24 +83,21 @@ TEST(ParallelDriver, SplitMatchesModelAsTheThreadCountChanges)
 
 TEST(ParallelDriver, WarningFromAnyChunkIsReported)
 {
-    for (int threads : {1, 2, 4}) {
+    // A single element flagged anywhere, every chunk of 1-, 2-, 4- and 5-way
+    // splits; each element runs exactly once.
+    for (int threads : {1, 2, 4, 5}) {
         orvs_test::ThreadCount tc(threads);
-        bool warned = orvs::parallel::forChunks(8192, 4096, 2, [](int b, int c) { return b + c == 8192; });
-        EXPECT_TRUE(warned) << threads;
-        warned = orvs::parallel::forChunks(8192, 4096, 2, [](int, int) { return false; });
-        EXPECT_FALSE(warned);
-    }
-    // A single element flagged anywhere, every chunk of a 5-way split.
-    orvs_test::ThreadCount tc(5);
-    const int len = 1003;
-    for (int marked : {0, 199, 200, 599, 800, 1002}) {
-        std::vector<int> out(len, 0);
-        const bool warned = orvs::parallel::forChunks(len, 1, orvs::parallel::kAllThreads, [&](int b, int c) {
-            for (int i = b; i < b + c; ++i) out[i] += 1;
-            return marked >= b && marked < b + c;
-        });
-        EXPECT_TRUE(warned) << marked;
-        EXPECT_EQ(std::count(out.begin(), out.end(), 1), len) << "every element exactly once";
+        const int len = 1003;
+        for (int marked : {-1, 0, 199, 200, 599, 800, 1002}) {
+            std::vector<int> out(len, 0);
+            bool warned = false;
+            recordSplit(len, 1, kAllThreads, [&](int b, int c) {
+                for (int i = b; i < b + c; ++i) out[i] += 1;
+                return marked >= b && marked < b + c;
+            }, &warned);
+            EXPECT_EQ(warned, marked >= 0) << threads << " threads, marked " << marked;
+            EXPECT_EQ(std::count(out.begin(), out.end(), 1), len);
+        }
     }
 }
 
@@ -124,7 +108,7 @@ TEST(ParallelPool, ManyTinyCallsComplete)
     std::vector<int> out(3);
     long long total = 0;
     for (int k = 0; k < calls; ++k) {
-        const bool w = orvs::parallel::forChunks(3, 1, 2, [&](int b, int c) {
+        const bool w = forChunks(3, 1, 2, [&](int b, int c) {
             for (int i = b; i < b + c; ++i) out[i] = k + i;
             return b == 0 && (k & 1);
         });
@@ -146,7 +130,7 @@ TEST(ParallelPool, WorkersTakeChunks)
     std::vector<float> v(1 << 15, 1.0f);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (offCaller.load() == 0 && std::chrono::steady_clock::now() < deadline) {
-        orvs::parallel::forChunks(static_cast<int>(v.size()), 1, 2, [&](int b, int c) {
+        forChunks(static_cast<int>(v.size()), 1, 2, [&](int b, int c) {
             if (std::this_thread::get_id() != caller) offCaller.fetch_add(1);
             for (int i = b; i < b + c; ++i) v[i] = v[i] * 1.0001f + 0.5f;
             return false;
@@ -166,17 +150,13 @@ TEST(ParallelPool, ConcurrentCallersEachGetTheirSplit)
             std::vector<int> out;
             for (int k = 0; k < rounds; ++k) {
                 const int len = 64 + 97 * u + (k % 13);
-                const int team = (k + u) % 2 ? 2 : orvs::parallel::kAllThreads;
+                const int team = (k + u) % 2 ? 2 : kAllThreads;
                 out.assign(len, -1);
-                std::mutex m;
-                std::vector<Chunk> chunks;
-                const bool w = orvs::parallel::forChunks(len, 1, team, [&](int b, int c) {
+                bool w = false;
+                const Split chunks = recordSplit(len, 1, team, [&](int b, int c) {
                     for (int i = b; i < b + c; ++i) out[i] = i * 3 + u;
-                    std::lock_guard<std::mutex> g(m);
-                    chunks.push_back({b, c});
                     return b + c == len && (k % 5 == 0);
-                });
-                std::sort(chunks.begin(), chunks.end(), [](auto& a, auto& b) { return a.begin < b.begin; });
+                }, &w);
                 bool ok = chunks == expectedSplit(len, 1, team, 4) && w == (k % 5 == 0);
                 for (int i = 0; i < len; ++i) ok = ok && out[i] == i * 3 + u;
                 if (!ok) failures.fetch_add(1);
@@ -192,19 +172,14 @@ TEST(ParallelPool, NestedCallRunsItsOwnSplitSerially)
     orvs_test::ThreadCount tc(2);
     std::atomic<int> innerChunks{0};
     std::atomic<bool> innerOk{true};
-    const bool w = orvs::parallel::forChunks(2000, 1, 2, [&](int, int) {
-        std::vector<Chunk> inner;
-        std::mutex m;
-        const bool iw = orvs::parallel::forChunks(101, 1, 2, [&](int b, int c) {
-            std::lock_guard<std::mutex> g(m);
-            inner.push_back({b, c});
-            return c == 51;
-        });
-        std::sort(inner.begin(), inner.end(), [](auto& a, auto& b) { return a.begin < b.begin; });
-        if (!iw || inner != std::vector<Chunk>{{0, 50}, {50, 51}}) innerOk = false;
+    bool w = true;
+    recordSplit(2000, 1, 2, [&](int, int) {
+        bool iw = false;
+        const Split inner = recordSplit(101, 1, 2, [](int, int c) { return c == 51; }, &iw);
+        if (!iw || inner != Split{{0, 50}, {50, 51}}) innerOk = false;
         innerChunks += static_cast<int>(inner.size());
         return false;
-    });
+    }, &w);
     EXPECT_FALSE(w);
     EXPECT_TRUE(innerOk.load());
     EXPECT_EQ(innerChunks.load(), 4);
@@ -218,7 +193,7 @@ TEST(ParallelPool, ChunksRunWithTheCallersRoundingMode)
         _MM_SET_ROUNDING_MODE(mode);
         std::atomic<int> mismatches{0};
         for (int k = 0; k < 50; ++k)
-            orvs::parallel::forChunks(4000, 1, orvs::parallel::kAllThreads, [&](int, int) {
+            forChunks(4000, 1, kAllThreads, [&](int, int) {
                 if (_MM_GET_ROUNDING_MODE() != mode) mismatches.fetch_add(1);
                 return false;
             });
@@ -239,7 +214,7 @@ TEST(ParallelPool, ForkedChildCanStillSplit)
         int code = orvs::parallel::pool::workerCount() == 0 ? 0 : 1;
         for (int k = 0; k < 200; ++k) {
             std::vector<int> out(777, 0);
-            const bool w = orvs::parallel::forChunks(777, 1, 2, [&](int b, int c) {
+            const bool w = forChunks(777, 1, 2, [&](int b, int c) {
                 for (int i = b; i < b + c; ++i) out[i] = i;
                 return b > 0;
             });
@@ -247,14 +222,14 @@ TEST(ParallelPool, ForkedChildCanStillSplit)
                 if (out[i] != i) code |= 2;
             if (!w) code |= 4;
         }
-        if (recordSplit(777, 1, 2) != std::vector<Chunk>{{0, 388}, {388, 389}}) code |= 8;
+        if (recordSplit(777, 1, 2) != Split{{0, 388}, {388, 389}}) code |= 8;
         _exit(code);
     }
     int status = 0;
     ASSERT_EQ(waitpid(pid, &status, 0), pid);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(recordSplit(5000, 1, 2), (std::vector<Chunk>{{0, 2500}, {2500, 2500}}));
+    EXPECT_EQ(recordSplit(5000, 1, 2), (Split{{0, 2500}, {2500, 2500}}));
 }
 
 namespace {
