@@ -10,7 +10,6 @@
 #include <string>
 #include <type_traits>
 #include <vector>
-
 #include <unistd.h>
 
 #include "orvcore.h"
@@ -45,10 +44,7 @@ std::vector<T> randomVector(std::size_t n, std::uint32_t seed, double lo = -1000
         std::uniform_real_distribution<double> d(lo, hi);
         for (auto& x : v) x = static_cast<T>(d(rng));
     } else if constexpr (std::is_integral_v<T>) {
-        for (auto& x : v) {
-            const std::uint64_t bits = rng();
-            std::memcpy(&x, &bits, sizeof(T));
-        }
+        for (auto& x : v) x = static_cast<T>(rng());  // the low bits, every value equally likely
     } else {
         auto parts = randomVector<decltype(T{}.re)>(2 * n, seed, lo, hi);
         std::memcpy(v.data(), parts.data(), n * sizeof(T));
@@ -60,19 +56,15 @@ std::vector<T> randomVector(std::size_t n, std::uint32_t seed, double lo = -1000
 // about writes "into a region of size 0"; the buffer is large enough.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wstringop-overflow"
-
-// n elements `offsetBytes` past a 64-byte boundary, itself at least `lead`
-// bytes into storage filled with `pattern`.
+// n elements `offset` elements past a 64-byte boundary, kGuardBytes of guard
+// pattern on either side; guardsIntact(): nothing outside the elements was
+// written; intact(): nothing at all since fill().
 template <class T>
-class Placed {
+class Guarded {
 public:
-    Placed(std::size_t n, std::size_t lead, std::size_t offsetBytes, unsigned char pattern)
-        : raw_(n * sizeof(T) + 2 * lead + 64 + offsetBytes + 2 * sizeof(T), pattern), n_(n)
-    {
-        const auto base = reinterpret_cast<std::uintptr_t>(raw_.data());
-        begin_ = ((base + lead + 63) & ~std::uintptr_t(63)) + offsetBytes - base;
-        ptr_ = reinterpret_cast<T*>(raw_.data() + begin_);
-    }
+    static constexpr std::size_t kGuardBytes = 128;
+    static constexpr unsigned char kPattern = 0xA5;
+    explicit Guarded(std::size_t n, std::size_t offset = 0) : Guarded(n, kGuardBytes, offset * sizeof(T), kPattern) {}
     T* data() { return ptr_; }
     const T* data() const { return ptr_; }
     std::size_t size() const { return n_; }
@@ -81,39 +73,35 @@ public:
     void assign(const T* v, std::size_t n) { std::copy(v, v + (n < n_ ? n : n_), ptr_); }
     void assign(const std::vector<T>& v) { assign(v.data(), v.size()); }
     std::vector<T> vec() const { return std::vector<T>(ptr_, ptr_ + n_); }
+    void fill() { std::memset((void*)ptr_, kPattern, n_ * sizeof(T)); }
+    bool guardsIntact() const { return untouched(0, begin_) && untouched(begin_ + n_ * sizeof(T), raw_.size()); }
+    bool intact() const { return untouched(0, raw_.size()); }
 
 protected:
+    // The elements `offsetBytes` past a 64-byte boundary at least `lead` bytes into storage full of `pattern`.
+    Guarded(std::size_t n, std::size_t lead, std::size_t offsetBytes, unsigned char pattern)
+        : raw_(n * sizeof(T) + 2 * lead + 64 + offsetBytes + 2 * sizeof(T), pattern), n_(n)
+    {
+        const auto base = reinterpret_cast<std::uintptr_t>(raw_.data());
+        begin_ = ((base + lead + 63) & ~std::uintptr_t(63)) + offsetBytes - base;
+        ptr_ = reinterpret_cast<T*>(raw_.data() + begin_);
+    }
+
+private:
+    bool untouched(std::size_t from, std::size_t to) const
+    {
+        return std::all_of(raw_.begin() + from, raw_.begin() + to, [](unsigned char b) { return b == kPattern; });
+    }
     std::vector<unsigned char> raw_;
     std::size_t n_, begin_;
     T* ptr_;
 };
 
-// A buffer whose data() is `offsetBytes` past a 64-byte boundary, so kernels
-// meet every alignment.
+// A zeroed buffer whose data() is `offsetBytes` past a 64-byte boundary, so
+// kernels meet every alignment.
 template <class T>
-struct Unaligned : Placed<T> {
-    Unaligned(std::size_t n, std::size_t offsetBytes = sizeof(T) == 1 ? 1 : sizeof(T)) : Placed<T>(n, 0, offsetBytes, 0) {}
-};
-
-// n elements `offset` elements past a 64-byte boundary, kGuardBytes of guard
-// pattern on either side; guardsIntact(): nothing outside the elements was
-// written; intact(): nothing at all since fill().
-template <class T>
-class Guarded : public Placed<T> {
-public:
-    static constexpr std::size_t kGuardBytes = 128;
-    static constexpr unsigned char kPattern = 0xA5;
-
-    explicit Guarded(std::size_t n, std::size_t offset = 0) : Placed<T>(n, kGuardBytes, offset * sizeof(T), kPattern) {}
-    void fill() { std::memset((void*)this->ptr_, kPattern, this->n_ * sizeof(T)); }
-    bool guardsIntact() const { return untouched(0, this->begin_) && untouched(this->begin_ + this->n_ * sizeof(T), this->raw_.size()); }
-    bool intact() const { return untouched(0, this->raw_.size()); }
-
-private:
-    bool untouched(std::size_t from, std::size_t to) const
-    {
-        return std::all_of(this->raw_.begin() + from, this->raw_.begin() + to, [](unsigned char b) { return b == kPattern; });
-    }
+struct Unaligned : Guarded<T> {
+    Unaligned(std::size_t n, std::size_t offsetBytes = sizeof(T) == 1 ? 1 : sizeof(T)) : Guarded<T>(n, 0, offsetBytes, 0) {}
 };
 #pragma GCC diagnostic pop
 
@@ -127,13 +115,10 @@ void lengthOffsetSweep(int maxLen, int offsets, F&& f)
 }
 
 // Sets the configured thread count for a scope and restores it afterwards.
-class ThreadCount {
-public:
-    explicit ThreadCount(int n) : saved_(orvGetNumThreads()) { orvSetNumThreads(n); }
-    ~ThreadCount() { orvSetNumThreads(saved_); }
-
-private:
-    int saved_;
+struct ThreadCount {
+    explicit ThreadCount(int n) : saved(orvGetNumThreads()) { orvSetNumThreads(n); }
+    ~ThreadCount() { orvSetNumThreads(saved); }
+    const int saved;
 };
 
 // ---- kernel variants: chosen once per process, so the narrower ones run in
@@ -164,11 +149,9 @@ inline int rerunUnderVariant(const char* variant, const std::string& filter, con
     const std::string cmd = "ORVS_CPU=" + std::string(variant) + " " + extraEnv + " '" + self +
                             "' --gtest_brief=1 --gtest_filter='" + filter + "' 2>&1";
     FILE* out = popen(cmd.c_str(), "r");
-    if (!out) return -1;
     std::string text;
-    char line[512];
-    while (std::fgets(line, sizeof(line), out)) text += line;
-    if (const int status = pclose(out)) return status;
+    for (char line[512]; out && std::fgets(line, sizeof(line), out);) text += line;
+    if (const int status = out ? pclose(out) : -1) return status;
     const auto at = text.rfind("[  PASSED  ] ");  // "[  PASSED  ] N test(s)."
     return at == std::string::npos ? -2 : std::atoi(text.c_str() + at + 13) > 0 ? 0 : -3;
 }
