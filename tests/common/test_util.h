@@ -1,7 +1,7 @@
-// Helpers shared by the test programs: seeded random vectors, buffers that
-// are deliberately misaligned, and a scoped thread-count override.
+// Helpers shared by the test programs: seeded random vectors, misaligned and
+// guarded buffers, sweeps, a scoped thread count and the variant reruns.
 #pragma once
-#include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,7 +10,6 @@
 #include <string>
 #include <type_traits>
 #include <vector>
-
 #include <unistd.h>
 
 #include "orvcore.h"
@@ -34,7 +33,8 @@ inline const std::vector<int>& oddLengths()
     return v;
 }
 
-// Random values over the whole range of T (integers) or in [lo, hi] (floats).
+// Random values over the whole range of T (integers) or in [lo, hi] (floats);
+// complex structs take 2n values of their base type.
 template <class T>
 std::vector<T> randomVector(std::size_t n, std::uint32_t seed, double lo = -1000.0, double hi = 1000.0)
 {
@@ -44,125 +44,85 @@ std::vector<T> randomVector(std::size_t n, std::uint32_t seed, double lo = -1000
         std::uniform_real_distribution<double> d(lo, hi);
         for (auto& x : v) x = static_cast<T>(d(rng));
     } else if constexpr (std::is_integral_v<T>) {
-        for (auto& x : v) {
-            std::uint64_t bits = rng();
-            std::memcpy(&x, &bits, sizeof(T));
-        }
+        for (auto& x : v) x = static_cast<T>(rng());  // the low bits, every value equally likely
     } else {
-        // complex structs: fill the raw bytes from the base type
-        using Base = decltype(T{}.re);
-        auto parts = randomVector<Base>(2 * n, seed, lo, hi);
+        auto parts = randomVector<decltype(T{}.re)>(2 * n, seed, lo, hi);
         std::memcpy(v.data(), parts.data(), n * sizeof(T));
     }
     return v;
 }
 
-// GCC 12 loses track of the object behind the re-aligned pointer below and
-// warns about writes "into a region of size 0"; the buffer is large enough.
+// GCC 12 loses track of the object behind the re-aligned pointer and warns
+// about writes "into a region of size 0"; the buffer is large enough.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wstringop-overflow"
-
-// A buffer whose data() is offset by `offsetBytes` from a 64-byte boundary,
-// so kernels meet every alignment.
-template <class T>
-class Unaligned {
-public:
-    Unaligned(std::size_t n, std::size_t offsetBytes = sizeof(T) == 1 ? 1 : sizeof(T))
-        : raw_((n + 2) * sizeof(T) + 128), n_(n)
-    {
-        auto base = reinterpret_cast<std::uintptr_t>(raw_.data());
-        std::uintptr_t aligned = (base + 63) & ~std::uintptr_t(63);
-        ptr_ = reinterpret_cast<T*>(aligned + offsetBytes);
-    }
-    T* data() { return ptr_; }
-    const T* data() const { return ptr_; }
-    std::size_t size() const { return n_; }
-    T& operator[](std::size_t i) { return ptr_[i]; }
-    const T& operator[](std::size_t i) const { return ptr_[i]; }
-    void assign(const std::vector<T>& v)
-    {
-        const std::size_t n = v.size() < n_ ? v.size() : n_;
-        for (std::size_t i = 0; i < n; ++i) ptr_[i] = v[i];
-    }
-    std::vector<T> vec() const { return std::vector<T>(ptr_, ptr_ + n_); }
-
-private:
-    std::vector<unsigned char> raw_;
-    std::size_t n_;
-    T* ptr_;
-};
-
-#pragma GCC diagnostic pop
-
-// Storage for n elements `offset` elements past a 64-byte boundary inside a
-// buffer filled with a guard pattern, kGuardBytes on either side; intact()
-// says whether anything outside the n elements (or, after fill(), inside
-// them too) was written.
+// n elements `offset` elements past a 64-byte boundary, kGuardBytes of guard
+// pattern on either side; guardsIntact(): nothing outside the elements was
+// written; intact(): nothing at all since fill().
 template <class T>
 class Guarded {
 public:
     static constexpr std::size_t kGuardBytes = 128;
     static constexpr unsigned char kPattern = 0xA5;
-
-    explicit Guarded(std::size_t n, std::size_t offset = 0) : raw_(n * sizeof(T) + 2 * kGuardBytes + 64 + offset * sizeof(T), kPattern), n_(n)
-    {
-        const auto base = reinterpret_cast<std::uintptr_t>(raw_.data());
-        begin_ = ((base + kGuardBytes + 63) & ~std::uintptr_t(63)) + offset * sizeof(T) - base;
-        ptr_ = reinterpret_cast<T*>(raw_.data() + begin_);
-    }
+    explicit Guarded(std::size_t n, std::size_t offset = 0) : Guarded(n, kGuardBytes, offset * sizeof(T), kPattern) {}
     T* data() { return ptr_; }
     const T* data() const { return ptr_; }
     std::size_t size() const { return n_; }
     T& operator[](std::size_t i) { return ptr_[i]; }
     const T& operator[](std::size_t i) const { return ptr_[i]; }
-    void assign(const T* v, std::size_t n) { std::memcpy(ptr_, v, (n < n_ ? n : n_) * sizeof(T)); }
+    void assign(const T* v, std::size_t n) { std::copy(v, v + (n < n_ ? n : n_), ptr_); }
     void assign(const std::vector<T>& v) { assign(v.data(), v.size()); }
     std::vector<T> vec() const { return std::vector<T>(ptr_, ptr_ + n_); }
-    // Fills the elements with the guard pattern too.
-    void fill() { std::memset(ptr_, kPattern, n_ * sizeof(T)); }
-    // Nothing outside the elements changed.
+    void fill() { std::memset((void*)ptr_, kPattern, n_ * sizeof(T)); }
     bool guardsIntact() const { return untouched(0, begin_) && untouched(begin_ + n_ * sizeof(T), raw_.size()); }
-    // Nothing at all changed since fill().
     bool intact() const { return untouched(0, raw_.size()); }
+
+protected:
+    // The elements `offsetBytes` past a 64-byte boundary at least `lead` bytes into storage full of `pattern`.
+    Guarded(std::size_t n, std::size_t lead, std::size_t offsetBytes, unsigned char pattern)
+        : raw_(n * sizeof(T) + 2 * lead + 64 + offsetBytes + 2 * sizeof(T), pattern), n_(n)
+    {
+        const auto base = reinterpret_cast<std::uintptr_t>(raw_.data());
+        begin_ = ((base + lead + 63) & ~std::uintptr_t(63)) + offsetBytes - base;
+        ptr_ = reinterpret_cast<T*>(raw_.data() + begin_);
+    }
 
 private:
     bool untouched(std::size_t from, std::size_t to) const
     {
-        for (std::size_t b = from; b < to; ++b)
-            if (raw_[b] != kPattern) return false;
-        return true;
+        return std::all_of(raw_.begin() + from, raw_.begin() + to, [](unsigned char b) { return b == kPattern; });
     }
     std::vector<unsigned char> raw_;
     std::size_t n_, begin_;
     T* ptr_;
 };
 
-// Calls f(len, offset) for every length 1..maxLen and every element offset
-// 0..offsets-1 from a 64-byte boundary (every `quick() ? 5 : 1`-th offset in
-// quick runs): the tails and alignments every kernel variant meets.
+// A zeroed buffer whose data() is `offsetBytes` past a 64-byte boundary, so
+// kernels meet every alignment.
+template <class T>
+struct Unaligned : Guarded<T> {
+    Unaligned(std::size_t n, std::size_t offsetBytes = sizeof(T) == 1 ? 1 : sizeof(T)) : Guarded<T>(n, 0, offsetBytes, 0) {}
+};
+#pragma GCC diagnostic pop
+
+// f(len, offset) for every length 1..maxLen and every element offset
+// 0..offsets-1 (every fifth offset in quick runs).
 template <class F>
 void lengthOffsetSweep(int maxLen, int offsets, F&& f)
 {
-    const int step = quick() ? 5 : 1;
-    for (int o = 0; o < offsets; o += step)
+    for (int o = 0; o < offsets; o += quick() ? 5 : 1)
         for (int n = 1; n <= maxLen; ++n) f(n, o);
 }
 
 // Sets the configured thread count for a scope and restores it afterwards.
-class ThreadCount {
-public:
-    explicit ThreadCount(int n) : saved_(orvGetNumThreads()) { orvSetNumThreads(n); }
-    ~ThreadCount() { orvSetNumThreads(saved_); }
-
-private:
-    int saved_;
+struct ThreadCount {
+    explicit ThreadCount(int n) : saved(orvGetNumThreads()) { orvSetNumThreads(n); }
+    ~ThreadCount() { orvSetNumThreads(saved); }
+    const int saved;
 };
 
-// ---- kernel variants ------------------------------------------------------
-// The kernel variant is chosen once per process, so the narrower variants are
-// tested by running the same test program again in a child process with
-// ORVS_CPU capping the choice ("avx" or "avx2").
-
+// ---- kernel variants: chosen once per process, so the narrower ones run in
+// a child process of the same program with ORVS_CPU capping the choice.
 inline bool machineHasAvx512()
 {
     __builtin_cpu_init();
@@ -170,9 +130,8 @@ inline bool machineHasAvx512()
            __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl");
 }
 
-// Why `variant` needs no run of its own in this process, or null when it
-// does: the process is itself a forced rerun, or (for "avx2") the machine
-// has no AVX-512 and the default run already took the AVX2 kernels.
+// Why `variant` needs no rerun here (null when it does): this process is a
+// forced rerun, or without AVX-512 the default run already took AVX2.
 inline const char* variantRerunSkipReason(const char* variant)
 {
     if (std::getenv("ORVS_CPU")) return "already running a forced variant";
@@ -180,9 +139,8 @@ inline const char* variantRerunSkipReason(const char* variant)
     return nullptr;
 }
 
-// Runs this test program under ORVS_CPU=variant with the given gtest filter
-// (and any extra environment assignments). Returns 0 when the rerun passed
-// and ran at least one test; a filter that selects nothing is a failure, so
+// Reruns this program under ORVS_CPU=variant with a gtest filter (and extra
+// environment assignments). 0 when it passed and ran at least one test, so
 // renaming a suite cannot silently drop a variant's coverage.
 inline int rerunUnderVariant(const char* variant, const std::string& filter, const std::string& extraEnv = "")
 {
@@ -191,19 +149,13 @@ inline int rerunUnderVariant(const char* variant, const std::string& filter, con
     const std::string cmd = "ORVS_CPU=" + std::string(variant) + " " + extraEnv + " '" + self +
                             "' --gtest_brief=1 --gtest_filter='" + filter + "' 2>&1";
     FILE* out = popen(cmd.c_str(), "r");
-    if (!out) return -1;
     std::string text;
-    char line[512];
-    while (std::fgets(line, sizeof(line), out)) text += line;
-    const int status = pclose(out);
-    if (status != 0) return status;
-    // gtest closes with "[  PASSED  ] N test(s)."
-    const auto at = text.rfind("[  PASSED  ] ");
-    if (at == std::string::npos) return -2;
-    return std::atoi(text.c_str() + at + 13) > 0 ? 0 : -3;
+    for (char line[512]; out && std::fgets(line, sizeof(line), out);) text += line;
+    if (const int status = out ? pclose(out) : -1) return status;
+    const auto at = text.rfind("[  PASSED  ] ");  // "[  PASSED  ] N test(s)."
+    return at == std::string::npos ? -2 : std::atoi(text.c_str() + at + 13) > 0 ? 0 : -3;
 }
 
-// The body of a variant test: skips when not needed, else reruns the filter.
 #define ORVS_RERUN_UNDER_VARIANT(variant, ...)                                                    \
     do {                                                                                          \
         if (const char* why = ::orvs_test::variantRerunSkipReason(variant)) GTEST_SKIP() << why;  \

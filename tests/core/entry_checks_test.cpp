@@ -1,29 +1,21 @@
 // Every status-returning entry of every entry list, driven through its
-// exported symbol: argument roles come from the parameter names of the list,
-// argument values from the parameter types. Checks the fixed order (required
-// pointers -8, then lengths -6, records -8/-17), that nothing is written on
-// an error, and that the scale factor saturates its extremes. The listing
-// test at the end ties the public headers, the exports and the lists together.
+// exported symbol (roles from the parameter names, values from the types):
+// required pointers -8, then lengths -6, records -8/-17, nothing written on
+// an error, scale factor extremes saturate. Then headers, exports and lists agree.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
 #include <climits>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
+#include <map>
 #include <memory>
-#include <random>
 #include <regex>
 #include <set>
-#include <sstream>
-#include <string>
 #include <tuple>
-#include <type_traits>
-#include <utility>
-#include <vector>
 
 #include "core/entry_list.h"
 #include "test_util.h"
@@ -35,53 +27,35 @@ enum class Role { Len, Scale, Param, Record, Optional, Required };
 
 // Whether a pointer parameter can be a record: a pointer to a struct that is
 // not a complex element (records are opaque), never to a number or pointer.
-template <class A>
-constexpr bool recordType()
-{
-    if constexpr (!std::is_pointer_v<A>) return false;
-    else {
-        using P = std::remove_cv_t<std::remove_pointer_t<A>>;
-        return !std::is_arithmetic_v<P> && !std::is_pointer_v<P> && !std::is_void_v<P> && !requires(P p) { p.re; };
-    }
-}
+template <class A, class P = std::remove_cv_t<std::remove_pointer_t<A>>>
+constexpr bool recordType = std::is_pointer_v<A> && !std::is_arithmetic_v<P> && !std::is_pointer_v<P> &&
+                            !std::is_void_v<P> && !requires(P p) { p.re; };
 
-template <class A>
-constexpr bool pointerArray()
+// The last identifier at bracket depth 0 of each piece of "(T a, U<V, W> b, ...)".
+std::vector<std::string> parameterNames(const std::string& params)
 {
-    if constexpr (std::is_pointer_v<A>) return std::is_pointer_v<std::remove_pointer_t<A>>;
-    return false;
-}
-
-// The last identifier of each top-level piece of "(T a, U* b, ...)".
-std::vector<std::string> parameterNames(std::string params)
-{
-    params = params.substr(1, params.size() - 2);
     std::vector<std::string> names;
+    std::string word, last;
     int depth = 0;
-    std::string piece;
-    auto flush = [&] {
-        const auto end = piece.find_last_not_of(" \t\n");
-        if (end == std::string::npos || piece.substr(0, end + 1) == "void") return piece.clear();
-        auto begin = end;
-        while (begin > 0 && (std::isalnum(static_cast<unsigned char>(piece[begin - 1])) || piece[begin - 1] == '_')) --begin;
-        names.push_back(piece.substr(begin, end + 1 - begin));
-        piece.clear();
-    };
-    for (char c : params) {
+    for (char c : params.substr(1, params.size() - 2) + ",") {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') {
+            word += c;
+            continue;
+        }
+        if (depth == 0 && !word.empty()) last = word;
+        word.clear();
         depth += (c == '(' || c == '<') - (c == ')' || c == '>');
-        if (c == ',' && depth == 0) flush();
-        else piece += c;
+        if (c != ',' || depth != 0) continue;
+        if (!last.empty() && last != "void") names.push_back(last);
+        last.clear();
     }
-    flush();
     return names;
 }
 
 Role roleOf(const std::string& name, bool pointer, bool recordLike)
 {
-    if (pointer) {
-        if (recordLike && (name.ends_with("Spec") || name.ends_with("State"))) return Role::Record;
-        return name.ends_with("Opt") ? Role::Optional : Role::Required;
-    }
+    if (pointer && recordLike && (name.ends_with("Spec") || name.ends_with("State"))) return Role::Record;
+    if (pointer) return name.ends_with("Opt") ? Role::Optional : Role::Required;
     if (name == "len" || name.ends_with("Len")) return Role::Len;
     return name == "scaleFactor" ? Role::Scale : Role::Param;
 }
@@ -89,11 +63,7 @@ Role roleOf(const std::string& name, bool pointer, bool recordLike)
 // What one call passes: the regular length and scale factor, and at most
 // one deviation (a null pointer, one length or all lengths changed).
 struct Setting {
-    int len = 17;
-    int scale = 0;
-    int nullAt = -1;
-    int lenAt = -1;  // -2: every length
-    int lenValue = 0;
+    int len = 17, scale = 0, nullAt = -1, lenAt = -1 /* -2: every length */, lenValue = 0;
     std::uint32_t seed = 1;
 };
 
@@ -105,13 +75,7 @@ public:
     {
         const std::size_t bytes = 64 * static_cast<std::size_t>(s.len > 0 ? s.len : 1) + 4096;
         auto& b = *bufs_.emplace_back(std::make_unique<Guarded<unsigned char>>(bytes, bufs_.size() % 7));
-        if (!pattern) {
-            std::mt19937_64 rng(s.seed * 977 + bufs_.size());
-            for (std::size_t i = 0; i < bytes; i += 8) {
-                const std::uint64_t r = rng();
-                std::memcpy(&b[i], &r, std::min<std::size_t>(8, bytes - i));
-            }
-        }
+        if (!pattern) b.assign(orvs_test::randomVector<unsigned char>(bytes, s.seed * 977 + bufs_.size()));
         return b.data();
     }
     // Every buffer's bytes; an empty one where a guard byte changed.
@@ -162,13 +126,11 @@ struct Entry {
     std::vector<bool> isUnsigned;
     std::vector<bool> isPointerArray;
     std::function<OrvStatus(const Setting&, Arena&)> call;
-
     bool has(Role r) const { return std::find(roles.begin(), roles.end(), r) != roles.end(); }
 };
 
 template <class... A, std::size_t... I>
-OrvStatus invoke(OrvStatus (*fn)(A...), const std::vector<Role>& roles, const Setting& s, Arena& arena,
-                 std::index_sequence<I...>)
+OrvStatus invoke(OrvStatus (*fn)(A...), const std::vector<Role>& roles, const Setting& s, Arena& arena, std::index_sequence<I...>)
 {
     // Braces evaluate the arguments in order, so the buffers are reproducible.
     std::tuple<A...> args{argument<A>(roles[I], s.nullAt == int(I), s, s.lenAt == -2 || s.lenAt == int(I), arena)...};
@@ -176,58 +138,26 @@ OrvStatus invoke(OrvStatus (*fn)(A...), const std::vector<Role>& roles, const Se
     return std::apply(fn, args);
 }
 
-std::vector<Entry>& entries()
-{
-    static std::vector<Entry> v;
-    return v;
-}
-std::set<std::string>& listedNames()
-{
-    static std::set<std::string> v;
-    return v;
-}
+// Filled by the registrations below, which run after these in this file.
+std::vector<Entry> entries;
+std::set<std::string> listedNames;
 
 template <class... A>
 int addEntry(const char* name, OrvStatus (*fn)(A...), const char* params)
 {
-    Entry e{name, parameterNames(params), {}, {std::is_unsigned_v<A>...}, {pointerArray<A>()...}, {}};
+    Entry e{name, parameterNames(params), {}, {std::is_unsigned_v<A>...}, {std::is_pointer_v<std::remove_pointer_t<A>>...}, {}};
     const bool pointer[] = {std::is_pointer_v<A>..., false};
-    const bool recordLike[] = {recordType<A>()..., false};
+    const bool recordLike[] = {recordType<A>..., false};
     if (e.names.size() != sizeof...(A)) ADD_FAILURE() << name << ": cannot read the names in " << params;
     for (std::size_t i = 0; i < e.names.size() && i < sizeof...(A); ++i)
         e.roles.push_back(roleOf(e.names[i], pointer[i], recordLike[i]));
-    e.call = [fn, roles = e.roles](const Setting& s, Arena& arena) {
-        return invoke(fn, roles, s, arena, std::index_sequence_for<A...>{});
-    };
-    entries().push_back(std::move(e));
-    listedNames().insert(name);
+    e.call = [fn, roles = e.roles](const Setting& s, Arena& a) { return invoke(fn, roles, s, a, std::index_sequence_for<A...>{}); };
+    entries.push_back(std::move(e));
+    listedNames.insert(name);
     return 0;
 }
 
-} // namespace
-
-// Registration of every row; each list expands its shapes before the name
-// and parameters reach this macro.
-#define ORVS_ENTRY(name, ...) ORVS_TEST_ENTRY_(name, __VA_ARGS__)
-#define ORVS_TEST_ENTRY_(name, params, ...) [[maybe_unused]] static const int registered_##name = addEntry(#name, &name, #params);
-#define ORVS_FUNCTION(name, ...) [[maybe_unused]] static const bool listed_##name = listedNames().insert(#name).second;
-#include "all_entry_lists.h"
-#undef ORVS_ENTRY
-#undef ORVS_FUNCTION
-
-namespace {
-
 long drivenCalls = 0;
-
-// One call with setting s: its status, and whether it left every byte alone.
-std::pair<OrvStatus, bool> drive(const Entry& e, const Setting& s)
-{
-    Arena arena;
-    ++drivenCalls;
-    const OrvStatus st = e.call(s, arena);
-    return {st, arena.unchanged()};
-}
-
 std::vector<int> positions(const Entry& e, Role r)
 {
     std::vector<int> v;
@@ -235,14 +165,27 @@ std::vector<int> positions(const Entry& e, Role r)
         if (e.roles[i] == r) v.push_back(static_cast<int>(i));
     return v;
 }
+} // namespace
 
-// An error status out of `allowed`, and nothing written.
+// Registration of every row; each list expands its shapes before the name
+// and parameters reach this macro.
+#define ORVS_ENTRY(name, ...) ORVS_TEST_ENTRY_(name, __VA_ARGS__)
+#define ORVS_TEST_ENTRY_(name, params, ...) [[maybe_unused]] static const int registered_##name = addEntry(#name, &name, #params);
+#define ORVS_FUNCTION(name, ...) [[maybe_unused]] static const bool listed_##name = listedNames.insert(#name).second;
+#include "all_entry_lists.h"
+#undef ORVS_ENTRY
+#undef ORVS_FUNCTION
+
+namespace {
+// One call with setting s: an error status out of `allowed`, and nothing written.
 void expectRefused(const Entry& e, const Setting& s, const std::string& what, std::initializer_list<OrvStatus> allowed)
 {
-    const auto [st, same] = drive(e, s);
+    Arena arena;
+    ++drivenCalls;
+    const OrvStatus st = e.call(s, arena);
     const bool refused = std::find(allowed.begin(), allowed.end(), st) != allowed.end();
     EXPECT_TRUE(refused) << e.name << ", " << what << ": status " << st;
-    if (refused) EXPECT_TRUE(same) << e.name << ", " << what << ": wrote on error";
+    if (refused) EXPECT_TRUE(arena.unchanged()) << e.name << ", " << what << ": wrote on error";
 }
 
 // The few entries whose order deliberately differs: pointers they check
@@ -260,7 +203,7 @@ bool checkedAfterLengths(const Entry& e, int at)
 
 TEST(EntryChecks, RequiredPointersComeFirst)
 {
-    for (const Entry& e : entries()) {
+    for (const Entry& e : entries) {
         // Entries on records check the record first; their data pointers
         // are their families' business.
         const bool onRecord = e.has(Role::Record);
@@ -275,7 +218,7 @@ TEST(EntryChecks, RequiredPointersComeFirst)
 
 TEST(EntryChecks, LengthsBelowOne)
 {
-    for (const Entry& e : entries())
+    for (const Entry& e : entries)
         for (int at : positions(e, Role::Len))
             for (int value : {0, -1, INT_MIN}) {
                 if (value < 0 && e.isUnsigned[at]) continue;  // an unsigned count: only 0 is out of range
@@ -288,7 +231,7 @@ TEST(EntryChecks, LengthsBelowOne)
 
 TEST(EntryChecks, ForeignRecords)
 {
-    for (const Entry& e : entries())
+    for (const Entry& e : entries)
         if (e.has(Role::Record)) expectRefused(e, Setting{}, "foreign record", {orvStsErrContextMatch});
 }
 
@@ -296,14 +239,13 @@ TEST(EntryChecks, ForeignRecords)
 // negating or widening them must not wrap.
 TEST(EntryChecks, ScaleFactorExtremesActLikeFarFactors)
 {
-    for (const Entry& e : entries()) {
+    for (const Entry& e : entries) {
         if (!e.has(Role::Scale)) continue;
         for (int len : {1, 17, 1001})
             for (auto [extreme, far] : {std::pair{INT_MIN, -2000}, std::pair{INT_MAX, 2000}}) {
                 Arena a, b;
-                const std::uint32_t seed = 7 + len;
-                const OrvStatus sa = e.call(Setting{.len = len, .scale = extreme, .seed = seed}, a);
-                const OrvStatus sb = e.call(Setting{.len = len, .scale = far, .seed = seed}, b);
+                const OrvStatus sa = e.call(Setting{.len = len, .scale = extreme, .seed = 7u + len}, a);
+                const OrvStatus sb = e.call(Setting{.len = len, .scale = far, .seed = 7u + len}, b);
                 drivenCalls += 2;
                 EXPECT_EQ(sa, sb) << e.name << " len " << len << " scale " << extreme;
                 EXPECT_TRUE(a.contents() == b.contents()) << e.name << " len " << len << " scale " << extreme;
@@ -319,10 +261,8 @@ TEST(EntryChecksVariants, Avx2) { ORVS_RERUN_UNDER_VARIANT("avx2", "EntryChecks.
 // Last in this file: how much the checks above covered.
 TEST(EntryChecks, Coverage)
 {
-    std::printf("entry checks: %zu status entries on the lists, %ld calls\n", entries().size(), drivenCalls);
-    RecordProperty("entries", static_cast<int>(entries().size()));
-    RecordProperty("calls", static_cast<int>(drivenCalls));
-    EXPECT_GT(listedNames().size(), 0u);
+    std::printf("entry checks: %zu status entries on the lists, %ld calls\n", entries.size(), drivenCalls);
+    EXPECT_GT(listedNames.size(), 0u);
 }
 
 // ---- the listing: public headers, exports and entry lists agree ------------
@@ -338,9 +278,7 @@ std::set<std::string> declaredNames()
     static const std::regex declared(R"(\b(orvs[A-Za-z0-9_]*)\s*\()");
     for (const auto& file : files) {
         std::ifstream in(file);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        const std::string text = ss.str();
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
         std::string code;
         for (std::size_t i = 0; i < text.size(); ++i) {
             if (text.compare(i, 2, "/*") == 0) i = std::min(text.find("*/", i + 2), text.size()) + 1;
@@ -352,13 +290,6 @@ std::set<std::string> declaredNames()
     return names;
 }
 
-void expectNone(const std::set<std::string>& names, const char* what)
-{
-    std::string all;
-    for (const auto& n : names) all += "  " + n + "\n";
-    if (!names.empty()) std::printf("%zu names %s:\n%s", names.size(), what, all.c_str());
-    EXPECT_TRUE(names.empty()) << names.size() << " names " << what;
-}
 } // namespace
 
 TEST(EntriesListed, HeadersExportsAndListsAgree)
@@ -367,15 +298,17 @@ TEST(EntriesListed, HeadersExportsAndListsAgree)
     ASSERT_GT(declared.size(), 17u);
     void* lib = dlopen(ORVS_LIBRARY, RTLD_NOW);
     ASSERT_NE(lib, nullptr) << dlerror();
-    std::set<std::string> notExported, notListed, notDeclared;
+    std::map<std::string, std::set<std::string>> odd;  // what is wrong -> names
     for (const auto& n : declared) {
-        if (!dlsym(lib, n.c_str())) notExported.insert(n);
-        if (!listedNames().count(n)) notListed.insert(n);
+        if (!dlsym(lib, n.c_str())) odd["declared but not exported"].insert(n);
+        if (!listedNames.count(n)) odd["declared but on no entry list"].insert(n);
     }
-    for (const auto& n : listedNames())
-        if (!declared.count(n)) notDeclared.insert(n);
+    for (const auto& n : listedNames)
+        if (!declared.count(n)) odd["listed but declared in no public header"].insert(n);
     dlclose(lib);
-    expectNone(notExported, "declared but not exported");
-    expectNone(notListed, "declared but on no entry list");
-    expectNone(notDeclared, "listed but declared in no public header");
+    for (const auto& [what, names] : odd) {
+        std::string all;
+        for (const auto& n : names) all += "\n  " + n;
+        ADD_FAILURE() << names.size() << " names " << what << ":" << all;
+    }
 }

@@ -6,14 +6,9 @@
 int main(void)
 {
     const OrvLibraryVersion* v = orvsGetLibVersion();
-    Orv32f* buf;
-    Orv32fc c;
-    if (!v || v->major != 6 || strcmp(v->targetCpu, "k1") != 0) return 1;
-    buf = orvsMalloc_32f(16);
-    if (!buf) return 2;
+    Orv32fc c = {1.0f, -1.0f};
+    Orv32f* buf = orvsMalloc_32f(16);
+    if (!v || v->major != 6 || strcmp(v->targetCpu, "k1") != 0 || !buf || c.im != -1.0f) return 1;
     orvsFree(buf);
-    c.re = 1.0f;
-    c.im = -1.0f;
-    (void)c;
     return ownGetNumThreads() >= 1 ? 0 : 3;
 }

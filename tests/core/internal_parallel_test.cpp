@@ -1,6 +1,5 @@
-// The parallel element-wise driver: exact split, remainder on the last
-// chunk, combined warnings, serial fall-backs, and the worker pool behind it
-// (many tiny calls, concurrent callers, thread-count changes, fork).
+// The parallel element-wise driver (split, remainder on the last chunk,
+// combined warnings, serial fall-backs) and the worker pool behind it.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -11,10 +10,13 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/parallel.h"
@@ -23,130 +25,78 @@
 
 namespace {
 using orvs_test::quick;
-struct Chunk {
-    int begin, count;
-    bool operator==(const Chunk&) const = default;
-};
-std::ostream& operator<<(std::ostream& o, const Chunk& c) { return o << "[" << c.begin << "+" << c.count << "]"; }
+using orvs::parallel::forChunks;
+using orvs::parallel::kAllThreads;
+using Split = std::vector<std::pair<int, int>>;  // (begin, count) of each chunk
 
-std::vector<Chunk> recordSplit(int len, int threshold, int team)
+// Runs forChunks with `body` and returns the chunks it ran, in order;
+// `warned` takes the combined warning.
+template <class Body>
+Split recordSplit(int len, int threshold, int team, Body body, bool* warned = nullptr)
 {
-    std::vector<Chunk> chunks;
+    Split chunks;
     std::mutex m;
-    orvs::parallel::forChunks(len, threshold, team, [&](int b, int c) {
-        std::lock_guard<std::mutex> g(m);
+    const bool w = forChunks(len, threshold, team, [&](int b, int c) {
+        std::unique_lock<std::mutex> g(m);
         chunks.push_back({b, c});
-        return false;
+        g.unlock();
+        return body(b, c);
     });
-    std::sort(chunks.begin(), chunks.end(), [](auto& a, auto& b) { return a.begin < b.begin; });
+    if (warned) *warned = w;
+    std::sort(chunks.begin(), chunks.end());
     return chunks;
 }
+const auto noWarning = [](int, int) { return false; };
 
-// The split written out independently: `threads` configured, team request.
-std::vector<Chunk> expectedSplit(int len, int threshold, int team, int threads)
+// The split written out independently: `threads` configured, team request;
+// the remainder goes to the last chunk.
+Split expectedSplit(int len, int threshold, int team, int threads)
 {
     if (len < threshold || threads <= 1 || len < threads) return {{0, len}};
-    const int parts = team == 0 ? threads : team;
-    std::vector<Chunk> v;
-    int begin = 0;
-    for (int i = 0; i < parts; ++i) {
-        const int count = i + 1 < parts ? len / parts : len - begin;
-        v.push_back({begin, count});
-        begin += count;
-    }
+    const int parts = team == kAllThreads ? threads : team;
+    Split v;
+    for (int i = 0, begin = 0; i < parts; begin += v.back().second, ++i) v.push_back({begin, i + 1 < parts ? len / parts : len - begin});
     return v;
 }
 } // namespace
 
-TEST(ParallelDriver, ExactSplits)
-{
-    constexpr int all = orvs::parallel::kAllThreads;
-    struct Case {
-        int threads, len, threshold, team;
-        std::vector<Chunk> chunks;
-    };
-    const Case cases[] = {
-        {2, 4095, 4096, 2, {{0, 4095}}},  // below the threshold: serial
-        {2, 4096, 4096, 2, {{0, 2048}, {2048, 2048}}},
-        {2, 4097, 4096, 2, {{0, 2048}, {2048, 2049}}},  // the remainder goes last
-        {4, 10000, 1000, 2, {{0, 5000}, {5000, 5000}}},  // a team of two with four threads
-        {4, 10003, 1000, all, {{0, 2500}, {2500, 2500}, {5000, 2500}, {7500, 2503}}},
-        {1, 100000, 10, 2, {{0, 100000}}},  // one thread
-        {4, 3, 1, all, {{0, 3}}},            // fewer elements than threads
-    };
-    for (const Case& c : cases) {
-        orvs_test::ThreadCount tc(c.threads);
-        EXPECT_EQ(recordSplit(c.len, c.threshold, c.team), c.chunks) << c.threads << " threads, len " << c.len;
-    }
-}
-
 TEST(ParallelDriver, SplitMatchesModelAsTheThreadCountChanges)
 {
+    EXPECT_EQ(expectedSplit(10003, 1000, kAllThreads, 4), (Split{{0, 2500}, {2500, 2500}, {5000, 2500}, {7500, 2503}}));
     // Growing and shrinking counts between calls: the pool follows each one.
-    for (int threads : {1, 2, 4, 7, 3, 1, 4, 2}) {
+    // Each element runs exactly once; a warning from any one chunk is reported.
+    for (int threads : {1, 2, 4, 7, 3, 1, 5, 2}) {
         orvs_test::ThreadCount tc(threads);
-        for (int team : {2, orvs::parallel::kAllThreads})
-            for (int len : {1, 2, 3, 6, 7, 8, 255, 1023, 1024, 1025, 4095, 4096, 4097, 10007})
+        for (int team : {2, kAllThreads})
+            for (int len : {1, 2, 3, 6, 7, 8, 255, 1023, 1024, 1025, 4095, 4096, 4097, 10003, 10007})
                 for (int threshold : {1, 1024, 4096})
-                    ASSERT_EQ(recordSplit(len, threshold, team), expectedSplit(len, threshold, team, threads))
-                        << "threads " << threads << " team " << team << " len " << len << " threshold " << threshold;
+                    for (int marked : {-1, 0, len / 2, len - 1}) {
+                        std::vector<int> out(len, 0);
+                        bool w = false;
+                        const Split got = recordSplit(len, threshold, team, [&](int b, int c) {
+                            for (int i = b; i < b + c; ++i) ++out[i];
+                            return marked >= b && marked < b + c;
+                        }, &w);
+                        ASSERT_EQ(got, expectedSplit(len, threshold, team, threads))
+                            << "threads " << threads << " team " << team << " len " << len << " threshold " << threshold;
+                        ASSERT_EQ(w, marked >= 0) << threads << " threads, len " << len << ", marked " << marked;
+                        ASSERT_EQ(std::count(out.begin(), out.end(), 1), len);
+                    }
         EXPECT_LE(orvs::parallel::pool::workerCount(), orvs::parallel::pool::kMaxWorkers);
     }
 }
 
-TEST(ParallelDriver, WarningFromAnyChunkIsReported)
-{
-    for (int threads : {1, 2, 4}) {
-        orvs_test::ThreadCount tc(threads);
-        bool warned = orvs::parallel::forChunks(8192, 4096, 2, [](int b, int c) { return b + c == 8192; });
-        EXPECT_TRUE(warned) << threads;
-        warned = orvs::parallel::forChunks(8192, 4096, 2, [](int, int) { return false; });
-        EXPECT_FALSE(warned);
-    }
-    // A single element flagged anywhere, every chunk of a 5-way split.
-    orvs_test::ThreadCount tc(5);
-    const int len = 1003;
-    for (int marked : {0, 199, 200, 599, 800, 1002}) {
-        std::vector<int> out(len, 0);
-        const bool warned = orvs::parallel::forChunks(len, 1, orvs::parallel::kAllThreads, [&](int b, int c) {
-            for (int i = b; i < b + c; ++i) out[i] += 1;
-            return marked >= b && marked < b + c;
-        });
-        EXPECT_TRUE(warned) << marked;
-        EXPECT_EQ(std::count(out.begin(), out.end(), 1), len) << "every element exactly once";
-    }
-}
-
-TEST(ParallelPool, ManyTinyCallsComplete)
-{
-    orvs_test::ThreadCount tc(2);
-    const int calls = quick() ? 10000 : 100000;
-    std::vector<int> out(3);
-    long long total = 0;
-    for (int k = 0; k < calls; ++k) {
-        const bool w = orvs::parallel::forChunks(3, 1, 2, [&](int b, int c) {
-            for (int i = b; i < b + c; ++i) out[i] = k + i;
-            return b == 0 && (k & 1);
-        });
-        ASSERT_EQ(w, (k & 1) != 0) << k;
-        total += out[0] + out[1] + out[2] - 3LL * k;
-    }
-    EXPECT_EQ(total, 3LL * calls);
-    EXPECT_GE(orvs::parallel::pool::workerCount(), 1);
-}
-
 TEST(ParallelPool, WorkersTakeChunks)
 {
-    // Chunks long enough that an awake worker claims one before the caller
-    // gets to it; within a few seconds (the machine may be busy) at least one
-    // must run off the calling thread.
+    // Chunks long enough that an awake worker claims one before the caller gets
+    // to it: within seconds (the machine may be busy) one runs off the caller.
     orvs_test::ThreadCount tc(2);
     const auto caller = std::this_thread::get_id();
     std::atomic<int> offCaller{0};
     std::vector<float> v(1 << 15, 1.0f);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (offCaller.load() == 0 && std::chrono::steady_clock::now() < deadline) {
-        orvs::parallel::forChunks(static_cast<int>(v.size()), 1, 2, [&](int b, int c) {
+        forChunks(static_cast<int>(v.size()), 1, 2, [&](int b, int c) {
             if (std::this_thread::get_id() != caller) offCaller.fetch_add(1);
             for (int i = b; i < b + c; ++i) v[i] = v[i] * 1.0001f + 0.5f;
             return false;
@@ -155,59 +105,49 @@ TEST(ParallelPool, WorkersTakeChunks)
     EXPECT_GT(offCaller.load(), 0);
 }
 
-TEST(ParallelPool, ConcurrentCallersEachGetTheirSplit)
+// Many tiny calls from one caller (worker hand-over races), medium calls
+// from four callers at once: each call gets its own split and warning.
+TEST(ParallelPool, ManyCallsFromOneOrSeveralCallers)
 {
-    orvs_test::ThreadCount tc(4);
-    const int rounds = quick() ? 300 : 3000;
-    std::atomic<int> failures{0};
-    std::vector<std::thread> users;
-    for (int u = 0; u < 4; ++u) {
-        users.emplace_back([&, u] {
-            std::vector<int> out;
-            for (int k = 0; k < rounds; ++k) {
-                const int len = 64 + 97 * u + (k % 13);
-                const int team = (k + u) % 2 ? 2 : orvs::parallel::kAllThreads;
-                out.assign(len, -1);
-                std::mutex m;
-                std::vector<Chunk> chunks;
-                const bool w = orvs::parallel::forChunks(len, 1, team, [&](int b, int c) {
-                    for (int i = b; i < b + c; ++i) out[i] = i * 3 + u;
-                    std::lock_guard<std::mutex> g(m);
-                    chunks.push_back({b, c});
-                    return b + c == len && (k % 5 == 0);
-                });
-                std::sort(chunks.begin(), chunks.end(), [](auto& a, auto& b) { return a.begin < b.begin; });
-                bool ok = chunks == expectedSplit(len, 1, team, 4) && w == (k % 5 == 0);
-                for (int i = 0; i < len; ++i) ok = ok && out[i] == i * 3 + u;
-                if (!ok) failures.fetch_add(1);
-            }
-        });
+    for (auto [callers, threads, rounds, base] : {std::tuple{1, 2, 100000, 3}, {4, 4, 3000, 64}}) {
+        orvs_test::ThreadCount tc(threads);
+        std::atomic<int> failures{0};
+        std::vector<std::thread> users;
+        for (int u = 0; u < callers; ++u)
+            users.emplace_back([&, u, base = base, threads = threads, rounds = rounds] {
+                std::vector<int> out;
+                for (int k = 0; k < (quick() ? rounds / 10 : rounds); ++k) {
+                    const int len = base + 97 * u + (k % 13);
+                    const int team = (k + u) % 2 ? 2 : kAllThreads;
+                    out.assign(len, -1);
+                    bool w = false;
+                    const Split chunks = recordSplit(len, 1, team, [&](int b, int c) {
+                        for (int i = b; i < b + c; ++i) out[i] = i * 3 + u;
+                        return b + c == len && (k % 5 == 0);
+                    }, &w);
+                    bool ok = chunks == expectedSplit(len, 1, team, threads) && w == (k % 5 == 0);
+                    for (int i = 0; i < len; ++i) ok = ok && out[i] == i * 3 + u;
+                    if (!ok) failures.fetch_add(1);
+                }
+            });
+        for (auto& t : users) t.join();
+        EXPECT_EQ(failures.load(), 0) << callers << " callers";
+        EXPECT_GE(orvs::parallel::pool::workerCount(), 1);
     }
-    for (auto& t : users) t.join();
-    EXPECT_EQ(failures.load(), 0);
 }
 
 TEST(ParallelPool, NestedCallRunsItsOwnSplitSerially)
 {
     orvs_test::ThreadCount tc(2);
-    std::atomic<int> innerChunks{0};
-    std::atomic<bool> innerOk{true};
-    const bool w = orvs::parallel::forChunks(2000, 1, 2, [&](int, int) {
-        std::vector<Chunk> inner;
-        std::mutex m;
-        const bool iw = orvs::parallel::forChunks(101, 1, 2, [&](int b, int c) {
-            std::lock_guard<std::mutex> g(m);
-            inner.push_back({b, c});
-            return c == 51;
-        });
-        std::sort(inner.begin(), inner.end(), [](auto& a, auto& b) { return a.begin < b.begin; });
-        if (!iw || inner != std::vector<Chunk>{{0, 50}, {50, 51}}) innerOk = false;
-        innerChunks += static_cast<int>(inner.size());
+    std::atomic<int> innerOk{0};
+    bool w = true;
+    recordSplit(2000, 1, 2, [&](int, int) {
+        bool iw = false;
+        innerOk += recordSplit(101, 1, 2, [](int, int c) { return c == 51; }, &iw) == Split{{0, 50}, {50, 51}} && iw;
         return false;
-    });
+    }, &w);
     EXPECT_FALSE(w);
-    EXPECT_TRUE(innerOk.load());
-    EXPECT_EQ(innerChunks.load(), 4);
+    EXPECT_EQ(innerOk.load(), 2);
 }
 
 TEST(ParallelPool, ChunksRunWithTheCallersRoundingMode)
@@ -218,7 +158,7 @@ TEST(ParallelPool, ChunksRunWithTheCallersRoundingMode)
         _MM_SET_ROUNDING_MODE(mode);
         std::atomic<int> mismatches{0};
         for (int k = 0; k < 50; ++k)
-            orvs::parallel::forChunks(4000, 1, orvs::parallel::kAllThreads, [&](int, int) {
+            forChunks(4000, 1, kAllThreads, [&](int, int) {
                 if (_MM_GET_ROUNDING_MODE() != mode) mismatches.fetch_add(1);
                 return false;
             });
@@ -230,7 +170,7 @@ TEST(ParallelPool, ChunksRunWithTheCallersRoundingMode)
 TEST(ParallelPool, ForkedChildCanStillSplit)
 {
     orvs_test::ThreadCount tc(2);
-    ASSERT_FALSE(recordSplit(5000, 1, 2).empty());  // the parent's workers exist
+    ASSERT_EQ(recordSplit(5000, 1, 2, noWarning), (Split{{0, 2500}, {2500, 2500}}));  // the parent's workers exist
     ASSERT_GE(orvs::parallel::pool::workerCount(), 1);
     const pid_t pid = fork();
     ASSERT_GE(pid, 0);
@@ -238,56 +178,39 @@ TEST(ParallelPool, ForkedChildCanStillSplit)
         // Only this thread exists here; the pool must start afresh.
         int code = orvs::parallel::pool::workerCount() == 0 ? 0 : 1;
         for (int k = 0; k < 200; ++k) {
-            std::vector<int> out(777, 0);
-            const bool w = orvs::parallel::forChunks(777, 1, 2, [&](int b, int c) {
-                for (int i = b; i < b + c; ++i) out[i] = i;
-                return b > 0;
-            });
-            for (int i = 0; i < 777; ++i)
-                if (out[i] != i) code |= 2;
-            if (!w) code |= 4;
+            bool w = false;
+            if (recordSplit(777, 1, 2, [](int b, int) { return b > 0; }, &w) != Split{{0, 388}, {388, 389}} || !w) code |= 2;
         }
-        if (recordSplit(777, 1, 2) != std::vector<Chunk>{{0, 388}, {388, 389}}) code |= 8;
         _exit(code);
     }
     int status = 0;
     ASSERT_EQ(waitpid(pid, &status, 0), pid);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(recordSplit(5000, 1, 2), (std::vector<Chunk>{{0, 2500}, {2500, 2500}}));
+    EXPECT_EQ(recordSplit(5000, 1, 2, noWarning), (Split{{0, 2500}, {2500, 2500}}));
 }
 
-namespace {
-int threadsInProcess()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("Threads:", 0) == 0) return std::atoi(line.c_str() + 8);
-    return -1;
-}
-} // namespace
-
+// The shared library, one level above the test programs in the build tree,
+// carries its own pool, separate from the one linked here.
 TEST(ParallelPool, UnloadingTheLibraryJoinsItsWorkers)
 {
-    // The shared library sits one level above the test programs in the
-    // build tree; it carries its own pool, separate from the one linked here.
-    char exe[4096];
-    const ssize_t n = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
-    ASSERT_GT(n, 0);
-    std::string dir(exe, static_cast<std::size_t>(n));
-    dir = dir.substr(0, dir.rfind('/'));
-    const std::string lib = dir + "/../liborvsk1.so.6.1";
+    const std::string exe = std::filesystem::read_symlink("/proc/self/exe");
+    const std::string lib = exe.substr(0, exe.rfind('/')) + "/../liborvsk1.so.6.1";
     if (access(lib.c_str(), R_OK) != 0) GTEST_SKIP() << "no " << lib;
-
+    auto threadsInProcess = [] {
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.rfind("Threads:", 0) == 0) return std::atoi(line.c_str() + 8);
+        return -1;
+    };
     orvs_test::ThreadCount tc(2);
-    using Magnitude = int (*)(const Orv32fc*, Orv32f*, int);
     std::vector<Orv32fc> src(20000, Orv32fc{3.0f, 4.0f});
     std::vector<Orv32f> dst(20000);
     for (int round = 0; round < 3; ++round) {
         const int before = threadsInProcess();
         void* h = dlopen(lib.c_str(), RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(h, nullptr) << dlerror();
-        auto mag = reinterpret_cast<Magnitude>(dlsym(h, "orvsMagnitude_32fc"));
+        auto mag = reinterpret_cast<int (*)(const Orv32fc*, Orv32f*, int)>(dlsym(h, "orvsMagnitude_32fc"));
         ASSERT_NE(mag, nullptr);
         for (int k = 0; k < 50; ++k) ASSERT_EQ(mag(src.data(), dst.data(), 20000), 0);
         EXPECT_EQ(dst[19999], 5.0f);

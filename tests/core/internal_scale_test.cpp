@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <random>
+#include <tuple>
 
 #include "core/saturate.h"
 
@@ -27,18 +28,11 @@ long double modelScale(std::int64_t r, int s, std::int64_t lo, std::int64_t hi)
 
 TEST(ScaleRule, TiesAndSaturationCorners)
 {
-    using orvs::scaleRoundSaturate;
-    struct Case {
-        std::int64_t r;
-        int s, want;
-    };
     // 16s: ties to even at s = 1, the top of the scaled range, sign saturation.
-    const Case cases[] = {{1, 1, 0},         {3, 1, 2},  {-1, 1, 0},         {-3, 1, -2},     {5, 1, 2},
-                          {65534, 16, 1},    {1, -15, 32767}, {-1, -15, -32768}, {0, -40, 0},
-                          {1073741824, 30, 1}};
-    for (const Case& c : cases)
-        EXPECT_EQ((scaleRoundSaturate<Orv16s, std::int64_t>(c.r, c.s)), c.want) << c.r << " s " << c.s;
-    EXPECT_EQ((scaleRoundSaturate<Orv8u, std::int64_t>(-5, 0)), 0);  // unsigned floor
+    for (auto [r, sf, want] : {std::tuple<std::int64_t, int, int>{1, 1, 0}, {3, 1, 2}, {-1, 1, 0}, {-3, 1, -2}, {5, 1, 2},
+                               {65534, 16, 1}, {1, -15, 32767}, {-1, -15, -32768}, {0, -40, 0}, {1073741824, 30, 1}})
+        EXPECT_EQ((orvs::scaleRoundSaturate<Orv16s, std::int64_t>(r, sf)), want) << r << " s " << sf;
+    EXPECT_EQ((orvs::scaleRoundSaturate<Orv8u, std::int64_t>(-5, 0)), 0);  // unsigned floor
 }
 
 TEST(ScaleRule, RandomAgainstModel)
@@ -47,23 +41,18 @@ TEST(ScaleRule, RandomAgainstModel)
     for (int i = 0; i < 200000; ++i) {
         std::int64_t r = static_cast<std::int64_t>(rng()) >> (rng() % 63);
         int s = static_cast<int>(rng() % 140) - 70;
-        EXPECT_EQ((long double)(orvs::scaleRoundSaturate<Orv16s, std::int64_t>(r, s)),
-                  modelScale(r, s, -32768, 32767)) << r << " " << s;
-        EXPECT_EQ((long double)(orvs::scaleRoundSaturate<Orv32s, orvs::i128>(r, s)),
-                  modelScale(r, s, INT32_MIN, INT32_MAX)) << r << " " << s;
-        EXPECT_EQ((long double)(orvs::scaleRoundSaturate<Orv8u, std::int64_t>(r, s)),
-                  modelScale(r, s, 0, 255)) << r << " " << s;
+        EXPECT_EQ((long double)(orvs::scaleRoundSaturate<Orv16s, std::int64_t>(r, s)), modelScale(r, s, -32768, 32767)) << r << " " << s;
+        EXPECT_EQ((long double)(orvs::scaleRoundSaturate<Orv32s, orvs::i128>(r, s)), modelScale(r, s, INT32_MIN, INT32_MAX)) << r << " " << s;
+        EXPECT_EQ((long double)(orvs::scaleRoundSaturate<Orv8u, std::int64_t>(r, s)), modelScale(r, s, 0, 255)) << r << " " << s;
     }
 }
 
 TEST(Rounding, HalfAwayAndNearestEven)
 {
-    EXPECT_EQ(orvs::roundHalfAway(0.5), 1.0);
-    EXPECT_EQ(orvs::roundHalfAway(-0.5), -1.0);
-    EXPECT_EQ(orvs::roundHalfAway(2.4999), 2.0);
-    EXPECT_EQ(orvs::roundNearestEven(0.5), 0.0);
-    EXPECT_EQ(orvs::roundNearestEven(1.5), 2.0);
-    EXPECT_EQ(orvs::roundNearestEven(-2.5), -2.0);
-    EXPECT_EQ(orvs::roundNearestEven(-3.5), -4.0);
+    for (auto [x, away, even] : {std::tuple{0.5, 1.0, 0.0}, {-0.5, -1.0, -0.0}, {2.4999, 2.0, 2.0}, {1.5, 2.0, 2.0},
+                                 {-2.5, -3.0, -2.0}, {-3.5, -4.0, -4.0}}) {
+        EXPECT_EQ(orvs::roundHalfAway(x), away) << x;
+        EXPECT_EQ(orvs::roundNearestEven(x), even) << x;
+    }
     EXPECT_EQ(orvs::roundNearestEven(4503599627370497.0), 4503599627370497.0);
 }
