@@ -91,8 +91,9 @@ constexpr T scaleRoundSaturate(W r, int s)
 
 // ---- rounding of floating values to integers (independent of MXCSR) ------
 
-// Half away from zero: add 0.5 to positives, subtract from negatives, truncate.
-inline double roundHalfAway(double x) { return x >= 0 ? std::trunc(x + 0.5) : std::trunc(x - 0.5); }
+// Half away from zero. (Adding 0.5 and truncating would round the largest
+// double below 0.5 up to 1, and odd integers from 2^52 on to the next even.)
+inline double roundHalfAway(double x) { return std::round(x); }
 
 // Nearest with ties to even, exact for every double.
 inline double roundNearestEven(double x)
