@@ -18,43 +18,26 @@ namespace {
 
 enum class Layout { Pack, Perm, Ccs };
 
-template <class T> struct Bin { T re, im; bool realOnly; };
+// Bin k of a packed array, with the index `at` of its real part (its
+// imaginary part follows unless the bin is real).
+template <class T> struct Bin { T re, im; bool realOnly; int at; };
 
-// Bins 0 .. n/2 of a packed array of real length n.
+// Bins 0 .. n/2 of a packed array of real length n: the Nyquist value of an
+// even length last in Pack, second in Perm; the pairs from index 1 in Pack
+// (and Perm of odd length), after X0 and the Nyquist value in Perm of even
+// length, after X0 and its zero in CCS.
 template <class T>
 std::vector<Bin<T>> unpack(Layout L, const std::vector<T>& x, int n)
 {
     std::vector<Bin<T>> b(n / 2 + 1);
-    b[0] = {x[0], T(0), true};
+    b[0] = {x[0], T(0), true, 0};
     const bool even = n % 2 == 0;
     for (int k = 1; k <= n / 2; ++k) {
-        if (even && k == n / 2) {
-            b[k] = {L == Layout::Pack ? x[n - 1] : L == Layout::Perm ? x[1] : x[n], T(0), true};
-            continue;
-        }
-        // Pack (and Perm of odd length) from 1; Perm of even length after X0 and
-        // the Nyquist value, CCS after X0 and its zero
-        const int at = (L == Layout::Ccs || (L == Layout::Perm && even)) ? 2 * k : 2 * k - 1;
-        b[k] = {x[at], x[at + 1], false};
+        const int at = even && k == n / 2 ? (L == Layout::Pack ? n - 1 : L == Layout::Perm ? 1 : n)
+                       : (L == Layout::Ccs || (L == Layout::Perm && even)) ? 2 * k : 2 * k - 1;
+        b[k] = even && k == n / 2 ? Bin<T>{x[at], T(0), true, at} : Bin<T>{x[at], x[at + 1], false, at};
     }
     return b;
-}
-
-template <class T>
-std::vector<T> pack(Layout L, const std::vector<Bin<T>>& b, int n)
-{
-    std::vector<T> x(n);
-    x[0] = b[0].re;
-    for (int k = 1; k <= n / 2; ++k) {
-        if (n % 2 == 0 && k == n / 2) {
-            x[L == Layout::Pack ? n - 1 : 1] = b[k].re;
-            continue;
-        }
-        const int at = (L == Layout::Perm && n % 2 == 0) ? 2 * k : 2 * k - 1;
-        x[at] = b[k].re;
-        x[at + 1] = b[k].im;
-    }
-    return x;
 }
 
 // Negation as the model sees it: 16-bit integers saturate, floats flip the sign.
@@ -79,20 +62,16 @@ template <class T>
 std::vector<T> productModel(Layout L, const std::vector<T>& a, const std::vector<T>& b, int n, bool conjB, int sf = 0)
 {
     auto A = unpack(L, a, n), B = unpack(L, b, n);
+    std::vector<T> d(n);
     for (std::size_t k = 0; k < A.size(); ++k) {
         const T ar = A[k].re, ai = A[k].im, br = B[k].re, bi = conjB ? -B[k].im : B[k].im;
-        if constexpr (std::is_integral_v<T>) {
-            const long long re = (long long)ar * br - (long long)ai * bi, im = (long long)ar * bi + (long long)ai * br;
-            A[k].re = shiftModel(A[k].realOnly ? (long long)ar * br : re, sf);
-            A[k].im = A[k].realOnly ? T(0) : shiftModel(im, sf);
-        } else if (A[k].realOnly) {
-            A[k].re = ar * br;
-        } else {
-            A[k].re = ar * br - ai * bi;
-            A[k].im = ar * bi + ai * br;
-        }
+        T re = A[k].realOnly ? ar * br : ar * br - ai * bi, im = ar * bi + ai * br;  // a real bin keeps the sign of a zero product
+        if constexpr (std::is_integral_v<T>)
+            re = shiftModel((long long)ar * br - (long long)ai * bi, sf), im = shiftModel((long long)ar * bi + (long long)ai * br, sf);
+        d[A[k].at] = re;
+        if (!A[k].realOnly) d[A[k].at + 1] = im;
     }
-    return pack(L, A, n);
+    return d;
 }
 
 // The products: float parts without a scale factor, 16-bit parts with one.
@@ -141,8 +120,7 @@ TYPED_TEST(ComplexPacked, ProductsMatchBinModel)
     using A = MulApi<T>;
     constexpr bool scaled = std::is_integral_v<T>;
     auto conjI = [](const auto* a, auto* d, int n) {  // float parts only
-        if constexpr (std::is_same_v<decltype(+*a), float>) return orvsMulPackConj_32f_I(a, d, n);
-        else return orvsMulPackConj_64f_I(a, d, n);
+        if constexpr (std::is_same_v<decltype(+*a), float>) return orvsMulPackConj_32f_I(a, d, n); else return orvsMulPackConj_64f_I(a, d, n);
     };
     const auto sfs = scaled ? std::vector<int>{-40, -17, -16, -3, -1, 0, 1, 2, 7, 15, 16, 17, 30, 31, 32, 100} : std::vector<int>{0};
     for (int n = 1; n <= 40; ++n) {
