@@ -102,13 +102,11 @@ ORVS_CPLX_API(Orv32fc, Orv32f, 32f, 32fc)
 ORVS_CPLX_API(Orv64fc, Orv64f, 64f, 64fc)
 #undef ORVS_CPLX_API
 
-template <class C>
-class ComplexTyped : public ::testing::Test {};
+template <class C> class ComplexTyped : public ::testing::Test {};
 using CplxTypes = ::testing::Types<Orv16sc, Orv32fc, Orv64fc>;
 TYPED_TEST_SUITE(ComplexTyped, CplxTypes);
 
-template <class T>
-class ComplexPacked : public ::testing::Test {};
+template <class T> class ComplexPacked : public ::testing::Test {};
 using PartTypes = ::testing::Types<float, double, Orv16s>;
 TYPED_TEST_SUITE(ComplexPacked, PartTypes);
 

@@ -37,13 +37,11 @@ struct Shifted : Guarded<unsigned char> {
     bool holds(const std::vector<T>& v) { return sameBits(p(), v.data(), v.size()); }
 };
 
-template <class T>
-class VectorMovement : public ::testing::Test {};
+template <class T> class VectorMovement : public ::testing::Test {};
 using MovementTypes = ::testing::Types<Orv8u, Orv16s, Orv32s, Orv64s, Orv32f, Orv64f, Orv16sc, Orv32sc, Orv64sc, Orv32fc, Orv64fc>;
 TYPED_TEST_SUITE(VectorMovement, MovementTypes);
 
-template <class T>
-class VectorFlip : public ::testing::Test {};
+template <class T> class VectorFlip : public ::testing::Test {};
 using FlipTypes = ::testing::Types<Orv8u, Orv16u, Orv32f, Orv64f, Orv32fc, Orv64fc>;
 TYPED_TEST_SUITE(VectorFlip, FlipTypes);
 

@@ -72,8 +72,7 @@ std::vector<T> slopeModel(double offset, double slope, int len)
     return out;
 }
 
-template <class T>
-class VectorSignal : public ::testing::Test {};
+template <class T> class VectorSignal : public ::testing::Test {};
 using SignalTypes = ::testing::Types<Orv8u, Orv8s, Orv16u, Orv16s, Orv32u, Orv32s, Orv32f, Orv64f>;
 TYPED_TEST_SUITE(VectorSignal, SignalTypes);
 
