@@ -205,8 +205,7 @@ TEST(ComplexFloatPhase, SweepAroundTheCircle)
         re[k] = float(re64[k] = r * std::cos(t));
         im[k] = float(im64[k] = r * std::sin(t));
     }
-    ASSERT_EQ(orvsPhase_32f(re.data(), im.data(), d.data(), n), orvStsOk);
-    ASSERT_EQ(orvsPhase_64f(re64.data(), im64.data(), d64.data(), n), orvStsOk);
+    ASSERT_EQ(orvsPhase_32f(re.data(), im.data(), d.data(), n) | orvsPhase_64f(re64.data(), im64.data(), d64.data(), n), orvStsOk);
     for (int k = 0; k < n; ++k) {
         ASSERT_LE(ulpError<float>(d[k], std::atan2((long double)im[k], (long double)re[k])), 2.0) << k;
         ASSERT_LE(ulpError<double>(d64[k], std::atan2((long double)im64[k], (long double)re64[k])), 2.0) << k;
@@ -296,9 +295,8 @@ TEST(ComplexInt, ScaledPhaseAllRanges)
     uw.assign(w);
     for (int k = 0; k < n; ++k) ur[k] = c[k].re, ui[k] = c[k].im;
     for (int sf : {-200, -129, -60, -33, -29, -28, -21, -20, -19, -14, -13, -8, -1, 0, 1, 2, 3, 31, 100}) {
-        ASSERT_EQ(orvsPhase_16s_Sfs(ur.data(), ui.data(), d1.data(), n, sf), orvStsOk);
-        ASSERT_EQ(orvsPhase_16sc_Sfs(uc.data(), d2.data(), n, sf), orvStsOk);
-        ASSERT_EQ(orvsPhase_32sc_Sfs(uw.data(), d3.data(), n, sf), orvStsOk);
+        ASSERT_EQ(orvsPhase_16s_Sfs(ur.data(), ui.data(), d1.data(), n, sf) | orvsPhase_16sc_Sfs(uc.data(), d2.data(), n, sf) |
+                      orvsPhase_32sc_Sfs(uw.data(), d3.data(), n, sf), orvStsOk);
         for (int k = 0; k < n; ++k) {
             ASSERT_EQ(d1[k], d2[k]);
             if (sf >= 2) ASSERT_TRUE(d1[k] == 0 && d3[k] == 0) << sf;
