@@ -8,10 +8,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 #include <tuple>
-#include <vector>
 
 #include "test_util.h"
 

@@ -8,13 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <functional>
 #include <limits>
-#include <random>
-#include <string>
-#include <vector>
 
 #include "test_util.h"
 

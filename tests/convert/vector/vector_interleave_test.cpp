@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cfenv>
 #include <cmath>
-#include <vector>
 
 #include "test_util.h"
 

@@ -2,10 +2,6 @@
 // every alignment phase of the destination, with untouched guard bytes.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <random>
-#include <vector>
-
 #include "test_util.h"
 
 using namespace orvs_test;

@@ -6,9 +6,6 @@
 #include <cfenv>
 #include <cmath>
 #include <limits>
-#include <random>
-#include <type_traits>
-#include <vector>
 
 #include "test_util.h"
 
