@@ -1,8 +1,5 @@
-// Packed real spectra and plain complex vectors: products in the Pack and Perm
-// layouts and expansion of Pack, Perm and CCS to the full conjugate-symmetric
-// spectrum against a model that unpacks the layouts into bins; parts,
-// building, conjugates and conjugate flips against plain loops. Every length
-// from 1, in place and out of place, unaligned.
+// Packed spectra (products, expansion to full spectra) against a model that
+// unpacks the layouts into bins; parts, conjugates and flips against loops.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,14 +13,12 @@ namespace {
 
 enum class Layout { Pack, Perm, Ccs };
 
-// Bin k of a packed array, with the index `at` of its real part (its
-// imaginary part follows unless the bin is real).
+// Bin k and the index `at` of its real part (its imaginary part follows).
 template <class T> struct Bin { T re, im; bool realOnly; int at; };
 
-// Bins 0 .. n/2 of a packed array of real length n: the Nyquist value of an
-// even length last in Pack, second in Perm; the pairs from index 1 in Pack
-// (and Perm of odd length), after X0 and the Nyquist value in Perm of even
-// length, after X0 and its zero in CCS.
+// Bins 0 .. n/2 of real length n: an even length's Nyquist value last in Pack,
+// second in Perm; pairs from 1 in Pack, after X0 and Nyquist in Perm (even n),
+// after X0 and its zero in CCS.
 template <class T>
 std::vector<Bin<T>> unpack(Layout L, const std::vector<T>& x, int n)
 {
@@ -46,8 +41,7 @@ T neg(T v)
     else return -v;
 }
 
-// One scaled 16-bit part: exact value clamped to 32 bits, then an arithmetic
-// shift (floor division), or saturation followed by a left shift; saturated.
+// A scaled 16-bit part: clamped to 32 bits, then floor-shifted right, or saturated and shifted left.
 Orv16s shiftModel(long long r, int sf)
 {
     long double v = std::clamp<long double>(r, -2147483648.0L, 2147483647.0L);

@@ -1,8 +1,5 @@
-// Magnitude, power and phase: float kernels against long-double references
-// at every length and offset with special lanes anywhere in a vector, each
-// element equal to itself computed alone, every thread count; integer sources
-// against integer models of the scale rule, the scaled angle ranges, the
-// polar conversions and the family's own checks.
+// Magnitude, power, phase and polar forms against long-double references
+// (floats) and integer models of the scale rule (integers).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,10 +26,8 @@ double ulpError(T got, long double ref)
     return static_cast<double>(std::fabs(static_cast<long double>(got) - ref) / ulp);
 }
 
-// Parts with values near the overflow and underflow limits of the sum of
-// squares (2^63 and 2^-63 for float, 2^511 and 2^-511 for double), deep
-// subnormals, infinities, NaN and signed zeros scattered over ordinary
-// values, so screened lanes sit anywhere inside a vector.
+// Parts near the overflow and underflow limits of the sum of squares, deep
+// subnormals, infinities, NaN and zeros scattered anywhere in a vector.
 template <class T>
 std::vector<T> screenParts(int n, std::uint32_t seed)
 {
@@ -49,8 +44,7 @@ std::vector<T> screenParts(int n, std::uint32_t seed)
     return v;
 }
 
-// The magnitude, power and phase entries by source part, with the ulps their
-// magnitudes may be off (16-bit sources give float results).
+// The entries by source part, with the ulps their magnitudes may be off.
 template <class T> struct FloatApi;
 #define ORVS_FLOAT_API(T, t, Cx, Out, res, ulps, ...)                                                                       \
     template <> struct FloatApi<T> {                                                                                        \
@@ -118,9 +112,8 @@ long long modelScaled(u128 r, int sf, long long maxOut)
 template <class T>
 u128 sq(T re, T im) { return u128((long long)re * re) + u128((long long)im * im); }
 
-// The exact angle times 2^-sf; one away from the rounded exact value is
-// accepted only within a few float ulps of a rounding boundary (the library
-// rounds its single-precision angle).
+// The exact angle times 2^-sf; one off is accepted only within a few float
+// ulps of a rounding boundary (the library rounds a single-precision angle).
 template <class D>
 void expectScaledAngle(D got, long double angle, int sf, long long lo, long long hi, int k)
 {
@@ -141,8 +134,7 @@ long long scalarAngle(const C& c, int sf, double lo, double hi)
 
 } // namespace
 
-// Each element is also computed alone (the one-element call runs the tail
-// path): equal bits mean no lane depends on its neighbours or position.
+// Each element also alone (the tail path): no lane depends on its neighbours.
 TYPED_TEST(ComplexFloat, EveryLengthAgainstLongDoubleAndAlone)
 {
     using T = TypeParam;
@@ -210,8 +202,7 @@ TEST(ComplexFloatPhase, SweepAroundTheCircle)
     }
 }
 
-// Every magnitude entry gives the same bits with 1, 2 and 4 configured
-// threads, below and above its split threshold.
+// The same bits with 1, 2 and 4 threads, below and above each split threshold.
 TEST(ComplexThreads, MagnitudesSameForEveryThreadCount)
 {
     for (int n : {255, 256, 2047, 2048, 4095, 4097}) {
@@ -304,8 +295,7 @@ TEST(ComplexInt, ScaledPhaseAllRanges)
             else if (sf < 2) expectScaledAngle(d3[k], std::atan2((long double)w[k].im, (long double)w[k].re), sf, INT_MIN, INT_MAX, k);
         }
     }
-    // Cartesian to polar is the magnitude and the phase at their own factors,
-    // extremes included (those entries saturate them)
+    // Cartesian to polar is the magnitude and the phase at their own factors
     std::vector<Orv16s> cm(n), cp(n);
     for (auto [ms, ps] : {std::pair{0, -13}, {1, 0}, {INT_MIN, INT_MAX}, {INT_MAX, INT_MIN}}) {
         ASSERT_EQ(orvsCartToPolar_16sc_Sfs(uc.data(), cm.data(), cp.data(), n, ms, ps) | orvsMagnitude_16sc_Sfs(uc.data(), d1.data(), n, ms) |
@@ -314,8 +304,7 @@ TEST(ComplexInt, ScaledPhaseAllRanges)
     }
 }
 
-// Integer polar to Cartesian within half a unit of the exact value: the
-// fixed-point phase with `fp` fractional bits, the Sfs form scaling both.
+// Integer polar to Cartesian within half a unit, the phase with `fp` fraction bits.
 TEST(ComplexInt, PolarToCartesian)
 {
     const int n = 515;

@@ -1,8 +1,5 @@
 // Conversions against element-wise models (exact rounding in wide integers
-// and long double, a search over the ordered half-precision values): every
-// 16-bit pattern, every length 1..70 at three offsets with guard bytes,
-// awkward values rotated through every lane, every rounding mode over the
-// scale range; then the family's own checks and the caller's control word.
+// and long double, a search over the ordered half-precision values).
 #include <gtest/gtest.h>
 #include <xmmintrin.h>
 
@@ -18,8 +15,7 @@ using namespace orvs_test;
 namespace {
 using i128 = __int128;
 
-// x / 2^s (s > 0) rounded by mode (0 toward zero, 1 ties to even, 2 ties away),
-// from floor division: q = floor(x / 2^s), remainder 0 <= r < 2^s.
+// x / 2^s (s > 0) rounded by mode (0 toward zero, 1 ties to even, 2 ties away).
 i128 divPow2(i128 x, int s, int mode)
 {
     if (s >= 120) return 0;  // |x| < 2^64 here: far below one half
@@ -66,8 +62,7 @@ double halfValue(std::uint16_t h)
     return (h & 0x8000) ? -v : v;
 }
 
-// Binary16 of a double by search over all positive finite halves (their
-// patterns are ordered like their values).
+// Binary16 of a double by search over the positive halves (ordered like their patterns).
 std::uint16_t halfOf(double x, bool nearest)
 {
     const std::uint16_t sign = std::signbit(x) ? 0x8000 : 0;
@@ -264,8 +259,7 @@ std::vector<Case> cases()
     c.push_back(make<Orv64f, Orv32f>("64f32f", orvsConvert_64f32f, [](const Orv64f* x, Orv32f* o) { *o = float(*x); }, doubles, kDoubleSpecials));
     c.push_back(make<Orv16f, Orv32f>("16f32f", orvsConvert_16f32f, [](const Orv16f* x, Orv32f* o) { *o = halfToFloat(*x); },
                                      raw<Orv16f>, kHalfSpecials));
-    // modes other than 0 and 1 round ties away; the half-precision members
-    // refuse ties away and truncate under the other modes
+    // other modes round ties away; the half members refuse that and truncate under other modes
     for (int mode : {0, 1, 2, 5}) {
         const int rm = rndNear(mode);
         const auto m = OrvRoundMode(mode);
@@ -327,9 +321,7 @@ std::vector<Case> cases()
 
 } // namespace
 
-// Besides the sweep: every member with a 16-bit source over all 65536
-// patterns, and the single-precision values at, around and halfway between
-// every half value.
+// Also every 16-bit source pattern, and floats at, around and between halves.
 TEST(ConversionLanes, EveryLengthOffsetLaneAndSixteenBitPattern)
 {
     std::vector<Orv16u> all(65536);
@@ -348,8 +340,7 @@ TEST(ConversionLanes, EveryLengthOffsetLaneAndSixteenBitPattern)
     }
 }
 
-// The family's own checks (the common order is driven from the entry lists)
-// and the modes on ties, NaN and infinities as the user page states them.
+// The family's own checks, and the modes on ties, NaN and infinities.
 TEST(ConversionChecks, RoundModesTiesAndLimits)
 {
     Orv16s s16[4] = {1, 2, 3, 4}, d16[4] = {99, 99, 99, 99};

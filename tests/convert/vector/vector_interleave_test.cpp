@@ -1,7 +1,5 @@
-// Channel interleaving through channel-pointer arrays: the family's check
-// order, layouts for every channel count against per-sample models (full
-// scale and beyond included), every 16-bit value round-tripping exactly,
-// whatever the caller's rounding mode.
+// Channel interleaving against per-sample models for every channel count,
+// every 16-bit value round-tripping, whatever the caller's rounding mode.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,8 +33,7 @@ struct Channels {
 
 } // namespace
 
-// The family's order beyond the entry test: both sizes before the channel
-// array, then each channel pointer; nothing written on error.
+// Sizes before the channel array, then each channel pointer; nothing written.
 TEST(VectorInterleave, ChecksInOrderAndWritesNothing)
 {
     float a[4] = {0.1f, 0.2f, 0.3f, 0.4f}, b[4] = {0.5f, 0.6f, 0.7f, 0.8f};

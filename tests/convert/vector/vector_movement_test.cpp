@@ -24,8 +24,7 @@ ORVS_VEC_FLIP(8u, Orv8u) ORVS_VEC_FLIP(16u, Orv16u) ORVS_VEC_FLIP(32f, Orv32f) O
 ORVS_VEC_FLIP(32fc, Orv32fc) ORVS_VEC_FLIP(64fc, Orv64fc)
 #undef ORVS_VEC_FLIP
 
-// n elements `shift` bytes past a 64-byte boundary (any multiple of the
-// element's alignment: a 16-byte complex value may start 8 bytes in).
+// n elements `shift` bytes past a 64-byte boundary (a 16-byte complex value may start 8 in).
 template <class T>
 struct Shifted : Guarded<unsigned char> {
     Shifted(std::size_t n, std::size_t shift) : Guarded<unsigned char>(n * sizeof(T), shift) {}
@@ -43,8 +42,7 @@ TYPED_TEST_SUITE(VectorFlip, FlipTypes);
 
 } // namespace
 
-// Every length at every alignment phase; then fills of about 0.5, 1.5 and
-// 5 MiB, which take different store paths.
+// Every length at every alignment phase; fills of 0.5, 1.5 and 5 MiB take other store paths.
 TYPED_TEST(VectorMovement, CopySetZeroEveryAlignmentPhase)
 {
     using T = TypeParam;

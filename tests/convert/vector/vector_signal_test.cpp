@@ -39,9 +39,8 @@ T rampModel(float offset, float slope, int n)
     else return clampTo<T>(halfAway(v));
 }
 
-// The head accumulated in single precision lane by lane (k*slope, +4*slope
-// per group, +16*slope per block of sixteen), the offset added last, rounded
-// to nearest even; from the exit index on the saturated limit.
+// The head accumulated in single precision (k*slope, +4*slope per group,
+// +16*slope per block), plus the offset, nearest even; then the limit.
 template <class T>
 std::vector<T> slopeModel(double offset, double slope, int len)
 {
@@ -92,8 +91,7 @@ TYPED_TEST(VectorSignal, RampAndSlopeMatchModels)
             const std::vector<T> expect = slopeModel<T>(so, ss, len);
             for (int n = 0; n < len; ++n)
                 ASSERT_TRUE(r[n] == rampModel<T>(o, s, n) && d[n] == expect[n]) << "len " << len << " n " << n << " ramp " << o << " " << s << " slope " << so << " " << ss;
-            // the accumulated line stays near the exact one: the rounding plus
-            // the single-precision error of each addition
+            // near the exact line: the rounding plus each addition's single-precision error
             for (int n = 0; !std::is_floating_point_v<T> && n < std::min(len, 257); ++n) {
                 const double exact = std::clamp(so + ss * n, double(std::numeric_limits<T>::min()), double(std::numeric_limits<T>::max()));
                 ASSERT_LE(std::fabs(double(d[n]) - exact), 1.0 + (n / 16 + 6) * (std::fabs(so) + std::fabs(ss) * n) * 0x1p-23) << n;
