@@ -55,14 +55,10 @@ std::vector<T> slopeModel(double offset, double slope, int len)
         const long long head = !(exit > 0) ? 0 : exit > 2147483647.0 ? 2147483647LL : (long long)exit;
         const float s = float(slope), o = float(offset);
         for (long long n = 0; n < len; ++n) {
-            if (n >= head) {
-                out[n] = slope > 0 ? L::max() : L::min();
-                continue;
-            }
             float acc = float(n % 4) * s;
             for (long long g = 0; g < (n % 16) / 4; ++g) acc += 4.0f * s;
-            for (long long b = 0; b < n / 16; ++b) acc += 16.0f * s;
-            out[n] = clampTo<T>(std::nearbyint(double(acc + o)));
+            for (long long b = 0; b < n / 16 && n < head; ++b) acc += 16.0f * s;
+            out[n] = n >= head ? (slope > 0 ? L::max() : L::min()) : clampTo<T>(std::nearbyint(double(acc + o)));
         }
     }
     return out;
