@@ -27,19 +27,24 @@ double ulpError(T got, long double ref)
 }
 
 // Parts near the overflow and underflow limits of the sum of squares, deep
-// subnormals, infinities, NaN and zeros scattered anywhere in a vector.
+// subnormals, infinities, NaN and zeros scattered anywhere in a vector; for
+// 16-bit parts, the one sum of squares that needs 32 unsigned bits.
 template <class T>
 std::vector<T> screenParts(int n, std::uint32_t seed)
 {
     auto v = randomVector<T>(n, seed);
-    const int e = sizeof(T) == 4 ? 63 : 511;
-    const T edge[] = {std::ldexp(T(1), e), std::ldexp(T(1.5), e - 1), std::ldexp(T(1), -e), std::ldexp(T(1.75), -e - 1),
-                      std::ldexp(T(1), sizeof(T) == 4 ? 100 : 1000), std::ldexp(T(1), sizeof(T) == 4 ? -140 : -1070),
-                      T(0), std::numeric_limits<T>::infinity(), std::numeric_limits<T>::quiet_NaN(), T(3)};
-    std::uint32_t r = seed;
-    for (int k = 0; k < n; ++k) {
-        r = r * 1664525u + 1013904223u;
-        if ((r >> 28) < 4) v[k] = edge[(r >> 8) % 10] * ((r >> 4) & 1 ? T(-1) : T(1));
+    if constexpr (std::is_integral_v<T>) {
+        v[n / 2] = -32768;
+    } else {
+        const int e = sizeof(T) == 4 ? 63 : 511;
+        const T edge[] = {std::ldexp(T(1), e), std::ldexp(T(1.5), e - 1), std::ldexp(T(1), -e), std::ldexp(T(1.75), -e - 1),
+                          std::ldexp(T(1), sizeof(T) == 4 ? 100 : 1000), std::ldexp(T(1), sizeof(T) == 4 ? -140 : -1070),
+                          T(0), std::numeric_limits<T>::infinity(), std::numeric_limits<T>::quiet_NaN(), T(3)};
+        std::uint32_t r = seed;
+        for (int k = 0; k < n; ++k) {
+            r = r * 1664525u + 1013904223u;
+            if ((r >> 28) < 4) v[k] = edge[(r >> 8) % 10] * ((r >> 4) & 1 ? T(-1) : T(1));
+        }
     }
     return v;
 }
@@ -144,13 +149,7 @@ TYPED_TEST(ComplexFloat, EveryLengthAgainstLongDoubleAndAlone)
     constexpr bool ints = std::is_integral_v<T>;
     lengthOffsetSweep(70, 2, [](int n, int o) {
         const int offset = 2 * o + 1;
-        auto parts = [n](std::uint32_t seed) {
-            if constexpr (!ints) return screenParts<T>(n, seed);
-            auto v = randomVector<T>(n, seed);
-            v[n / 2] = -32768;  // the one sum of squares that needs 32 unsigned bits
-            return v;
-        };
-        const auto re = parts(9000 + n), im = parts(9100 + n);
+        const auto re = screenParts<T>(n, 9000 + n), im = screenParts<T>(n, 9100 + n);
         Guarded<T> ur(n, offset), ui(n, offset);
         Guarded<O> m1(n, offset), m2(n, offset), p1(n, offset), p2(n, offset), a1(n, offset), a2(n, offset), pm(n, offset), pp(n, offset);
         Guarded<C> uc(n, offset);
