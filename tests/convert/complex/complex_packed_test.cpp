@@ -146,9 +146,8 @@ TYPED_TEST(ComplexTyped, ExpansionOfEveryLayoutInAndOutOfPlace)
     using C = TypeParam;
     using A = CplxApi<C>;
     using T = typename A::Part;
-    std::vector<int> lengths;
+    std::vector<int> lengths = {171, 172, 1000, 1001};
     for (int n = 1; n <= 70; ++n) lengths.push_back(n);
-    for (int n : {171, 172, 1000, 1001}) lengths.push_back(n);
     for (int n : lengths) {
         auto x = randomVector<T>(n + 2, 50 + n);
         if constexpr (std::is_integral_v<T>) x[std::min(n - 1, 2)] = -32768;

@@ -228,8 +228,7 @@ std::vector<Case> cases()
     c.push_back(make<Orv64s, Orv64f>("64s64f", [](const Orv64s* s, Orv64f* d, int n) { return orvsConvert_64s64f(s, d, Orv32u(n)); },
                                      [](const Orv64s* x, Orv64f* o) { *o = double(*x); }, ints<Orv64s>, intSpecials<Orv64s>()));
     for (bool sgn : {false, true}) {
-        const Bytes s24 = {0xFF, 0xFF, 0x7F, 0x00, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00};
-        const std::vector<Orv8u> sp(s24.begin(), s24.end());
+        const std::vector<Orv8u> sp = {0xFF, 0xFF, 0x7F, 0x00, 0x00, 0x80, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00};
         c.push_back(make<Orv8u, Orv32f>(sgn ? "24s32f" : "24u32f", sgn ? orvsConvert_24s32f : orvsConvert_24u32f,
                                         [sgn](const Orv8u* x, Orv32f* o) { *o = float(read24(x, sgn)); }, raw<Orv8u>, sp, 3));
         c.push_back(make<Orv8u, Orv32s>(sgn ? "24s32s" : "24u32u",
@@ -380,3 +379,8 @@ TEST(ConversionControlWord, CallerSettingsIgnoredAndRestored)
     EXPECT_EQ(w[0], 16777216.0f);
     EXPECT_EQ(h[0], halfOf(33.3f, true));
 }
+
+// The kernel variant is chosen once per process: every value suite of this
+// program runs again under each narrower variant the machine offers.
+TEST(Variants, AvxKernelsPassTheValueSuites) { ORVS_RERUN_UNDER_VARIANT("avx", "Conversion*:Complex*:Vector*"); }
+TEST(Variants, Avx2KernelsPassTheValueSuites) { ORVS_RERUN_UNDER_VARIANT("avx2", "Conversion*:Complex*:Vector*"); }

@@ -91,21 +91,16 @@ TYPED_TEST(VectorFlip, ReversesOutOfPlaceAndInPlace)
 // Bit k of a string is bit (7 - k % 8) of byte k / 8.
 TEST(VectorCopyBits, MatchesBitModelForEveryOffsetPair)
 {
-    auto bit = [](const std::vector<unsigned char>& v, int k) { return (v[k / 8] >> (7 - k % 8)) & 1; };
-    std::mt19937 rng(77);
+    auto bit = [](const std::vector<Orv8u>& v, int k) { return (v[k / 8] >> (7 - k % 8)) & 1; };
     const int maxOffset = quick() ? 12 : 20, step = quick() ? 3 : 1;
     for (int len : {1, 5, 8, 15, 16, 17, 31, 64, 100, 255, 256, 257, 300, 513, 1000, 4099}) {
         for (int so = 0; so < maxOffset; so += step) {
             for (int dof = 0; dof < maxOffset; dof += step) {
                 // an exact-size source: a read past its last byte shows under the sanitizers
-                std::vector<unsigned char> src((so + len + 7) / 8), dst((dof + len + 7) / 8 + 2);
-                for (auto& b : src) b = static_cast<unsigned char>(rng());
-                for (auto& b : dst) b = static_cast<unsigned char>(rng());
-                auto expect = dst;
-                for (int i = 0; i < len; ++i) {
-                    const int k = dof + i;
-                    expect[k / 8] = static_cast<unsigned char>((expect[k / 8] & ~(0x80 >> (k % 8))) | (bit(src, so + i) << (7 - k % 8)));
-                }
+                const auto src = randomVector<Orv8u>((so + len + 7) / 8, 77 * len + so);
+                auto dst = randomVector<Orv8u>((dof + len + 7) / 8 + 2, 78 * len + dof), expect = dst;
+                for (int i = 0, k = dof; i < len; ++i, ++k)
+                    expect[k / 8] = Orv8u((expect[k / 8] & ~(0x80 >> (k % 8))) | (bit(src, so + i) << (7 - k % 8)));
                 ASSERT_EQ(orvsCopy_1u(src.data(), so, dst.data(), dof, len), orvStsOk);
                 ASSERT_EQ(dst, expect) << "len " << len << " so " << so << " do " << dof;
             }
