@@ -239,16 +239,15 @@ std::vector<Case> cases()
     }
     // integer to floating point times 2^-s, s clamped to the exponent range first
     for (int s : {3, -5, -15, 15, -111, -112, -113, 126, 127, 300, -300, -993, 1023, -2000, 2000}) {
-        const float f = std::ldexp(1.0f, -std::clamp(s, -112, 126));
-        const double d = std::ldexp(1.0, -std::clamp(s, -992, 1022)), d16 = std::ldexp(1.0, -std::clamp(s, -1008, 1022));
-        c.push_back(make<Orv16s, Orv32f>("16s32f_Sfs", [s](const Orv16s* x, Orv32f* o, int n) { return orvsConvert_16s32f_Sfs(x, o, n, s); },
-                                         [f](const Orv16s* x, Orv32f* o) { *o = float(*x) * f; }, ints<Orv16s>, intSpecials<Orv16s>()));
-        c.push_back(make<Orv16s, Orv64f>("16s64f_Sfs", [s](const Orv16s* x, Orv64f* o, int n) { return orvsConvert_16s64f_Sfs(x, o, n, s); },
-                                         [d16](const Orv16s* x, Orv64f* o) { *o = double(*x) * d16; }, ints<Orv16s>, intSpecials<Orv16s>()));
-        c.push_back(make<Orv32s, Orv32f>("32s32f_Sfs", [s](const Orv32s* x, Orv32f* o, int n) { return orvsConvert_32s32f_Sfs(x, o, n, s); },
-                                         [f](const Orv32s* x, Orv32f* o) { *o = float(*x) * f; }, ints<Orv32s>, intSpecials<Orv32s>()));
-        c.push_back(make<Orv32s, Orv64f>("32s64f_Sfs", [s](const Orv32s* x, Orv64f* o, int n) { return orvsConvert_32s64f_Sfs(x, o, n, s); },
-                                         [d](const Orv32s* x, Orv64f* o) { *o = double(*x) * d; }, ints<Orv32s>, intSpecials<Orv32s>()));
+        auto toFloat = [&]<class S, class D>(const char* name, OrvStatus (*conv)(const S*, D*, int, int), int lo, int hi) {
+            const D f = std::ldexp(D(1), -std::clamp(s, lo, hi));
+            c.push_back(make<S, D>(name, [=](const S* x, D* o, int n) { return conv(x, o, n, s); }, [f](const S* x, D* o) { *o = D(*x) * f; },
+                                   ints<S>, intSpecials<S>()));
+        };
+        toFloat("16s32f_Sfs", orvsConvert_16s32f_Sfs, -112, 126);
+        toFloat("16s64f_Sfs", orvsConvert_16s64f_Sfs, -1008, 1022);
+        toFloat("32s32f_Sfs", orvsConvert_32s32f_Sfs, -112, 126);
+        toFloat("32s64f_Sfs", orvsConvert_32s64f_Sfs, -992, 1022);
     }
     auto f32 = [](int n, std::uint32_t s) { return floats(n, s, n % 2 ? 100000.0f : 300.0f); };
     c.push_back(make<Orv32f, Orv64f>("32f64f", orvsConvert_32f64f, [](const Orv32f* x, Orv64f* o) { *o = *x; }, f32, kFloatSpecials));
