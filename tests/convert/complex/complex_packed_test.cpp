@@ -34,12 +34,7 @@ std::vector<Bin<T>> unpack(Layout L, const std::vector<T>& x, int n)
 }
 
 // Negation as the model sees it: 16-bit integers saturate, floats flip the sign.
-template <class T>
-T neg(T v)
-{
-    if constexpr (std::is_integral_v<T>) return v == -32768 ? T(32767) : T(-v);
-    else return -v;
-}
+template <class T> T neg(T v) { return std::is_integral_v<T> && v == T(-32768) ? T(32767) : T(-v); }
 
 // A scaled 16-bit part: clamped to 32 bits, then floor-shifted right, or saturated and shifted left.
 Orv16s shiftModel(long long r, int sf)
@@ -121,8 +116,7 @@ TYPED_TEST(ComplexPacked, ProductsMatchBinModel)
             if constexpr (scaled)
                 for (int k = 0; k < std::min(len, 3); ++k) a[k] = b[k] = -32768;  // the part that reaches 2^31
             Unaligned<T> ua(len), ub(len), ud(len), uo(len);
-            ua.assign(a);
-            ub.assign(b);
+            ua.assign(a), ub.assign(b);
             for (int sf : sfs)
                 for (Layout L : {Layout::Pack, Layout::Perm}) {
                     const auto expect = productModel(L, a, b, len, false, sf);

@@ -48,7 +48,7 @@ TEST(VectorInterleave, ChecksInOrderAndWritesNothing)
 
 TEST(VectorInterleave, LayoutsAndRoundingForEveryChannelCount)
 {
-    for (int nCh : {1, 2, 3, 4, 5, 6, 7, 8, 9, 13}) {
+    for (int nCh : {1, 2, 3, 4, 5, 6, 7, 8, 9, 13})
         for (int len : {1, 2, 7, 8, 9, 63, 64, 65, 130, 1001}) {
             Channels ch(nCh, len, 1000u * nCh + len, 40000.0);
             for (int i = 0; i < std::min(len, 6); ++i) ch.data[0][i + 1] = -2.5f + i;  // exact halves
@@ -78,7 +78,6 @@ TEST(VectorInterleave, LayoutsAndRoundingForEveryChannelCount)
                         << nCh << " ch, len " << len << " i " << i << " c " << c;
                 }
         }
-    }
 }
 
 TEST(VectorInterleave, EverySixteenBitValueRoundTripsWhateverTheCallersMode)
