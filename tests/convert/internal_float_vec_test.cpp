@@ -1,6 +1,5 @@
-// The float vectors of the kernel layer at the AVX target (the width every
-// processor runs) against scalar models: masked tails, horizontal sum and
-// maximum, rounding, deinterleaving and complex products.
+// The float vectors of the kernel layer at the AVX target against scalar
+// models: masked tails, reductions, rounding, deinterleaving, products.
 #define ORVS_TARGET avx
 #include "core/simd/float_vec.h"
 

@@ -1,16 +1,11 @@
-// Ramp and Slope against models written from the rules:
-// saturation, the rounding difference between Ramp (half away from zero) and
-// Slope (nearest even, accumulated in single precision), and independence
-// from the caller's rounding mode.
+// Ramp (half away from zero) and Slope (nearest even, accumulated in single
+// precision) against models, saturation, the caller's rounding mode.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <limits>
-#include <random>
-#include <type_traits>
-#include <vector>
 
 #include "test_util.h"
 
@@ -44,9 +39,8 @@ T rampModel(float offset, float slope, int n)
     else return clampTo<T>(halfAway(v));
 }
 
-// The head accumulated in single precision lane by lane (k*slope, +4*slope
-// per group, +16*slope per block of sixteen), the offset added last, rounded
-// to nearest even; from the exit index on the saturated limit.
+// The head accumulated in single precision (k*slope, +4*slope per group,
+// +16*slope per block), plus the offset, nearest even; then the limit.
 template <class T>
 std::vector<T> slopeModel(double offset, double slope, int len)
 {
@@ -61,21 +55,16 @@ std::vector<T> slopeModel(double offset, double slope, int len)
         const long long head = !(exit > 0) ? 0 : exit > 2147483647.0 ? 2147483647LL : (long long)exit;
         const float s = float(slope), o = float(offset);
         for (long long n = 0; n < len; ++n) {
-            if (n >= head) {
-                out[n] = slope > 0 ? L::max() : L::min();
-                continue;
-            }
             float acc = float(n % 4) * s;
             for (long long g = 0; g < (n % 16) / 4; ++g) acc += 4.0f * s;
-            for (long long b = 0; b < n / 16; ++b) acc += 16.0f * s;
-            out[n] = clampTo<T>(std::nearbyint(double(acc + o)));
+            for (long long b = 0; b < n / 16 && n < head; ++b) acc += 16.0f * s;
+            out[n] = n >= head ? (slope > 0 ? L::max() : L::min()) : clampTo<T>(std::nearbyint(double(acc + o)));
         }
     }
     return out;
 }
 
-template <class T>
-class VectorSignal : public ::testing::Test {};
+template <class T> class VectorSignal : public ::testing::Test {};
 using SignalTypes = ::testing::Types<Orv8u, Orv8s, Orv16u, Orv16s, Orv32u, Orv32s, Orv32f, Orv64f>;
 TYPED_TEST_SUITE(VectorSignal, SignalTypes);
 
@@ -94,20 +83,14 @@ TYPED_TEST(VectorSignal, RampAndSlopeMatchModels)
             const double so = trial == 0 ? 0.5 : trial == 1 ? 2.5 : off(rng) / 1.25;
             const double ss = trial == 0 ? 1.0 : trial <= 2 ? 0.0 : sl2(rng);
             Unaligned<T> r(len), d(len);
-            ASSERT_EQ(Sig<T>::ramp(r.data(), len, o, s), orvStsOk);
-            ASSERT_EQ(Sig<T>::slope(d.data(), len, so, ss), orvStsOk);
+            ASSERT_EQ(Sig<T>::ramp(r.data(), len, o, s) | Sig<T>::slope(d.data(), len, so, ss), orvStsOk);
             const std::vector<T> expect = slopeModel<T>(so, ss, len);
-            for (int n = 0; n < len; ++n) {
-                ASSERT_EQ(r[n], rampModel<T>(o, s, n)) << "ramp len " << len << " n " << n << " o " << o << " s " << s;
-                ASSERT_EQ(d[n], expect[n]) << "slope len " << len << " n " << n << " o " << so << " s " << ss;
-            }
-            if constexpr (!std::is_floating_point_v<T>) {
-                // the accumulated line stays near the exact one: the rounding plus
-                // the single-precision error of each addition
-                for (int n = 0; n < std::min(len, 257); ++n) {
-                    const double exact = std::clamp(so + ss * n, double(std::numeric_limits<T>::min()), double(std::numeric_limits<T>::max()));
-                    ASSERT_LE(std::fabs(double(d[n]) - exact), 1.0 + (n / 16 + 6) * (std::fabs(so) + std::fabs(ss) * n) * 0x1p-23) << n;
-                }
+            for (int n = 0; n < len; ++n)
+                ASSERT_TRUE(r[n] == rampModel<T>(o, s, n) && d[n] == expect[n]) << "len " << len << " n " << n << " ramp " << o << " " << s << " slope " << so << " " << ss;
+            // near the exact line: the rounding plus each addition's single-precision error
+            for (int n = 0; !std::is_floating_point_v<T> && n < std::min(len, 257); ++n) {
+                const double exact = std::clamp(so + ss * n, double(std::numeric_limits<T>::min()), double(std::numeric_limits<T>::max()));
+                ASSERT_LE(std::fabs(double(d[n]) - exact), 1.0 + (n / 16 + 6) * (std::fabs(so) + std::fabs(ss) * n) * 0x1p-23) << n;
             }
         }
     }
@@ -117,14 +100,10 @@ TEST(VectorSignalEdges, RoundingSaturationAndCallerMode)
 {
     auto ramp = [](float o, float s, int n) { std::vector<Orv16s> d(n); EXPECT_EQ(orvsVectorRamp_16s(d.data(), n, o, s), orvStsOk); return d; };
     auto slope = [](double o, double s, int n) { std::vector<Orv16s> d(n); EXPECT_EQ(orvsVectorSlope_16s(d.data(), n, o, s), orvStsOk); return d; };
-    EXPECT_EQ(ramp(0.5f, 1.0f, 5), (std::vector<Orv16s>{1, 2, 3, 4, 5}));  // half away from zero
-    EXPECT_EQ(slope(0.5, 1.0, 5), (std::vector<Orv16s>{0, 2, 2, 4, 4}));   // nearest even
-    EXPECT_EQ(slope(0.5, 0.0, 5), (std::vector<Orv16s>(5, 1)));            // slope 0: the offset half away
-    EXPECT_EQ(ramp(32766.0f, 1.0f, 3), (std::vector<Orv16s>{32766, 32767, 32767}));
+    EXPECT_TRUE(ramp(0.5f, 1.0f, 3) == (std::vector<Orv16s>{1, 2, 3}) && slope(0.5, 1.0, 3) == (std::vector<Orv16s>{0, 2, 2}));  // the two roundings
     // 32-bit lines are computed in single precision: 4294967290 is 2^32 there
     Orv32u q[3];
-    ASSERT_EQ(orvsVectorSlope_32u(q, 3, 4294967290.0, -1.0), orvStsOk);
-    EXPECT_EQ(q[0], 4294967295u);
+    EXPECT_TRUE(orvsVectorSlope_32u(q, 3, 4294967290.0, -1.0) == orvStsOk && q[0] == 4294967295u);
     // the chirp: len 1 writes 0, a negative magnitude is refused after the other checks
     Orv16s j[3] = {7, 7, 7};
     EXPECT_EQ(orvsVectorJaehne_16s(j, 3, -1), orvStsErrJaehneMagnitude);
