@@ -118,6 +118,14 @@ void runDiv(const char* name, F f, G g, const std::vector<TX>& x, const std::vec
     }
 }
 
+// The driver's call shapes f(divisor, dividend, dst, len, s) and g(divisor,
+// srcDst, len, s) for a member taking `args` after its length; constant
+// members read their constant from d[0].
+#define VV(fn, ...) [=](auto* d, auto* x, auto* o, int n, [[maybe_unused]] int s) { return fn(d, x, o, n __VA_OPT__(, ) __VA_ARGS__); }
+#define VVI(fn, ...) [=](auto* d, auto* xo, int n, [[maybe_unused]] int s) { return fn(d, xo, n __VA_OPT__(, ) __VA_ARGS__); }
+#define VC(fn, ...) [=](auto* d, auto* x, auto* o, int n, [[maybe_unused]] int s) { return fn(x, d[0], o, n __VA_OPT__(, ) __VA_ARGS__); }
+#define VCI(fn, ...) [=](auto* d, auto* xo, int n, [[maybe_unused]] int s) { return fn(d[0], xo, n __VA_OPT__(, ) __VA_ARGS__); }
+
 // runDiv against expected values.
 template <class T, class F, class G = std::nullptr_t>
 void expectDiv(const char* name, F f, const std::vector<T>& d, const std::vector<T>& x, int s, const std::vector<T>& want, G g = nullptr)

@@ -64,13 +64,6 @@ Orv32s doubleQuotient32s(Orv32s x, Orv32s d, int s)
     return static_cast<Orv32s>(std::fmin(std::fmax(q, -2147483648.0), 2147483647.0));
 }
 
-#define VV(fn) [](auto* d, auto* x, auto* o, int n, int s) { return fn(d, x, o, n, s); }
-#define VVI(fn) [](auto* d, auto* xo, int n, int s) { return fn(d, xo, n, s); }
-#define VVR(fn, m) [=](auto* d, auto* x, auto* o, int n, int s) { return fn(d, x, o, n, m, s); }
-#define VVRI(fn, m) [=](auto* d, auto* xo, int n, int s) { return fn(d, xo, n, m, s); }
-#define VC(fn) [](auto* d, auto* x, auto* o, int n, int s) { return fn(x, d[0], o, n, s); }
-#define VCI(fn) [](auto* d, auto* xo, int n, int s) { return fn(d[0], xo, n, s); }
-
 } // namespace
 
 // The family's own statuses and their place after the pointer and length
@@ -108,17 +101,17 @@ TEST(DivChecks, RoundModeAndZeroDivisorErrorsInOrder)
 // excepted) or saturate by sign (a zero divisor counted as positive).
 TEST(DivRule, CornerExamples)
 {
-    expectDiv<Orv16s>("ties to even", VV(orvsDiv_16s_Sfs), {2, 2, 2}, {1, 3, 5}, 0, {0, 2, 2}, VVI(orvsDiv_16s_ISfs));
-    expectDiv<Orv16s>("away", VVR(orvsDiv_Round_16s_Sfs, orvRndFinancial), {2, 2, 2}, {1, 3, 5}, 0, {1, 2, 3});
-    expectDiv<Orv16s>("toward zero", VVR(orvsDiv_Round_16s_Sfs, orvRndZero), {2, 2, 2}, {1, 3, 5}, 0, {0, 1, 2});
-    expectDiv<Orv16s>("zero divisors", VV(orvsDiv_16s_Sfs), {0, 0, 0}, {5, -5, 0}, 0, {32767, -32768, 0});
-    expectDiv<Orv8u>("8u zero divisor", VV(orvsDiv_8u_Sfs), {0, 1, 2}, {7, 255, 255}, 9, {255, 0, 0});
-    expectDiv<Orv16s>("above the range", VV(orvsDiv_16s_Sfs), {0, 0, 3, -3}, {4, -4, 5, 5}, 16, {32767, -32768, 0, 0});
-    expectDiv<Orv16s>("below the range", VV(orvsDiv_16s_Sfs), {0, 0, 3, -3}, {4, -4, 5, 5}, -31, {32767, -32768, 32767, -32768});
-    expectDiv<Orv16s>("0.5 away", VVR(orvsDiv_Round_16s_Sfs, orvRndFinancial), {-1}, {-32768}, 16, {1});
-    expectDiv<Orv16s>("0.5 to even", VV(orvsDiv_16s_Sfs), {-1}, {-32768}, 16, {0});
-    expectDiv<Orv16u>("16u constant below the range", VC(orvsDivC_16u_Sfs), {3, 3, 3}, {0, 1, 0}, -32, {65535, 65535, 65535});
-    expectDiv<Orv16u>("16u below the range", VV(orvsDiv_16u_Sfs), {0, 5, 7}, {0, 1, 0}, -40, {0, 65535, 0});
+    expectDiv<Orv16s>("ties to even", VV(orvsDiv_16s_Sfs, s), {2, 2, 2}, {1, 3, 5}, 0, {0, 2, 2}, VVI(orvsDiv_16s_ISfs, s));
+    expectDiv<Orv16s>("away", VV(orvsDiv_Round_16s_Sfs, orvRndFinancial, s), {2, 2, 2}, {1, 3, 5}, 0, {1, 2, 3});
+    expectDiv<Orv16s>("toward zero", VV(orvsDiv_Round_16s_Sfs, orvRndZero, s), {2, 2, 2}, {1, 3, 5}, 0, {0, 1, 2});
+    expectDiv<Orv16s>("zero divisors", VV(orvsDiv_16s_Sfs, s), {0, 0, 0}, {5, -5, 0}, 0, {32767, -32768, 0});
+    expectDiv<Orv8u>("8u zero divisor", VV(orvsDiv_8u_Sfs, s), {0, 1, 2}, {7, 255, 255}, 9, {255, 0, 0});
+    expectDiv<Orv16s>("above the range", VV(orvsDiv_16s_Sfs, s), {0, 0, 3, -3}, {4, -4, 5, 5}, 16, {32767, -32768, 0, 0});
+    expectDiv<Orv16s>("below the range", VV(orvsDiv_16s_Sfs, s), {0, 0, 3, -3}, {4, -4, 5, 5}, -31, {32767, -32768, 32767, -32768});
+    expectDiv<Orv16s>("0.5 away", VV(orvsDiv_Round_16s_Sfs, orvRndFinancial, s), {-1}, {-32768}, 16, {1});
+    expectDiv<Orv16s>("0.5 to even", VV(orvsDiv_16s_Sfs, s), {-1}, {-32768}, 16, {0});
+    expectDiv<Orv16u>("16u constant below the range", VC(orvsDivC_16u_Sfs, s), {3, 3, 3}, {0, 1, 0}, -32, {65535, 65535, 65535});
+    expectDiv<Orv16u>("16u below the range", VV(orvsDiv_16u_Sfs, s), {0, 5, 7}, {0, 1, 0}, -40, {0, 65535, 0});
     const float inf = std::numeric_limits<float>::infinity();
     auto div32f = [](auto* d, auto* x, auto* o, int n, int) { return orvsDiv_32f(d, x, o, n); };
     auto divC32f = [](auto* d, auto* x, auto* o, int n, int) { return orvsDivC_32f(x, d[0], o, n); };
@@ -131,26 +124,26 @@ TEST(DivRule, CornerExamples)
 
 TEST(DivRule, IntegerVectorMembersMatchTheirModels)
 {
-    ORVS_DIV_ROW(Orv8u, "Div_8u", -18, 11, kNear, VV(orvsDiv_8u_Sfs), VVI(orvsDiv_8u_ISfs));
-    ORVS_DIV_ROW(Orv16s, "Div_16s", -33, 18, kNear, VV(orvsDiv_16s_Sfs), VVI(orvsDiv_16s_ISfs));
-    ORVS_DIV_ROW(Orv16u, "Div_16u", -34, 19, kNear, VV(orvsDiv_16u_Sfs), VVI(orvsDiv_16u_ISfs));
-    checkInt<Orv32s, Orv16s, Orv16s>("Div_32s16s", -32, 34, exactRule<Orv32s, Orv16s, Orv16s>(kNear), VV(orvsDiv_32s16s_Sfs), nullptr);
-    checkInt<Orv32s, Orv32s, Orv32s>("Div_32s", -66, 36, doubleQuotient32s, VV(orvsDiv_32s_Sfs), VVI(orvsDiv_32s_ISfs));
+    ORVS_DIV_ROW(Orv8u, "Div_8u", -18, 11, kNear, VV(orvsDiv_8u_Sfs, s), VVI(orvsDiv_8u_ISfs, s));
+    ORVS_DIV_ROW(Orv16s, "Div_16s", -33, 18, kNear, VV(orvsDiv_16s_Sfs, s), VVI(orvsDiv_16s_ISfs, s));
+    ORVS_DIV_ROW(Orv16u, "Div_16u", -34, 19, kNear, VV(orvsDiv_16u_Sfs, s), VVI(orvsDiv_16u_ISfs, s));
+    checkInt<Orv32s, Orv16s, Orv16s>("Div_32s16s", -32, 34, exactRule<Orv32s, Orv16s, Orv16s>(kNear), VV(orvsDiv_32s16s_Sfs, s), nullptr);
+    checkInt<Orv32s, Orv32s, Orv32s>("Div_32s", -66, 36, doubleQuotient32s, VV(orvsDiv_32s_Sfs, s), VVI(orvsDiv_32s_ISfs, s));
     for (Mode m : {kZero, kNear, kAway}) {
         const auto rm = static_cast<OrvRoundMode>(m);
-        ORVS_DIV_ROW(Orv8u, "Div_Round_8u", -17, 10, m, VVR(orvsDiv_Round_8u_Sfs, rm), VVRI(orvsDiv_Round_8u_ISfs, rm));
-        ORVS_DIV_ROW(Orv16s, "Div_Round_16s", -32, 18, m, VVR(orvsDiv_Round_16s_Sfs, rm), VVRI(orvsDiv_Round_16s_ISfs, rm));
-        ORVS_DIV_ROW(Orv16u, "Div_Round_16u", -33, 18, m, VVR(orvsDiv_Round_16u_Sfs, rm), VVRI(orvsDiv_Round_16u_ISfs, rm));
+        ORVS_DIV_ROW(Orv8u, "Div_Round_8u", -17, 10, m, VV(orvsDiv_Round_8u_Sfs, rm, s), VVI(orvsDiv_Round_8u_ISfs, rm, s));
+        ORVS_DIV_ROW(Orv16s, "Div_Round_16s", -32, 18, m, VV(orvsDiv_Round_16s_Sfs, rm, s), VVI(orvsDiv_Round_16s_ISfs, rm, s));
+        ORVS_DIV_ROW(Orv16u, "Div_Round_16u", -33, 18, m, VV(orvsDiv_Round_16u_Sfs, rm, s), VVI(orvsDiv_Round_16u_ISfs, rm, s));
     }
 }
 
 TEST(DivRule, ConstantDivisorsAndDividends)
 {
-    ORVS_DIV_ROW(Orv8u, "DivC_8u", -35, 20, kNear, VC(orvsDivC_8u_Sfs), VCI(orvsDivC_8u_ISfs), true);
-    ORVS_DIV_ROW(Orv16s, "DivC_16s", -35, 20, kNear, VC(orvsDivC_16s_Sfs), VCI(orvsDivC_16s_ISfs), true);
+    ORVS_DIV_ROW(Orv8u, "DivC_8u", -35, 20, kNear, VC(orvsDivC_8u_Sfs, s), VCI(orvsDivC_8u_ISfs, s), true);
+    ORVS_DIV_ROW(Orv16s, "DivC_16s", -35, 20, kNear, VC(orvsDivC_16s_Sfs, s), VCI(orvsDivC_16s_ISfs, s), true);
     // Below its range every 16u output is 65535.
     auto below16u = [](Orv16u x, Orv16u d, int s) { return s <= -32 ? Orv16u(65535) : quotient<Orv16u>(x, d, s); };
-    checkInt<Orv16u, Orv16u, Orv16u>("DivC_16u", -35, 20, below16u, VC(orvsDivC_16u_Sfs), VCI(orvsDivC_16u_ISfs), true);
+    checkInt<Orv16u, Orv16u, Orv16u>("DivC_16u", -35, 20, below16u, VC(orvsDivC_16u_Sfs, s), VCI(orvsDivC_16u_ISfs, s), true);
     // Constant dividend: the divisors vary.
     for (Orv16u val : {Orv16u(0), Orv16u(1), Orv16u(7), Orv16u(65535), Orv16u(40503)}) {
         auto f = [val](auto* d, auto*, auto* o, int n, int) { return orvsDivCRev_16u(d, val, o, n); };
@@ -193,11 +186,11 @@ TEST(DivRule, Complex16scMatchesTheRationalModel)
             const auto x = randomVector<Orv16sc>(len, seed++);
             auto d = randomVector<Orv16sc>(len, seed++);
             for (int i = 0; i < len; i += 5) d[i] = {Orv16s(d[i].re % 4), Orv16s(d[i].im % 3)};  // zeros, tiny divisors
-            runDiv<Orv16sc, Orv16sc, Orv16sc>("Div_16sc", VV(orvsDiv_16sc_Sfs), nullptr, x, d, s, len % 4,
+            runDiv<Orv16sc, Orv16sc, Orv16sc>("Div_16sc", VV(orvsDiv_16sc_Sfs, s), nullptr, x, d, s, len % 4,
                                               [&](int i, Orv16sc got) { return cplxOk(got, x[i], d[i], s, 33); });
             // Constant divisor: the rule inside -16..15, zeros above.
             const std::vector<Orv16sc> val(len, isZero(d[len / 2]) ? Orv16sc{3, -2} : d[len / 2]);
-            runDiv<Orv16sc, Orv16sc, Orv16sc>("DivC_16sc", VC(orvsDivC_16sc_Sfs), VCI(orvsDivC_16sc_ISfs), x, val, s, len % 4,
+            runDiv<Orv16sc, Orv16sc, Orv16sc>("DivC_16sc", VC(orvsDivC_16sc_Sfs, s), VCI(orvsDivC_16sc_ISfs, s), x, val, s, len % 4,
                                               [&](int i, Orv16sc got) {
                                                   return s < -16 ? ::testing::AssertionSuccess() : cplxOk(got, x[i], val[0], s, 16);
                                               });
