@@ -10,6 +10,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <random>
 #include <type_traits>
@@ -23,25 +24,16 @@ using orvs_test::quick;
 using i128 = __int128;
 
 template <class T> constexpr bool kCx = requires(T t) { t.re; };
-template <class T> struct CompOf { using type = T; };
-template <class T> requires kCx<T> struct CompOf<T> { using type = decltype(T{}.re); };
-template <class T> using Comp = typename CompOf<T>::type;
-template <class T> constexpr int kParts = kCx<T> ? 2 : 1;
-template <class T> constexpr bool kFloat = std::is_floating_point_v<Comp<T>>;
-
 // Component k; a real value stands for both components.
 template <class T>
-Comp<T> comp(const T& v, int k)
+auto& part(T& v, int k)
 {
-    if constexpr (kCx<T>) return k ? v.im : v.re;
+    if constexpr (kCx<std::remove_const_t<T>>) return k ? v.im : v.re;
     else return v;
 }
-template <class T>
-void setPart(T& v, int k, Comp<T> x)
-{
-    if constexpr (kCx<T>) (k ? v.im : v.re) = x;
-    else v = x;
-}
+template <class T> using Comp = std::remove_cvref_t<decltype(part(std::declval<T&>(), 0))>;
+template <class T> constexpr int kParts = kCx<T> ? 2 : 1;
+template <class T> constexpr bool kFloat = std::is_floating_point_v<Comp<T>>;
 
 // Integer members are modelled exactly in 128 bits, float members one
 // rounding at a time in their own precision.
@@ -93,7 +85,7 @@ std::vector<T> edgyVector(std::size_t n, std::uint32_t seed)
         const C special[] = {std::numeric_limits<C>::min(), std::numeric_limits<C>::max(), C(0), C(1), C(C(0) - 1)};
         for (auto& x : v)
             for (int k = 0; k < kParts<T>; ++k)
-                if (rng() % 6 == 0) setPart(x, k, special[rng() % 5]);
+                if (rng() % 6 == 0) part(x, k) = special[rng() % 5];
     }
     return v;
 }
@@ -104,13 +96,13 @@ template <class A, class B>
 Exact<A> sumOf(A a, B b, int sign)  // a + sign * b
 {
     using R = Calc<A>;
-    return {R(comp(a, 0)) + R(sign * R(comp(b, 0))), R(comp(a, 1)) + R(sign * R(comp(b, 1)))};
+    return {R(part(a, 0)) + R(sign * R(part(b, 0))), R(part(a, 1)) + R(sign * R(part(b, 1)))};
 }
 template <class A, class B>
 Exact<A> prodOf(A a, B b)
 {
     using R = Calc<A>;
-    const R ar = comp(a, 0), ai = comp(a, 1), br = comp(b, 0), bi = comp(b, 1);
+    const R ar = part(a, 0), ai = part(a, 1), br = part(b, 0), bi = part(b, 1);
     if constexpr (kCx<A> && kCx<B>) {
         const R rr = ar * br, ii = ai * bi, ri = ar * bi, ir = ai * br;
         return {rr - ii, ri + ir};
@@ -135,14 +127,14 @@ struct AccProd {  // the old destination plus the product
     template <class A, class B, class D> Exact<A> operator()(A a, B b, D old) const
     {
         const auto p = prodOf(a, b);
-        return {Calc<A>(comp(old, 0)) + p[0], Calc<A>(comp(old, 1)) + p[1]};
+        return {Calc<A>(part(old, 0)) + p[0], Calc<A>(part(old, 1)) + p[1]};
     }
 };
 struct Magnitude {  // |a|, the sign bit cleared for floats
     template <class A, class B, class D> Exact<A> operator()(A a, B, D) const
     {
         using R = Calc<A>;
-        const R x = comp(a, 0);
+        const R x = part(a, 0);
         if constexpr (kFloat<A>) return {std::fabs(x), 0};
         else return {x < 0 ? -x : x, 0};
     }
@@ -153,18 +145,17 @@ struct Magnitude {  // |a|, the sign bit cleared for floats
 // constant from b[0] (the tests fill b with one value), members without a
 // scale factor ignore s, accumulating members read d first.
 
-template <class A, class B, class D, class F, class FI, class E>
+template <class A, class B, class D, class E>
 struct Member {
     using TA = A;
     using TB = B;
     using TD = D;
+    using Call = std::function<OrvStatus(const A*, const B*, D*, int, int)>;
     const char* name;
-    F f;
-    FI inPlace;  // the same member writing its vector operand, or nullptr
+    Call f, inPlace;  // inPlace: the same member writing its vector operand, or empty
     E exact;
     Cut cut;
-    bool constant = false;
-    bool scaled = true;
+    bool constant, scaled;
     bool accumulates = false;
     bool wraps = false;  // inside the cut-over points: the low bits of the shifted result
 };
@@ -177,47 +168,34 @@ OrvStatus callWith(F f, int n, int s, X... x)
     else return f(x..., n);
 }
 
-template <class A, class B, class D, class F, class FI, class E>
-auto makeMember(const char* name, F call, FI callI, E e, Cut cut, bool constant, bool scaled)
-{
-    return Member<A, B, D, F, FI, E>{name, call, callI, e, cut, constant, scaled};
-}
-
 // The in-place form writes the vector operand that d stands for: the second
 // one of vector members, the only one of constant members.
 template <class A, class B = A, class D = A, class F, class FI, class E>
 auto member(const char* name, F f, FI fi, E e, Cut cut = kNone)
 {
-    auto call = [f](const A* a, const B* b, D* d, int n, int s) { return callWith(f, n, s, a, b, d); };
-    const bool scaled = std::is_invocable_v<F, const A*, const B*, D*, int, int>;
-    if constexpr (std::is_null_pointer_v<FI>) return makeMember<A, B, D>(name, call, nullptr, e, cut, false, scaled);
-    else return makeMember<A, B, D>(name, call, [fi](const A* a, const B* b, D* d, int n, int s) {
-        std::copy(b, b + n, d);
-        return callWith(fi, n, s, a, d);
-    }, e, cut, false, scaled);
+    Member<A, B, D, E> m{name, [f](const A* a, const B* b, D* d, int n, int s) { return callWith(f, n, s, a, b, d); }, {}, e, cut,
+                         false, std::is_invocable_v<F, const A*, const B*, D*, int, int>};
+    if constexpr (!std::is_null_pointer_v<FI>)
+        m.inPlace = [fi](const A* a, const B* b, D* d, int n, int s) { return std::copy(b, b + n, d), callWith(fi, n, s, a, d); };
+    return m;
 }
 
 template <class T, class F, class FI, class E>
 auto constMember(const char* name, F f, FI fi, E e, Cut cut = kNone)
 {
-    auto call = [f](const T* a, const T* b, T* d, int n, int s) { return callWith(f, n, s, a, b[0], d); };
-    const bool scaled = std::is_invocable_v<F, const T*, T, T*, int, int>;
-    if constexpr (std::is_null_pointer_v<FI>) return makeMember<T, T, T>(name, call, nullptr, e, cut, true, scaled);
-    else return makeMember<T, T, T>(name, call, [fi](const T* a, const T* b, T* d, int n, int s) {
-        std::copy(a, a + n, d);
-        return callWith(fi, n, s, b[0], d);
-    }, e, cut, true, scaled);
+    Member<T, T, T, E> m{name, [f](const T* a, const T* b, T* d, int n, int s) { return callWith(f, n, s, a, b[0], d); }, {}, e, cut,
+                         true, std::is_invocable_v<F, const T*, T, T*, int, int>};
+    if constexpr (!std::is_null_pointer_v<FI>)
+        m.inPlace = [fi](const T* a, const T* b, T* d, int n, int s) { return std::copy(a, a + n, d), callWith(fi, n, s, b[0], d); };
+    return m;
 }
 
 template <class T, class F, class FI>
 auto oneOperand(const char* name, F f, FI fi)
 {
-    auto call = [f](const T* a, const T*, T* d, int n, int) { return f(a, d, n); };
-    auto callI = [fi](const T* a, const T*, T* d, int n, int) {
-        std::copy(a, a + n, d);
-        return fi(d, n);
-    };
-    return makeMember<T, T, T>(name, call, callI, Magnitude{}, kNone, false, false);
+    return Member<T, T, T, Magnitude>{name, [f](const T* a, const T*, T* d, int n, int) { return f(a, d, n); },
+                                      [fi](const T* a, const T*, T* d, int n, int) { return std::copy(a, a + n, d), fi(d, n); },
+                                      Magnitude{}, kNone, false, false};
 }
 
 // Visits every integer and float member of the table.
@@ -317,12 +295,12 @@ typename M::TD modelOf(const M& m, typename M::TA a, typename M::TB b, typename 
     D want{};
     for (int k = 0; k < kParts<D>; ++k) {
         if constexpr (kFloat<D>) {
-            setPart(want, k, static_cast<Comp<D>>(r[k]));
+            part(want, k) = static_cast<Comp<D>>(r[k]);
         } else if (m.wraps && s > m.cut.satTo && s < m.cut.zeroFrom) {
             const auto bits = static_cast<std::uint64_t>(s >= 0 ? r[k] >> s : r[k] * (i128(1) << -s));
-            setPart(want, k, static_cast<Comp<D>>(bits));
+            part(want, k) = static_cast<Comp<D>>(bits);
         } else {
-            setPart(want, k, modelScale<Comp<D>>(r[k], m.scaled ? s : 0, m.cut));
+            part(want, k) = modelScale<Comp<D>>(r[k], m.scaled ? s : 0, m.cut);
         }
     }
     return want;
@@ -335,8 +313,8 @@ template <class D>
     if (orvs_test::sameBits(got, want)) return ::testing::AssertionSuccess();
     auto f = ::testing::AssertionFailure();
     for (int k = 0; k < kParts<D>; ++k) {
-        if constexpr (kFloat<D>) f << " got " << comp(got, k) << ", want " << comp(want, k);
-        else f << " got " << static_cast<long long>(comp(got, k)) << ", want " << static_cast<long long>(comp(want, k));
+        if constexpr (kFloat<D>) f << " got " << part(got, k) << ", want " << part(want, k);
+        else f << " got " << static_cast<long long>(part(got, k)) << ", want " << static_cast<long long>(part(want, k));
     }
     return f;
 }
