@@ -5,8 +5,7 @@
 
 #include "division_reference.h"
 
-using namespace orvs_test;
-using namespace div_ref;
+using namespace arith_test;
 
 namespace {
 

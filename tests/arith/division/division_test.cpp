@@ -11,10 +11,8 @@
 #include <vector>
 
 #include "division_reference.h"
-#include "test_util.h"
 
-using namespace orvs_test;
-using namespace div_ref;
+using namespace arith_test;
 
 namespace {
 
@@ -28,8 +26,8 @@ void checkInt(const char* name, int sLo, int sHi, M model, F f, G g, bool consta
 {
     std::uint32_t seed = 1;
     auto run = [&](int len, int s, int zeroAt) {
-        const auto x = operands<TX>(len, seed++);
-        auto d = operands<TD>(len, seed++);
+        const auto x = edgyVector<TX>(len, seed++);
+        auto d = edgyVector<TD>(len, seed++);
         for (int i = 0; i < len; i += 3) d[i] = static_cast<TD>(d[i] % 1000);  // larger quotients
         if (constant) std::fill(d.begin(), d.end(), d[len / 2] ? d[len / 2] : TD(3));
         if (zeroAt >= -1 && !constant)
@@ -218,7 +216,7 @@ TEST(DivRule, DivC64sIsExact)
     };
     std::uint32_t seed = 4242;
     for (int s = -62; s <= 70; s += quick() ? 5 : 1) {
-        auto x = operands<Orv64s>(257, seed++);
+        auto x = edgyVector<Orv64s>(257, seed++);
         for (int i = 0; i < 257; i += 4) x[i] >>= (seed + i) % 60;
         for (Orv64s val : {Orv64s(3), Orv64s(-7), Orv64s(1) << 40, std::numeric_limits<Orv64s>::min(),
                            std::numeric_limits<Orv64s>::max(), Orv64s(-1), Orv64s(1), Orv64s(seed) * 1000003}) {
@@ -334,9 +332,9 @@ TEST(DivThreads, SameResultForEveryThreadCountAndWarningFromTheLastChunk)
             v[len - 1] = 0;  // the only zero divisor, in the last chunk
             return v;
         };
-        const auto d16 = nonZero(operands<Orv16s>(len, 11), Orv16s(3)), x16 = operands<Orv16s>(len, 12);
-        const auto d8 = nonZero(operands<Orv8u>(len, 13), Orv8u(1)), x8 = operands<Orv8u>(len, 14);
-        const auto d32 = nonZero(operands<Orv32s>(len, 15), Orv32s(-1)), x32 = operands<Orv32s>(len, 16);
+        const auto d16 = nonZero(edgyVector<Orv16s>(len, 11), Orv16s(3)), x16 = edgyVector<Orv16s>(len, 12);
+        const auto d8 = nonZero(edgyVector<Orv8u>(len, 13), Orv8u(1)), x8 = edgyVector<Orv8u>(len, 14);
+        const auto d32 = nonZero(edgyVector<Orv32s>(len, 15), Orv32s(-1)), x32 = edgyVector<Orv32s>(len, 16);
         const auto* du = reinterpret_cast<const Orv16u*>(d16.data());
         std::vector<Orv16sc> dc(len, Orv16sc{2, -1});
         dc[len - 1] = {0, 0};

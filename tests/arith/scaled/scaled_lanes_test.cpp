@@ -9,7 +9,7 @@
 
 #include "scaled_model.h"
 
-using namespace scaled_test;
+using namespace arith_test;
 
 namespace {
 

@@ -1,39 +1,14 @@
-// Reference model for the scaled integer members, written independently of
-// the library (exact results in 128 bits, scaling by floor division and an
-// explicit remainder comparison, saturation by comparison), and the one
-// table of members that the model, lane-tail and dense tests iterate.
+// Reference model for the scaled members (exact results in 128 bits, one
+// rounding of float results), and the one table of members that the model,
+// lane-tail and dense tests iterate.
 #pragma once
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <array>
 #include <climits>
-#include <cmath>
-#include <cstdint>
 #include <functional>
-#include <limits>
-#include <random>
-#include <type_traits>
-#include <vector>
 
-#include "orvs.h"
-#include "test_util.h"
+#include "../arith_model.h"
 
-namespace scaled_test {
-using orvs_test::quick;
-using i128 = __int128;
-
-template <class T> constexpr bool kCx = requires(T t) { t.re; };
-// Component k; a real value stands for both components.
-template <class T>
-auto& part(T& v, int k)
-{
-    if constexpr (kCx<std::remove_const_t<T>>) return k ? v.im : v.re;
-    else return v;
-}
-template <class T> using Comp = std::remove_cvref_t<decltype(part(std::declval<T&>(), 0))>;
-template <class T> constexpr int kParts = kCx<T> ? 2 : 1;
-template <class T> constexpr bool kFloat = std::is_floating_point_v<Comp<T>>;
+namespace arith_test {
 
 // Integer members are modelled exactly in 128 bits, float members one
 // rounding at a time in their own precision.
@@ -51,43 +26,8 @@ constexpr Cut kNone{INT_MIN, INT_MAX};
 template <class O>
 O modelScale(i128 r, int s, Cut cut)
 {
-    const i128 lo = std::numeric_limits<O>::min(), hi = std::numeric_limits<O>::max();
-    auto sat = [&](i128 v) { return static_cast<O>(v < lo ? lo : (v > hi ? hi : v)); };
-    auto bySign = [&] { return static_cast<O>(r > 0 ? hi : (r < 0 ? lo : 0)); };
     if (s >= cut.zeroFrom) return O(0);
-    if (s <= cut.satTo) return bySign();
-    if (s == 0) return sat(r);
-    if (s > 0) {
-        if (s >= 127) return O(0);
-        const i128 p = i128(1) << s;
-        i128 q = r / p;
-        if (r % p != 0 && r < 0) q -= 1;  // floor
-        const i128 rem = r - q * p;       // 0 <= rem < p
-        if (2 * rem > p || (2 * rem == p && (q & 1))) q += 1;
-        return sat(q);
-    }
-    const int k = -s;
-    if (r == 0) return O(0);
-    const i128 mag = r < 0 ? -r : r;
-    if (k >= 64 || mag > (i128(1) << (126 - k))) return bySign();
-    return sat(r * (i128(1) << k));
-}
-
-// Random values: integers over the whole range with extremes, zero and +-1
-// mixed in; floats in [-1000, 1000].
-template <class T>
-std::vector<T> edgyVector(std::size_t n, std::uint32_t seed)
-{
-    auto v = orvs_test::randomVector<T>(n, seed);
-    if constexpr (!kFloat<T>) {
-        std::mt19937 rng(seed ^ 0x9e3779b9u);
-        using C = Comp<T>;
-        const C special[] = {std::numeric_limits<C>::min(), std::numeric_limits<C>::max(), C(0), C(1), C(C(0) - 1)};
-        for (auto& x : v)
-            for (int k = 0; k < kParts<T>; ++k)
-                if (rng() % 6 == 0) part(x, k) = special[rng() % 5];
-    }
-    return v;
+    return quotient<O>(r, 1, s <= cut.satTo ? INT_MIN : s);
 }
 
 // ---- exact results -------------------------------------------------------
@@ -319,4 +259,4 @@ template <class D>
     return f;
 }
 
-} // namespace scaled_test
+} // namespace arith_test
