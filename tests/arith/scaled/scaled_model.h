@@ -51,33 +51,19 @@ Exact<A> prodOf(A a, B b)
     }
 }
 
-struct Sum {
-    template <class A, class B, class D> Exact<A> operator()(A a, B b, D) const { return sumOf(a, b, 1); }
+// The exact result of each kind of member from a, b and the old destination.
+inline constexpr auto sum = [](auto a, auto b, auto) { return sumOf(a, b, 1); };
+inline constexpr auto diffBA = [](auto a, auto b, auto) { return sumOf(b, a, -1); };  // Sub, SubCRev
+inline constexpr auto diffAB = [](auto a, auto b, auto) { return sumOf(a, b, -1); };  // SubC
+inline constexpr auto prod = [](auto a, auto b, auto) { return prodOf(a, b); };
+inline constexpr auto accProd = [](auto a, auto b, auto old) {
+    const auto p = prodOf(a, b);
+    return decltype(p){p[0] + part(old, 0), p[1] + part(old, 1)};
 };
-struct DiffBA {  // second operand minus the first (Sub, SubCRev)
-    template <class A, class B, class D> Exact<A> operator()(A a, B b, D) const { return sumOf(b, a, -1); }
-};
-struct DiffAB {  // SubC
-    template <class A, class B, class D> Exact<A> operator()(A a, B b, D) const { return sumOf(a, b, -1); }
-};
-struct Prod {
-    template <class A, class B, class D> Exact<A> operator()(A a, B b, D) const { return prodOf(a, b); }
-};
-struct AccProd {  // the old destination plus the product
-    template <class A, class B, class D> Exact<A> operator()(A a, B b, D old) const
-    {
-        const auto p = prodOf(a, b);
-        return {Calc<A>(part(old, 0)) + p[0], Calc<A>(part(old, 1)) + p[1]};
-    }
-};
-struct Magnitude {  // |a|, the sign bit cleared for floats
-    template <class A, class B, class D> Exact<A> operator()(A a, B, D) const
-    {
-        using R = Calc<A>;
-        const R x = part(a, 0);
-        if constexpr (kFloat<A>) return {std::fabs(x), 0};
-        else return {x < 0 ? -x : x, 0};
-    }
+inline constexpr auto magnitude = [](auto a, auto, auto) {  // |a|, the sign bit cleared for floats
+    const Calc<decltype(a)> x = part(a, 0);
+    if constexpr (kFloat<decltype(a)>) return Exact<decltype(a)>{std::fabs(x), 0};
+    else return Exact<decltype(a)>{x < 0 ? -x : x, 0};
 };
 
 // ---- the members -----------------------------------------------------------
@@ -133,9 +119,9 @@ auto constMember(const char* name, F f, FI fi, E e, Cut cut = kNone)
 template <class T, class F, class FI>
 auto oneOperand(const char* name, F f, FI fi)
 {
-    return Member<T, T, T, Magnitude>{name, [f](const T* a, const T*, T* d, int n, int) { return f(a, d, n); },
+    return Member<T, T, T, decltype(magnitude)>{name, [f](const T* a, const T*, T* d, int n, int) { return f(a, d, n); },
                                       [fi](const T* a, const T*, T* d, int n, int) { return std::copy(a, a + n, d), fi(d, n); },
-                                      Magnitude{}, kNone, false, false};
+                                      magnitude, kNone, false, false};
 }
 
 // Visits every integer and float member of the table.
@@ -145,13 +131,13 @@ void forEachMember(V&& v)
     auto accumulating = [](auto m) { return m.accumulates = true, m; };
     auto wrapping = [](auto m) { return m.wraps = true, m; };
 #define ORVS_SEVEN(code, T, sfx, isfx, addCut, subCut, mulCut)                                                            \
-    v(member<T>("Add_" #code, orvsAdd_##code##sfx, orvsAdd_##code##isfx, Sum{}, Cut addCut));                              \
-    v(member<T>("Sub_" #code, orvsSub_##code##sfx, orvsSub_##code##isfx, DiffBA{}, Cut subCut));                           \
-    v(member<T>("Mul_" #code, orvsMul_##code##sfx, orvsMul_##code##isfx, Prod{}, Cut mulCut));                             \
-    v(constMember<T>("AddC_" #code, orvsAddC_##code##sfx, orvsAddC_##code##isfx, Sum{}, Cut addCut));                      \
-    v(constMember<T>("SubC_" #code, orvsSubC_##code##sfx, orvsSubC_##code##isfx, DiffAB{}, Cut subCut));                   \
-    v(constMember<T>("SubCRev_" #code, orvsSubCRev_##code##sfx, orvsSubCRev_##code##isfx, DiffBA{}, Cut subCut));          \
-    v(constMember<T>("MulC_" #code, orvsMulC_##code##sfx, orvsMulC_##code##isfx, Prod{}, Cut mulCut));
+    v(member<T>("Add_" #code, orvsAdd_##code##sfx, orvsAdd_##code##isfx, sum, Cut addCut));                              \
+    v(member<T>("Sub_" #code, orvsSub_##code##sfx, orvsSub_##code##isfx, diffBA, Cut subCut));                           \
+    v(member<T>("Mul_" #code, orvsMul_##code##sfx, orvsMul_##code##isfx, prod, Cut mulCut));                             \
+    v(constMember<T>("AddC_" #code, orvsAddC_##code##sfx, orvsAddC_##code##isfx, sum, Cut addCut));                      \
+    v(constMember<T>("SubC_" #code, orvsSubC_##code##sfx, orvsSubC_##code##isfx, diffAB, Cut subCut));                   \
+    v(constMember<T>("SubCRev_" #code, orvsSubCRev_##code##sfx, orvsSubCRev_##code##isfx, diffBA, Cut subCut));          \
+    v(constMember<T>("MulC_" #code, orvsMulC_##code##sfx, orvsMulC_##code##isfx, prod, Cut mulCut));
     ORVS_SEVEN(8u, Orv8u, _Sfs, _ISfs, ({-8, 10}), ({-8, 9}), ({-8, 17}))
     ORVS_SEVEN(16u, Orv16u, _Sfs, _ISfs, ({-16, 18}), ({-16, 17}), ({-16, 33}))
     ORVS_SEVEN(16s, Orv16s, _Sfs, _ISfs, ({-16, 17}), ({-16, 17}), ({-16, 31}))
@@ -160,7 +146,7 @@ void forEachMember(V&& v)
     ORVS_SEVEN(32sc, Orv32sc, _Sfs, _ISfs, ({-31, 33}), ({-31, 33}), ({-32, 64}))
 #define ORVS_FLOAT(code, T)                                                                                               \
     ORVS_SEVEN(code, T, , _I, (kNone), (kNone), (kNone))                                                                  \
-    v(accumulating(member<T>("AddProduct_" #code, orvsAddProduct_##code, nullptr, AccProd{})));
+    v(accumulating(member<T>("AddProduct_" #code, orvsAddProduct_##code, nullptr, accProd)));
     ORVS_FLOAT(32f, Orv32f)
     ORVS_FLOAT(64f, Orv64f)
     ORVS_FLOAT(32fc, Orv32fc)
@@ -168,39 +154,39 @@ void forEachMember(V&& v)
 #undef ORVS_FLOAT
 #undef ORVS_SEVEN
     // Low 32 bits of the product: arithmetic shifts, wrapping, no rounding.
-    v(wrapping(member<Orv32s>("Mul_Low_32s", orvsMul_Low_32s_Sfs, nullptr, Prod{}, Cut{-32, 63})));
-    v(member<Orv16u, Orv16s, Orv16s>("Mul_16u16s", orvsMul_16u16s_Sfs, nullptr, Prod{}, Cut{-15, 32}));
-    v(member<Orv16s, Orv16s, Orv32s>("Mul_16s32s", orvsMul_16s32s_Sfs, nullptr, Prod{}, Cut{-31, 31}));
-    v(member<Orv32s, Orv32sc, Orv32sc>("Mul_32s32sc", orvsMul_32s32sc_Sfs, orvsMul_32s32sc_ISfs, Prod{}, Cut{-32, 63}));
+    v(wrapping(member<Orv32s>("Mul_Low_32s", orvsMul_Low_32s_Sfs, nullptr, prod, Cut{-32, 63})));
+    v(member<Orv16u, Orv16s, Orv16s>("Mul_16u16s", orvsMul_16u16s_Sfs, nullptr, prod, Cut{-15, 32}));
+    v(member<Orv16s, Orv16s, Orv32s>("Mul_16s32s", orvsMul_16s32s_Sfs, nullptr, prod, Cut{-31, 31}));
+    v(member<Orv32s, Orv32sc, Orv32sc>("Mul_32s32sc", orvsMul_32s32sc_Sfs, orvsMul_32s32sc_ISfs, prod, Cut{-32, 63}));
     // The 64-bit sum zeroes from s = 64, even for -2^64 (which the plain
     // rule would round to -1); the 64-bit product follows the plain rule.
-    v(member<Orv64s>("Add_64s", orvsAdd_64s_Sfs, nullptr, Sum{}, Cut{-63, 64}));
+    v(member<Orv64s>("Add_64s", orvsAdd_64s_Sfs, nullptr, sum, Cut{-63, 64}));
     auto mulC64 = [](const Orv64s* a, Orv64s val, Orv64s* d, int n, int s) {
         std::copy(a, a + n, d);
         return orvsMulC_64s_ISfs(val, d, n, s);
     };
-    v(constMember<Orv64s>("MulC_64s_I", mulC64, nullptr, Prod{}, Cut{-67, 130}));
-    v(accumulating(member<Orv16s>("AddProduct_16s", orvsAddProduct_16s_Sfs, nullptr, AccProd{}, Cut{-15, 32})));
-    v(accumulating(member<Orv16s, Orv16s, Orv32s>("AddProduct_16s32s", orvsAddProduct_16s32s_Sfs, nullptr, AccProd{},
+    v(constMember<Orv64s>("MulC_64s_I", mulC64, nullptr, prod, Cut{-67, 130}));
+    v(accumulating(member<Orv16s>("AddProduct_16s", orvsAddProduct_16s_Sfs, nullptr, accProd, Cut{-15, 32})));
+    v(accumulating(member<Orv16s, Orv16s, Orv32s>("AddProduct_16s32s", orvsAddProduct_16s32s_Sfs, nullptr, accProd,
                                                   Cut{-31, 33})));
-    v(accumulating(member<Orv32s>("AddProduct_32s", orvsAddProduct_32s_Sfs, nullptr, AccProd{}, Cut{-31, 63})));
+    v(accumulating(member<Orv32s>("AddProduct_32s", orvsAddProduct_32s_Sfs, nullptr, accProd, Cut{-31, 63})));
     // Without a scale factor: the s = 0 case, or one rounding to float.
-    v(member<Orv16s>("Add_16s", orvsAdd_16s, nullptr, Sum{}));
-    v(member<Orv16s>("Sub_16s", orvsSub_16s, nullptr, DiffBA{}));
-    v(member<Orv16s>("Mul_16s", orvsMul_16s, nullptr, Prod{}));
-    v(member<Orv16u>("Add_16u", orvsAdd_16u, nullptr, Sum{}));
-    v(member<Orv32u>("Add_32u", orvsAdd_32u, nullptr, Sum{}));
-    v(member<Orv8u, Orv8u, Orv16u>("Add_8u16u", orvsAdd_8u16u, nullptr, Sum{}));
-    v(member<Orv8u, Orv8u, Orv16u>("Mul_8u16u", orvsMul_8u16u, nullptr, Prod{}));
+    v(member<Orv16s>("Add_16s", orvsAdd_16s, nullptr, sum));
+    v(member<Orv16s>("Sub_16s", orvsSub_16s, nullptr, diffBA));
+    v(member<Orv16s>("Mul_16s", orvsMul_16s, nullptr, prod));
+    v(member<Orv16u>("Add_16u", orvsAdd_16u, nullptr, sum));
+    v(member<Orv32u>("Add_32u", orvsAdd_32u, nullptr, sum));
+    v(member<Orv8u, Orv8u, Orv16u>("Add_8u16u", orvsAdd_8u16u, nullptr, sum));
+    v(member<Orv8u, Orv8u, Orv16u>("Mul_8u16u", orvsMul_8u16u, nullptr, prod));
     v(member<Orv16s, Orv32s, Orv32s>("Add_16s32s_I", [](auto a, auto b, auto d, int n) {
         std::copy(b, b + n, d);
         return orvsAdd_16s32s_I(a, d, n);
-    }, nullptr, Sum{}));
-    v(member<Orv16s, Orv16s, Orv32f>("Add_16s32f", orvsAdd_16s32f, nullptr, Sum{}));
-    v(member<Orv16s, Orv16s, Orv32f>("Sub_16s32f", orvsSub_16s32f, nullptr, DiffBA{}));
-    v(member<Orv16s, Orv16s, Orv32f>("Mul_16s32f", orvsMul_16s32f, nullptr, Prod{}));
-    v(member<Orv32f, Orv32fc, Orv32fc>("Mul_32f32fc", orvsMul_32f32fc, orvsMul_32f32fc_I, Prod{}));
-    v(accumulating(constMember<Orv32f>("AddProductC_32f", orvsAddProductC_32f, nullptr, AccProd{})));
+    }, nullptr, sum));
+    v(member<Orv16s, Orv16s, Orv32f>("Add_16s32f", orvsAdd_16s32f, nullptr, sum));
+    v(member<Orv16s, Orv16s, Orv32f>("Sub_16s32f", orvsSub_16s32f, nullptr, diffBA));
+    v(member<Orv16s, Orv16s, Orv32f>("Mul_16s32f", orvsMul_16s32f, nullptr, prod));
+    v(member<Orv32f, Orv32fc, Orv32fc>("Mul_32f32fc", orvsMul_32f32fc, orvsMul_32f32fc_I, prod));
+    v(accumulating(constMember<Orv32f>("AddProductC_32f", orvsAddProductC_32f, nullptr, accProd)));
     v(oneOperand<Orv16s>("Abs_16s", orvsAbs_16s, orvsAbs_16s_I));
     v(oneOperand<Orv32s>("Abs_32s", orvsAbs_32s, orvsAbs_32s_I));
     v(oneOperand<Orv32f>("Abs_32f", orvsAbs_32f, orvsAbs_32f_I));
