@@ -161,10 +161,7 @@ void forEachMember(V&& v)
     // The 64-bit sum zeroes from s = 64, even for -2^64 (which the plain
     // rule would round to -1); the 64-bit product follows the plain rule.
     v(member<Orv64s>("Add_64s", orvsAdd_64s_Sfs, nullptr, sum, Cut{-63, 64}));
-    auto mulC64 = [](const Orv64s* a, Orv64s val, Orv64s* d, int n, int s) {
-        std::copy(a, a + n, d);
-        return orvsMulC_64s_ISfs(val, d, n, s);
-    };
+    auto mulC64 = [](const Orv64s* a, Orv64s val, Orv64s* d, int n, int s) { return std::copy(a, a + n, d), orvsMulC_64s_ISfs(val, d, n, s); };
     v(constMember<Orv64s>("MulC_64s_I", mulC64, nullptr, prod, Cut{-67, 130}));
     v(accumulating(member<Orv16s>("AddProduct_16s", orvsAddProduct_16s_Sfs, nullptr, accProd, Cut{-15, 32})));
     v(accumulating(member<Orv16s, Orv16s, Orv32s>("AddProduct_16s32s", orvsAddProduct_16s32s_Sfs, nullptr, accProd,
@@ -178,10 +175,8 @@ void forEachMember(V&& v)
     v(member<Orv32u>("Add_32u", orvsAdd_32u, nullptr, sum));
     v(member<Orv8u, Orv8u, Orv16u>("Add_8u16u", orvsAdd_8u16u, nullptr, sum));
     v(member<Orv8u, Orv8u, Orv16u>("Mul_8u16u", orvsMul_8u16u, nullptr, prod));
-    v(member<Orv16s, Orv32s, Orv32s>("Add_16s32s_I", [](auto a, auto b, auto d, int n) {
-        std::copy(b, b + n, d);
-        return orvsAdd_16s32s_I(a, d, n);
-    }, nullptr, sum));
+    auto add16s32s = [](const Orv16s* a, const Orv32s* b, Orv32s* d, int n) { return std::copy(b, b + n, d), orvsAdd_16s32s_I(a, d, n); };
+    v(member<Orv16s, Orv32s, Orv32s>("Add_16s32s_I", add16s32s, nullptr, sum));
     v(member<Orv16s, Orv16s, Orv32f>("Add_16s32f", orvsAdd_16s32f, nullptr, sum));
     v(member<Orv16s, Orv16s, Orv32f>("Sub_16s32f", orvsSub_16s32f, nullptr, diffBA));
     v(member<Orv16s, Orv16s, Orv32f>("Mul_16s32f", orvsMul_16s32f, nullptr, prod));
@@ -220,16 +215,25 @@ typename M::TD modelOf(const M& m, typename M::TA a, typename M::TB b, typename 
     const auto r = m.exact(a, b, old);
     D want{};
     for (int k = 0; k < kParts<D>; ++k) {
-        if constexpr (kFloat<D>) {
-            part(want, k) = static_cast<Comp<D>>(r[k]);
-        } else if (m.wraps && s > m.cut.satTo && s < m.cut.zeroFrom) {
-            const auto bits = static_cast<std::uint64_t>(s >= 0 ? r[k] >> s : r[k] * (i128(1) << -s));
-            part(want, k) = static_cast<Comp<D>>(bits);
-        } else {
-            part(want, k) = modelScale<Comp<D>>(r[k], m.scaled ? s : 0, m.cut);
-        }
+        if constexpr (kFloat<D>) part(want, k) = static_cast<Comp<D>>(r[k]);
+        else if (m.wraps && s > m.cut.satTo && s < m.cut.zeroFrom)
+            part(want, k) = static_cast<Comp<D>>(static_cast<std::uint64_t>(s >= 0 ? r[k] >> s : r[k] * (i128(1) << -s)));
+        else part(want, k) = modelScale<Comp<D>>(r[k], m.scaled ? s : 0, m.cut);
     }
     return want;
+}
+
+// A single-precision product p to 16 bits: the scaled form rounds to
+// nearest-even and saturates, NaN to the top; the low form converts to 32
+// bits first under the caller's mode (MXCSR bits `mode`), NaN and overflow
+// giving the bottom.
+inline Orv16s productTo16(float p, bool low, unsigned mode = 0)
+{
+    double k = std::floor(p);
+    if (std::isnan(p) || (low && std::fabs(p) >= 2147483648.0f)) k = low ? INT32_MIN : 32767;
+    else if (!low || mode == 0) k += p - k > 0.5 || (p - k == 0.5 && std::fmod(k, 2.0) != 0);
+    else if (mode == 0x6000u) k = std::trunc(p);
+    return static_cast<Orv16s>(std::clamp(k, -32768.0, 32767.0));
 }
 
 // Bit for bit: -0 is not +0.
@@ -238,10 +242,7 @@ template <class D>
 {
     if (orvs_test::sameBits(got, want)) return ::testing::AssertionSuccess();
     auto f = ::testing::AssertionFailure();
-    for (int k = 0; k < kParts<D>; ++k) {
-        if constexpr (kFloat<D>) f << " got " << part(got, k) << ", want " << part(want, k);
-        else f << " got " << static_cast<long long>(part(got, k)) << ", want " << static_cast<long long>(part(want, k));
-    }
+    for (int k = 0; k < kParts<D>; ++k) f << " got " << +part(got, k) << ", want " << +part(want, k);
     return f;
 }
 

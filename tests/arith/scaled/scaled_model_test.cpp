@@ -17,7 +17,7 @@ void checkModel(const M& m)
     using B = typename M::TB;
     using D = typename M::TD;
     const auto sList = scaleFactors(m.cut, quick() ? 3 : 1);
-    const auto& lens = orvs_test::oddLengths();
+    const auto& lens = oddLengths();
     // Each scale factor at one of the odd lengths, every length at least once.
     for (std::size_t si = 0; si < std::max(sList.size(), lens.size()); ++si) {
         const int s = sList[si % sList.size()];
@@ -25,9 +25,9 @@ void checkModel(const M& m)
         const auto a = edgyVector<A>(n, 11 + si);
         const auto b = secondOperand(m, n, 23 + si);
         const auto old = edgyVector<D>(n, 37 + si);
-        orvs_test::Unaligned<A> ua(n);
-        orvs_test::Unaligned<B> ub(n);
-        orvs_test::Unaligned<D> ud(n);
+        Unaligned<A> ua(n);
+        Unaligned<B> ub(n);
+        Unaligned<D> ud(n);
         ua.assign(a);
         ub.assign(b);
         ud.assign(old);
@@ -37,7 +37,7 @@ void checkModel(const M& m)
         if (m.inPlace) {
             const auto out = ud.vec();
             ASSERT_EQ(m.inPlace(ua.data(), ub.data(), ud.data(), n, s), orvStsOk) << m.name;
-            ASSERT_TRUE(orvs_test::sameBits(out.data(), ud.data(), n)) << m.name << " in place, s=" << s;
+            ASSERT_TRUE(sameBits(out.data(), ud.data(), n)) << m.name << " in place, s=" << s;
         }
     }
 }
@@ -125,7 +125,7 @@ void denseMember(const M& m)
     const int n = 65541;
     std::vector<T> a(n), b(n);
     for (int i = 0; i < n; ++i) a[i] = static_cast<T>(static_cast<std::uint16_t>(i * 40503u + 7u));
-    orvs_test::Unaligned<T> ua(n), ub(n), ud(n);
+    Unaligned<T> ua(n), ub(n), ud(n);
     ua.assign(a);
     for (int pass = 0; pass < (m.constant ? 4 : 2); ++pass) {
         if (m.constant) b = secondOperand(m, n, 4242u + pass);
