@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 #include <limits>
 #include <vector>
 
@@ -219,13 +220,10 @@ TEST(DivRule, DivC64sIsExact)
 
 namespace {
 
-// Every 16-bit dividend against every 16-bit divisor: the quotient of
-// orvsDiv_16s_Sfs (and of the rounding-mode variant) is the exact rule's
-// value. Rather than recomputing each quotient, the check confirms that the
-// returned integer k satisfies the rounding inequalities on x * 2^-s - k * d,
-// which are exact in double precision for 16-bit operands.
-
-// The number of dividends for which k = o[i] is not the rounding of
+// Every 16-bit dividend against every 16-bit divisor: rather than
+// recomputing each quotient, the check confirms that the returned integer k
+// satisfies the rounding inequalities on x * 2^-s - k * d, which are exact
+// in double precision for 16-bit operands. The number of dividends for which k = o[i] is not the rounding of
 // v = n * S / D (n = sign * x[i]), the saturation of the 16-bit range
 // included. f = n * S - k * D is exact in double; the conditions are
 // written without branches so that the loop vectorises.
@@ -328,35 +326,27 @@ TEST(DivThreads, SameResultForEveryThreadCountAndWarningFromTheLastChunk)
         std::vector<Orv64fc> dz(len, Orv64fc{1.0, 2.0}), xz(len, Orv64fc{3.0, -1.0});
         dz[len - 1] = {0.0, 0.0};
         const OrvStatus warn = orvStsWarnDivByZero;
-        struct Case {
-            const char* name;
-            std::size_t elementBytes;
-            OrvStatus want;
-            std::function<OrvStatus(void*)> call;
+        const std::tuple<const char*, OrvStatus, std::function<OrvStatus(void*)>> cases[] = {
+            {"Div_16s", warn, [&](void* o) { return orvsDiv_16s_Sfs(d16.data(), x16.data(), (Orv16s*)o, len, 2); }},
+            {"Div_Round_16s", warn, [&](void* o) { return orvsDiv_Round_16s_Sfs(d16.data(), x16.data(), (Orv16s*)o, len, orvRndFinancial, -3); }},
+            {"DivC_16s", orvStsOk, [&](void* o) { return orvsDivC_16s_Sfs(x16.data(), -7, (Orv16s*)o, len, 1); }},
+            {"Div_Round_8u", warn, [&](void* o) { return orvsDiv_Round_8u_Sfs(d8.data(), x8.data(), (Orv8u*)o, len, orvRndZero, -1); }},
+            {"DivCRev_16u", warn, [&](void* o) { return orvsDivCRev_16u(du, 60000, (Orv16u*)o, len); }},
+            {"Div_32s", warn, [&](void* o) { return orvsDiv_32s_Sfs(d32.data(), x32.data(), (Orv32s*)o, len, -5); }},
+            {"Div_16sc", warn, [&](void* o) { return orvsDiv_16sc_Sfs(dc.data(), xc, (Orv16sc*)o, len, 1); }},
+            {"Div_32f", warn, [&](void* o) { return orvsDiv_32f(df.data(), xf.data(), (float*)o, len); }},
+            {"DivCRev_32f", warn, [&](void* o) { return orvsDivCRev_32f(df.data(), 2.0f, (float*)o, len); }},
+            {"Div_64f", warn, [&](void* o) { return orvsDiv_64f(dd.data(), xd.data(), (double*)o, len); }},
+            {"Div_64fc", warn, [&](void* o) { return orvsDiv_64fc(dz.data(), xz.data(), (Orv64fc*)o, len); }},
         };
-        const Case cases[] = {
-            {"Div_16s", 2, warn, [&](void* o) { return orvsDiv_16s_Sfs(d16.data(), x16.data(), (Orv16s*)o, len, 2); }},
-            {"Div_Round_16s", 2, warn,
-             [&](void* o) { return orvsDiv_Round_16s_Sfs(d16.data(), x16.data(), (Orv16s*)o, len, orvRndFinancial, -3); }},
-            {"DivC_16s", 2, orvStsOk, [&](void* o) { return orvsDivC_16s_Sfs(x16.data(), -7, (Orv16s*)o, len, 1); }},
-            {"Div_Round_8u", 1, warn,
-             [&](void* o) { return orvsDiv_Round_8u_Sfs(d8.data(), x8.data(), (Orv8u*)o, len, orvRndZero, -1); }},
-            {"DivCRev_16u", 2, warn, [&](void* o) { return orvsDivCRev_16u(du, 60000, (Orv16u*)o, len); }},
-            {"Div_32s", 4, warn, [&](void* o) { return orvsDiv_32s_Sfs(d32.data(), x32.data(), (Orv32s*)o, len, -5); }},
-            {"Div_16sc", 4, warn, [&](void* o) { return orvsDiv_16sc_Sfs(dc.data(), xc, (Orv16sc*)o, len, 1); }},
-            {"Div_32f", 4, warn, [&](void* o) { return orvsDiv_32f(df.data(), xf.data(), (float*)o, len); }},
-            {"DivCRev_32f", 4, warn, [&](void* o) { return orvsDivCRev_32f(df.data(), 2.0f, (float*)o, len); }},
-            {"Div_64f", 8, warn, [&](void* o) { return orvsDiv_64f(dd.data(), xd.data(), (double*)o, len); }},
-            {"Div_64fc", 16, warn, [&](void* o) { return orvsDiv_64fc(dz.data(), xz.data(), (Orv64fc*)o, len); }},
-        };
-        for (const Case& c : cases) {
+        for (const auto& [name, want, call] : cases) {
             std::vector<unsigned char> first;
             for (int threads : {1, 2, 4}) {
                 ThreadCount tc(threads);
-                std::vector<unsigned char> out(len * c.elementBytes);
-                EXPECT_EQ(c.call(out.data()), c.want) << c.name << " len " << len << ", " << threads << " threads";
+                std::vector<unsigned char> out(len * sizeof(Orv64fc));  // the widest element
+                EXPECT_EQ(call(out.data()), want) << name << " len " << len << ", " << threads << " threads";
                 if (threads == 1) first = out;
-                else EXPECT_TRUE(out == first) << c.name << " len " << len << ", " << threads << " threads";
+                else EXPECT_TRUE(out == first) << name << " len " << len << ", " << threads << " threads";
             }
         }
     }
