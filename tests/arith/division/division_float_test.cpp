@@ -105,57 +105,51 @@ TEST(DivTails, DivSpecialDivisorInEveryLane)
     specialDivisorInEveryLane<double>();
 }
 
-// Div_32fc: the double-precision formula rounded once, value for value, at
-// every length up to 40, with a zero divisor (either sign of zero parts) and
-// infinite / huge / tiny parts moved through every position.
-Orv32fc complexModel(Orv32fc x, Orv32fc d)
+// Complex quotients: single precision is the double-precision formula
+// rounded once, value for value; double precision lies within 1e-14 of the
+// extended-precision quotient, relative to its size.
+template <class C>
+::testing::AssertionResult complexOk(C got, C x, C d)
 {
-    if (d.re == 0 && d.im == 0) return {zeroDivisorOutput(x.re), zeroDivisorOutput(x.im)};
-    const double a = d.re, b = d.im, c = x.re, e = x.im;
-    const double m = a * a + b * b;
-    const double re = c * a + e * b, im = e * a - c * b;
-    return {static_cast<float>(re / m), static_cast<float>(im / m)};
+    using R = std::conditional_t<sizeof(C) == 8, double, long double>;
+    const R a = d.re, b = d.im, c = x.re, e = x.im, m = a * a + b * b;
+    if (d.re == 0 && d.im == 0) {
+        if (sameValue(got.re, zeroDivisorOutput(x.re)) && sameValue(got.im, zeroDivisorOutput(x.im))) return ::testing::AssertionSuccess();
+    } else if constexpr (sizeof(C) == 8) {
+        if (sameValue(got.re, float((c * a + e * b) / m)) && sameValue(got.im, float((e * a - c * b) / m))) return ::testing::AssertionSuccess();
+    } else {
+        const R tol = 1e-14L * std::sqrt((c * c + e * e) / m);
+        if (std::fabs(got.re - (c * a + e * b) / m) <= tol && std::fabs(got.im - (e * a - c * b) / m) <= tol) return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << got.re << "," << got.im << " for " << x.re << "," << x.im << " / " << d.re << "," << d.im;
 }
 
-TEST(DivTails, Div32fcEveryLengthUpTo40AndLane)
+// Every length up to 40 and a few long ones, with a zero divisor (either
+// sign of zero parts) or awkward parts moved through every position.
+template <class C>
+void complexLanes(std::initializer_list<C> specials)
 {
     std::uint32_t seed = 123;
-    const float inf = std::numeric_limits<float>::infinity();
-    const Orv32fc specials[] = {{0.0f, -0.0f}, {-0.0f, 0.0f}, {inf, 1.0f}, {3e38f, -3e38f}, {1e-45f, 0.0f}, {0.0f, 2.0f}};
-    for (int n = 1; n <= 40 && !::testing::Test::HasFatalFailure(); ++n) {
-        for (const Orv32fc& special : specials) {
-            for (int p = 0; p < n; p += (n > 20 ? 3 : 1)) {
-                auto x = randomVector<Orv32fc>(n, seed++, -1e3, 1e3), d = randomVector<Orv32fc>(n, seed++, -10, 10);
+    std::vector<int> lens = {65, 257, 1023, 4097};
+    for (int n = 1; n <= 40; ++n) lens.push_back(n);
+    for (int n : lens) {
+        for (const C& special : specials) {
+            for (int p = 0; p < n && !::testing::Test::HasFatalFailure(); p += n > 40 ? n / 5 : (n > 20 ? 3 : 1)) {
+                auto x = randomVector<C>(n, seed++, -1e3, 1e3), d = randomVector<C>(n, seed++, -10, 10);
                 d[p] = special;
-                x[(p + 1) % n] = {0.0f, -5.0f};
-                runDiv<Orv32fc, Orv32fc, Orv32fc>("Div_32fc", VV(orvsDiv_32fc), VVI(orvsDiv_32fc_I), x, d, 0, 1, [&](int i, Orv32fc got) {
-                    const Orv32fc w = complexModel(x[i], d[i]);
-                    if (sameValue(got.re, w.re) && sameValue(got.im, w.im)) return ::testing::AssertionSuccess();
-                    return ::testing::AssertionFailure() << got.re << "," << got.im << " want " << w.re << "," << w.im;
-                });
+                x[(p + 1) % n] = {0, -5};
+                runDiv<C, C, C>("Div_fc", VV(Float<C>::div), VVI(Float<C>::divI), x, d, 0, n % 4,
+                                [&](int i, C got) { return complexOk(got, x[i], d[i]); });
             }
         }
     }
 }
 
-TEST(DivFloat, Div64fcMatchesTheExtendedPrecisionQuotient)
+TEST(DivTails, ComplexEveryLengthAndLane)
 {
-    std::uint32_t seed = 66;
-    for (int len : oddLengths()) {
-        auto x = randomVector<Orv64fc>(len, seed++, -100, 100);
-        auto d = randomVector<Orv64fc>(len, seed++, -100, 100);
-        d[len - 1] = {0.0, -0.0};
-        x[0] = {0.0, -4.0};
-        runDiv<Orv64fc, Orv64fc, Orv64fc>("Div_64fc", VV(orvsDiv_64fc), VVI(orvsDiv_64fc_I), x, d, 0, len % 4, [&](int i, Orv64fc got) {
-            const long double dr = d[i].re, di = d[i].im, xr = x[i].re, xi = x[i].im, m = dr * dr + di * di;
-            if (m == 0)
-                return ::testing::AssertionResult(sameValue(got.re, zeroDivisorOutput(x[i].re)) &&
-                                                  sameValue(got.im, zeroDivisorOutput(x[i].im)));
-            const long double tol = 1e-14L * std::sqrt((xr * xr + xi * xi) / m);
-            return ::testing::AssertionResult(std::fabs(got.re - (xr * dr + xi * di) / m) <= tol &&
-                                              std::fabs(got.im - (xi * dr - xr * di) / m) <= tol);
-        });
-    }
+    const float inf = std::numeric_limits<float>::infinity();
+    complexLanes<Orv32fc>({{0.0f, -0.0f}, {-0.0f, 0.0f}, {inf, 1.0f}, {3e38f, -3e38f}, {1e-45f, 0.0f}, {0.0f, 2.0f}});
+    complexLanes<Orv64fc>({{0.0, -0.0}, {-0.0, 0.0}, {0.0, 2.0}, {-3.0, 0.5}});
 }
 
 // Constant divisors multiply by the reciprocal formed once (complex: by
