@@ -7,13 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <limits>
-#include <random>
-#include <type_traits>
-#include <vector>
 
-#include "orvs.h"
 #include "test_util.h"
 
 namespace arith_test {

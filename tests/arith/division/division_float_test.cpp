@@ -94,13 +94,10 @@ void specialDivisorInEveryLane()
     }
 }
 
-TEST(DivTails, DivEveryLengthUpTo70AtOffsets)
+TEST(DivTails, RealEveryLengthAndLane)
 {
     tailsAndOffsets<float>();
     tailsAndOffsets<double>();
-}
-TEST(DivTails, DivSpecialDivisorInEveryLane)
-{
     specialDivisorInEveryLane<float>();
     specialDivisorInEveryLane<double>();
 }

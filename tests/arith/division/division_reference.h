@@ -9,9 +9,7 @@ namespace arith_test {
 template <class F>
 F zeroDivisorOutput(F x)
 {
-    if (x > 0) return std::numeric_limits<F>::infinity();
-    if (x < 0) return -std::numeric_limits<F>::infinity();
-    return std::numeric_limits<F>::quiet_NaN();
+    return x > 0 ? std::numeric_limits<F>::infinity() : x < 0 ? -std::numeric_limits<F>::infinity() : std::numeric_limits<F>::quiet_NaN();
 }
 
 // Equal values, any NaN matching any NaN.

@@ -1,8 +1,6 @@
-// The register-wide paths of every member at every length up to a few
-// 64-byte registers and every element offset within a register: the last
-// partial register (masked in the widest variant, scalar in the others)
-// gives the model's values and nothing outside the destination is written.
-// Then destinations of a megabyte or more, which take the streaming stores.
+// Every member at every length up to a few registers and every element
+// offset: the last partial register gives the model's values and nothing
+// outside the destination is written; then streamed long destinations.
 #include <cmath>
 #include <string>
 #include <utility>
@@ -35,12 +33,10 @@ void sweepMember(const M& m)
     const int offsets = static_cast<int>(64 / sizeof(D));
     for (int s : laneScales(m.cut)) {
         lengthOffsetSweep(kMaxLen, offsets, [&](int n, int o) {
-            Guarded<A> a(n, (o * 7 + 3) % offsets);
+            Guarded<A> a(n, (o * 7 + 3) % offsets);  // the sources at other offsets
             Guarded<B> b(n, (o * 5 + 1) % offsets);
             Guarded<D> d(n, o);
-            a.assign(va.data(), n);
-            b.assign(vb.data(), n);
-            d.assign(vd.data(), n);
+            a.assign(va.data(), n), b.assign(vb.data(), n), d.assign(vd.data(), n);
             ASSERT_EQ(m.f(a.data(), b.data(), d.data(), n, s), orvStsOk) << m.name;
             for (int i = 0; i < n; ++i)
                 ASSERT_TRUE(sameElement(d[i], modelOf(m, va[i], vb[i], vd[i], s)))
@@ -92,8 +88,7 @@ void longSweep(const M& m, int s)
 {
     using T = typename M::TD;
     const int cutLen = static_cast<int>((std::size_t(1) << 20) / sizeof(T));
-    const std::vector<int> lens = quick() ? std::vector<int>{cutLen + 77}
-                                          : std::vector<int>{cutLen - 1, cutLen, cutLen + 77, 3 * cutLen / 2 + 5};
+    const auto lens = quick() ? std::vector<int>{cutLen + 77} : std::vector<int>{cutLen - 1, cutLen, cutLen + 77, 3 * cutLen / 2 + 5};
     const auto va = edgyVector<T>(lens.back(), 707u), vb = edgyVector<T>(lens.back(), 808u);
     for (int len : lens) {
         for (int o = 0; o < static_cast<int>(64 / sizeof(T)); o += quick() ? 5 : 1) {

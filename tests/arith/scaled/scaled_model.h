@@ -30,8 +30,6 @@ O modelScale(i128 r, int s, Cut cut)
     return quotient<O>(r, 1, s <= cut.satTo ? INT_MIN : s);
 }
 
-// ---- exact results -------------------------------------------------------
-
 template <class A, class B>
 Exact<A> sumOf(A a, B b, int sign)  // a + sign * b
 {
@@ -66,7 +64,6 @@ inline constexpr auto magnitude = [](auto a, auto, auto) {  // |a|, the sign bit
     else return Exact<decltype(a)>{x < 0 ? -x : x, 0};
 };
 
-// ---- the members -----------------------------------------------------------
 // Every member is called as f(a, b, d, n, s): constant members read their
 // constant from b[0] (the tests fill b with one value), members without a
 // scale factor ignore s, accumulating members read d first.
@@ -82,8 +79,7 @@ struct Member {
     E exact;
     Cut cut;
     bool constant, scaled;
-    bool accumulates = false;
-    bool wraps = false;  // inside the cut-over points: the low bits of the shifted result
+    bool accumulates = false, wraps = false;  // wraps: inside the cut-over points, the low bits of the shifted result
 };
 
 // f(x..., n, s) for scaled entries, f(x..., n) for the others.
@@ -124,7 +120,7 @@ auto oneOperand(const char* name, F f, FI fi)
                                       magnitude, kNone, false, false};
 }
 
-// Visits every integer and float member of the table.
+// Visits every member of the table.
 template <class V>
 void forEachMember(V&& v)
 {
@@ -207,7 +203,6 @@ std::vector<typename M::TB> secondOperand(const M& m, std::size_t n, std::uint32
     return b;
 }
 
-// The model's value of element i.
 template <class M>
 typename M::TD modelOf(const M& m, typename M::TA a, typename M::TB b, typename M::TD old, int s)
 {
