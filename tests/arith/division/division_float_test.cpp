@@ -1,23 +1,26 @@
 // Floating-point division: every length up to a few 512-bit registers at
 // several offsets, zero and awkward divisors in every lane position, the
 // complex quotients and the constant forms.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstdint>
-#include <cstdlib>
 #include <functional>
-#include <limits>
-#include <random>
-#include <vector>
 
 #include "division_reference.h"
-#include "test_util.h"
 
-using namespace orvs_test;
-using namespace div_ref;
+using namespace arith_test;
 
 namespace {
+
+// The members of one element type, so one driver serves every type.
+template <class T> struct Float;
+#define ORVS_FLOAT_ROW(T, code)                                                                            \
+    template <> struct Float<T> {                                                                          \
+        static constexpr auto div = orvsDiv_##code, divI = orvsDiv_##code##_I;                             \
+        static constexpr auto divC = orvsDivC_##code, divCI = orvsDivC_##code##_I;                         \
+    };
+ORVS_FLOAT_ROW(float, 32f)
+ORVS_FLOAT_ROW(double, 64f)
+ORVS_FLOAT_ROW(Orv32fc, 32fc)
+ORVS_FLOAT_ROW(Orv64fc, 64fc)
+#undef ORVS_FLOAT_ROW
 
 // The AVX-512 variant divides exactly; the others use a reciprocal estimate
 // within two units in the last place.
@@ -43,24 +46,10 @@ template <class F>
     return ::testing::AssertionFailure() << x << " / " << d << " gave " << got;
 }
 
-// n values uniform in [lo, hi] from rng.
-template <class F>
-std::vector<F> uniform(int n, std::mt19937& rng, double lo, double hi)
-{
-    return randomVector<F>(n, rng(), lo, hi);
-}
 template <class F>
 void divReal(const std::vector<F>& x, const std::vector<F>& d, int off)
 {
-    auto f = [](const F* d, const F* x, F* o, int n, int) {
-        if constexpr (sizeof(F) == 4) return orvsDiv_32f(d, x, o, n);
-        else return orvsDiv_64f(d, x, o, n);
-    };
-    auto g = [](const F* d, F* xo, int n, int) {
-        if constexpr (sizeof(F) == 4) return orvsDiv_32f_I(d, xo, n);
-        else return orvsDiv_64f_I(d, xo, n);
-    };
-    runDiv<F, F, F>("Div_f", f, g, x, d, 0, off, [&](int i, F got) { return quotientOk(got, x[i], d[i]); });
+    runDiv<F, F, F>("Div_f", VV(Float<F>::div), VVI(Float<F>::divI), x, d, 0, off, [&](int i, F got) { return quotientOk(got, x[i], d[i]); });
 }
 
 // Every length up to 70 at offsets 0..2, without and with one zero divisor.
@@ -70,13 +59,17 @@ void tailsAndOffsets()
     std::mt19937 rng(2024 + sizeof(F));
     for (int n = 1; n <= 70 && !::testing::Test::HasFatalFailure(); ++n) {
         for (int off = 0; off < 3; ++off) {
-            auto x = uniform<F>(n, rng, -1e4, 1e4);
-            auto d = uniform<F>(n, rng, 0.25, 1e3);
+            auto x = randomVector<F>(n, rng(), -1e4, 1e4);
+            auto d = randomVector<F>(n, rng(), 0.25, 1e3);
             for (int i = 0; i < n; ++i)
                 if (rng() % 2) d[i] = -d[i];
             divReal(x, d, off);
             d[rng() % n] = (n % 2) ? F(0) : -F(0);
             divReal(x, d, off);
+            if constexpr (sizeof(F) == 4)  // DivCRev: the constant over the vector
+                for (F val : {2.5f, -0.0f, -1e30f})
+                    runDiv<F, F, F>("DivCRev_32f", [val](const F* d, const F*, F* o, int n, int) { return orvsDivCRev_32f(d, val, o, n); },
+                                    nullptr, d, d, 0, off, [&](int i, F got) { return quotientOk(got, val, d[i]); });
         }
     }
 }
@@ -88,9 +81,7 @@ template <class F>
 void specialDivisorInEveryLane()
 {
     constexpr int n = 87;
-    std::mt19937 rng(77 + sizeof(F));
-    auto x = uniform<F>(n, rng, -100, 100);
-    auto d = uniform<F>(n, rng, 0.5, 50);
+    const auto x = randomVector<F>(n, 77 + sizeof(F), -100, 100), d = randomVector<F>(n, 78 + sizeof(F), 0.5, 50);
     const F inf = std::numeric_limits<F>::infinity(), nan = std::numeric_limits<F>::quiet_NaN();
     const F dividends[] = {F(3), F(-7.5), F(0), -F(0), nan, inf, F(1e-30)};
     for (F special : {F(0), -F(0), F(1e-39), F(-3e38), inf, -inf, nan, F(1e-30)}) {
@@ -103,84 +94,59 @@ void specialDivisorInEveryLane()
     }
 }
 
-TEST(DivTails, Div32fEveryLengthUpTo70AtOffsets) { tailsAndOffsets<float>(); }
-TEST(DivTails, Div64fEveryLengthUpTo70AtOffsets) { tailsAndOffsets<double>(); }
-TEST(DivTails, Div32fSpecialDivisorInEveryLane) { specialDivisorInEveryLane<float>(); }
-TEST(DivTails, Div64fSpecialDivisorInEveryLane) { specialDivisorInEveryLane<double>(); }
-
-// DivCRev: a constant over the vector, the same boundaries.
-TEST(DivTails, DivCRev32fEveryLengthUpTo70)
+TEST(DivTails, RealEveryLengthAndLane)
 {
-    std::mt19937 rng(99);
-    for (int n = 1; n <= 70; ++n) {
-        auto d = uniform<float>(n, rng, -50, 50);
-        d[(n * 5) % n] = n % 2 ? 0.0f : -0.0f;
-        for (float val : {2.5f, -0.0f, -1e30f}) {
-            auto f = [val](const float* d, const float*, float* o, int n, int) { return orvsDivCRev_32f(d, val, o, n); };
-            runDiv<float, float, float>("DivCRev_32f", f, nullptr, d, d, 0, 1, [&](int i, float got) { return quotientOk(got, val, d[i]); });
-        }
+    tailsAndOffsets<float>();
+    tailsAndOffsets<double>();
+    specialDivisorInEveryLane<float>();
+    specialDivisorInEveryLane<double>();
+}
+
+// Complex quotients: single precision is the double-precision formula
+// rounded once, value for value; double precision lies within 1e-14 of the
+// extended-precision quotient, relative to its size.
+template <class C>
+::testing::AssertionResult complexOk(C got, C x, C d)
+{
+    using R = std::conditional_t<sizeof(C) == 8, double, long double>;
+    const R a = d.re, b = d.im, c = x.re, e = x.im, m = a * a + b * b;
+    if (d.re == 0 && d.im == 0) {
+        if (sameValue(got.re, zeroDivisorOutput(x.re)) && sameValue(got.im, zeroDivisorOutput(x.im))) return ::testing::AssertionSuccess();
+    } else if constexpr (sizeof(C) == 8) {
+        if (sameValue(got.re, float((c * a + e * b) / m)) && sameValue(got.im, float((e * a - c * b) / m))) return ::testing::AssertionSuccess();
+    } else {
+        const R tol = 1e-14L * std::sqrt((c * c + e * e) / m);
+        if (std::fabs(got.re - (c * a + e * b) / m) <= tol && std::fabs(got.im - (e * a - c * b) / m) <= tol) return ::testing::AssertionSuccess();
     }
+    return ::testing::AssertionFailure() << got.re << "," << got.im << " for " << x.re << "," << x.im << " / " << d.re << "," << d.im;
 }
 
-// Div_32fc: the double-precision formula rounded once, value for value, at
-// every length up to 40, with a zero divisor (either sign of zero parts) and
-// infinite / huge / tiny parts moved through every position.
-Orv32fc complexModel(Orv32fc x, Orv32fc d)
+// Every length up to 40 and a few long ones, with a zero divisor (either
+// sign of zero parts) or awkward parts moved through every position.
+template <class C>
+void complexLanes(std::initializer_list<C> specials)
 {
-    if (d.re == 0 && d.im == 0) return {zeroDivisorOutput(x.re), zeroDivisorOutput(x.im)};
-    const double a = d.re, b = d.im, c = x.re, e = x.im;
-    const double m = a * a + b * b;
-    const double re = c * a + e * b, im = e * a - c * b;
-    return {static_cast<float>(re / m), static_cast<float>(im / m)};
-}
-
-TEST(DivTails, Div32fcEveryLengthUpTo40AndLane)
-{
-    std::mt19937 rng(123);
-    const float inf = std::numeric_limits<float>::infinity();
-    const Orv32fc specials[] = {{0.0f, -0.0f}, {-0.0f, 0.0f}, {inf, 1.0f}, {3e38f, -3e38f}, {1e-45f, 0.0f}, {0.0f, 2.0f}};
-    auto f = [](const Orv32fc* d, const Orv32fc* x, Orv32fc* o, int n, int) { return orvsDiv_32fc(d, x, o, n); };
-    auto g = [](const Orv32fc* d, Orv32fc* xo, int n, int) { return orvsDiv_32fc_I(d, xo, n); };
-    for (int n = 1; n <= 40 && !::testing::Test::HasFatalFailure(); ++n) {
-        for (const Orv32fc& special : specials) {
-            for (int p = 0; p < n; p += (n > 20 ? 3 : 1)) {
-                std::vector<Orv32fc> x(n), d(n);
-                const auto xr = uniform<float>(2 * n, rng, -1e3, 1e3), dr = uniform<float>(2 * n, rng, -10, 10);
-                for (int i = 0; i < n; ++i) x[i] = {xr[2 * i], xr[2 * i + 1]}, d[i] = {dr[2 * i], dr[2 * i + 1]};
+    std::uint32_t seed = 123;
+    std::vector<int> lens = {65, 257, 1023, 4097};
+    for (int n = 1; n <= 40; ++n) lens.push_back(n);
+    for (int n : lens) {
+        for (const C& special : specials) {
+            for (int p = 0; p < n && !::testing::Test::HasFatalFailure(); p += n > 40 ? n / 5 : (n > 20 ? 3 : 1)) {
+                auto x = randomVector<C>(n, seed++, -1e3, 1e3), d = randomVector<C>(n, seed++, -10, 10);
                 d[p] = special;
-                x[(p + 1) % n] = {0.0f, -5.0f};
-                runDiv<Orv32fc, Orv32fc, Orv32fc>("Div_32fc", f, g, x, d, 0, 1, [&](int i, Orv32fc got) {
-                    const Orv32fc w = complexModel(x[i], d[i]);
-                    if (sameValue(got.re, w.re) && sameValue(got.im, w.im)) return ::testing::AssertionSuccess();
-                    return ::testing::AssertionFailure() << got.re << "," << got.im << " want " << w.re << "," << w.im;
-                });
+                x[(p + 1) % n] = {0, -5};
+                runDiv<C, C, C>("Div_fc", VV(Float<C>::div), VVI(Float<C>::divI), x, d, 0, n % 4,
+                                [&](int i, C got) { return complexOk(got, x[i], d[i]); });
             }
         }
     }
 }
 
-} // namespace
-
-TEST(DivFloat, Div64fcMatchesTheExtendedPrecisionQuotient)
+TEST(DivTails, ComplexEveryLengthAndLane)
 {
-    auto f = [](const Orv64fc* d, const Orv64fc* x, Orv64fc* o, int n, int) { return orvsDiv_64fc(d, x, o, n); };
-    auto g = [](const Orv64fc* d, Orv64fc* xo, int n, int) { return orvsDiv_64fc_I(d, xo, n); };
-    std::uint32_t seed = 66;
-    for (int len : oddLengths()) {
-        auto x = randomVector<Orv64fc>(len, seed++, -100, 100);
-        auto d = randomVector<Orv64fc>(len, seed++, -100, 100);
-        d[len - 1] = {0.0, -0.0};
-        x[0] = {0.0, -4.0};
-        runDiv<Orv64fc, Orv64fc, Orv64fc>("Div_64fc", f, g, x, d, 0, len % 4, [&](int i, Orv64fc got) {
-            const long double dr = d[i].re, di = d[i].im, xr = x[i].re, xi = x[i].im, m = dr * dr + di * di;
-            if (m == 0)
-                return ::testing::AssertionResult(sameValue(got.re, zeroDivisorOutput(x[i].re)) &&
-                                                  sameValue(got.im, zeroDivisorOutput(x[i].im)));
-            const long double tol = 1e-14L * std::sqrt((xr * xr + xi * xi) / m);
-            return ::testing::AssertionResult(std::fabs(got.re - (xr * dr + xi * di) / m) <= tol &&
-                                              std::fabs(got.im - (xi * dr - xr * di) / m) <= tol);
-        });
-    }
+    const float inf = std::numeric_limits<float>::infinity();
+    complexLanes<Orv32fc>({{0.0f, -0.0f}, {-0.0f, 0.0f}, {inf, 1.0f}, {3e38f, -3e38f}, {1e-45f, 0.0f}, {0.0f, 2.0f}});
+    complexLanes<Orv64fc>({{0.0, -0.0}, {-0.0, 0.0}, {0.0, 2.0}, {-3.0, 0.5}});
 }
 
 // Constant divisors multiply by the reciprocal formed once (complex: by
@@ -189,19 +155,7 @@ TEST(DivFloat, Div64fcMatchesTheExtendedPrecisionQuotient)
 template <class T>
 void constantDivisor(T val, std::vector<T> x, std::function<T(T)> want)
 {
-    auto f = [](const T* d, const T* x, T* o, int n, int) {
-        if constexpr (std::is_same_v<T, Orv32f>) return orvsDivC_32f(x, d[0], o, n);
-        else if constexpr (std::is_same_v<T, Orv64f>) return orvsDivC_64f(x, d[0], o, n);
-        else if constexpr (std::is_same_v<T, Orv32fc>) return orvsDivC_32fc(x, d[0], o, n);
-        else return orvsDivC_64fc(x, d[0], o, n);
-    };
-    auto g = [](const T* d, T* xo, int n, int) {
-        if constexpr (std::is_same_v<T, Orv32f>) return orvsDivC_32f_I(d[0], xo, n);
-        else if constexpr (std::is_same_v<T, Orv64f>) return orvsDivC_64f_I(d[0], xo, n);
-        else if constexpr (std::is_same_v<T, Orv32fc>) return orvsDivC_32fc_I(d[0], xo, n);
-        else return orvsDivC_64fc_I(d[0], xo, n);
-    };
-    runDiv<T, T, T>("DivC", f, g, x, std::vector<T>(x.size(), val), 0, x.size() % 4,
+    runDiv<T, T, T>("DivC", VC(Float<T>::divC), VCI(Float<T>::divCI), x, std::vector<T>(x.size(), val), 0, x.size() % 4,
                     [&](int i, T got) { return ::testing::AssertionResult(sameBits(got, want(x[i]))); });
 }
 
@@ -228,3 +182,5 @@ TEST(DivFloat, ConstantDivisors)
         constantDivisor<Orv64fc>({0.0, 4.0}, cd, [](Orv64fc v) { return Orv64fc{v.im * 0.25, v.re * -0.25}; });
     }
 }
+
+} // namespace

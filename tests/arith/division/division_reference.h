@@ -1,65 +1,15 @@
-// Reference models for the division tests, written from the rules alone
-// (exact rational arithmetic in 128-bit integers, no floating point), and the
-// one driver every division test calls a member through.
+// The zero-divisor rule of the float members, and the one driver every
+// division test calls a member through.
 #pragma once
-#include <gtest/gtest.h>
+#include "../arith_model.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <limits>
-#include <random>
-#include <type_traits>
-#include <vector>
-
-#include "test_util.h"
-
-namespace div_ref {
-
-using i128 = __int128;
-
-enum Mode { kZero = 0, kNear = 1, kAway = 2 };
-
-// Rounds num / den (den > 0) to an integer by mode, from the floor and the
-// remainder.
-inline i128 roundQuotient(i128 num, i128 den, Mode mode)
-{
-    i128 q = num / den, r = num % den;
-    if (r < 0) r += den, q -= 1;
-    if (r == 0) return q;
-    switch (mode) {
-    case kZero: return num < 0 ? q + 1 : q;
-    case kNear: return (2 * r > den || (2 * r == den && (q & 1))) ? q + 1 : q;
-    default: return (2 * r > den || (2 * r == den && q >= 0)) ? q + 1 : q;
-    }
-}
-
-template <class T>
-T saturate(i128 v)
-{
-    return static_cast<T>(std::clamp<i128>(v, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
-}
-
-// x * 2^-s / d, rounded and saturated to T; a zero divisor gives max / min / 0
-// by the dividend's sign. Valid for |s| small enough that x * 2^|s| and
-// d * 2^|s| fit in 126 bits.
-template <class T>
-T quotient(std::int64_t x, std::int64_t d, int s, Mode mode = kNear)
-{
-    if (d == 0) return x > 0 ? std::numeric_limits<T>::max() : x < 0 ? std::numeric_limits<T>::min() : T(0);
-    i128 num = x, den = d;
-    if (s >= 0) den <<= s; else num *= (i128(1) << -s);
-    if (den < 0) { den = -den; num = -num; }
-    return saturate<T>(roundQuotient(num, den, mode));
-}
+namespace arith_test {
 
 // Output for a zero divisor: signed infinity, or NaN for 0/0.
 template <class F>
 F zeroDivisorOutput(F x)
 {
-    if (x > 0) return std::numeric_limits<F>::infinity();
-    if (x < 0) return -std::numeric_limits<F>::infinity();
-    return std::numeric_limits<F>::quiet_NaN();
+    return x > 0 ? std::numeric_limits<F>::infinity() : x < 0 ? -std::numeric_limits<F>::infinity() : std::numeric_limits<F>::quiet_NaN();
 }
 
 // Equal values, any NaN matching any NaN.
@@ -67,30 +17,7 @@ template <class F>
 bool sameValue(F a, F b) { return (std::isnan(a) && std::isnan(b)) || a == b; }
 
 template <class T>
-bool isZero(const T& v)
-{
-    if constexpr (requires { v.re; }) return v.re == 0 && v.im == 0;
-    else return v == 0;
-}
-
-// Random integers of T with a share of zeros, ones and extremes mixed in.
-template <class T>
-std::vector<T> operands(std::size_t n, std::uint32_t seed)
-{
-    auto v = orvs_test::randomVector<T>(n, seed);
-    std::mt19937 rng(seed ^ 0x9e3779b9u);
-    for (auto& x : v) {
-        switch (rng() % 16) {
-        case 0: x = 0; break;
-        case 1: x = 1; break;
-        case 2: x = std::numeric_limits<T>::min(); break;
-        case 3: x = std::numeric_limits<T>::max(); break;
-        case 4: x = static_cast<T>(rng() % 7); break;  // small: many exact halves
-        default: break;
-        }
-    }
-    return v;
-}
+bool isZero(T v) { return part(v, 0) == 0 && part(v, 1) == 0; }
 
 // One call of f(divisor, dividend, dst, len, s) with the destination at
 // element offset `off` inside guard bands (the sources at other offsets):
@@ -118,6 +45,14 @@ void runDiv(const char* name, F f, G g, const std::vector<TX>& x, const std::vec
     }
 }
 
+// The driver's call shapes f(divisor, dividend, dst, len, s) and g(divisor,
+// srcDst, len, s) for a member taking `args` after its length; constant
+// members read their constant from d[0].
+#define VV(fn, ...) [=](auto* d, auto* x, auto* o, int n, [[maybe_unused]] int s) { return fn(d, x, o, n __VA_OPT__(, ) __VA_ARGS__); }
+#define VVI(fn, ...) [=](auto* d, auto* xo, int n, [[maybe_unused]] int s) { return fn(d, xo, n __VA_OPT__(, ) __VA_ARGS__); }
+#define VC(fn, ...) [=](auto* d, auto* x, auto* o, int n, [[maybe_unused]] int s) { return fn(x, d[0], o, n __VA_OPT__(, ) __VA_ARGS__); }
+#define VCI(fn, ...) [=](auto* d, auto* xo, int n, [[maybe_unused]] int s) { return fn(d[0], xo, n __VA_OPT__(, ) __VA_ARGS__); }
+
 // runDiv against expected values.
 template <class T, class F, class G = std::nullptr_t>
 void expectDiv(const char* name, F f, const std::vector<T>& d, const std::vector<T>& x, int s, const std::vector<T>& want, G g = nullptr)
@@ -128,4 +63,4 @@ void expectDiv(const char* name, F f, const std::vector<T>& d, const std::vector
     });
 }
 
-} // namespace div_ref
+} // namespace arith_test

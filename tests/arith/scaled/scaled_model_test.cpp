@@ -1,11 +1,10 @@
-// Every member against the independent model: every scale factor around its
-// cut-over points, odd lengths, unaligned buffers and the in-place forms;
-// then the members with a rule of their own.
+// Every member against the model around its cut-over points, every 16-bit
+// first operand, the ties random operands miss, and a rule of its own.
 #include <cmath>
 
 #include "scaled_model.h"
 
-using namespace scaled_test;
+using namespace arith_test;
 
 namespace {
 
@@ -16,7 +15,7 @@ void checkModel(const M& m)
     using B = typename M::TB;
     using D = typename M::TD;
     const auto sList = scaleFactors(m.cut, quick() ? 3 : 1);
-    const auto& lens = orvs_test::oddLengths();
+    const auto& lens = oddLengths();
     // Each scale factor at one of the odd lengths, every length at least once.
     for (std::size_t si = 0; si < std::max(sList.size(), lens.size()); ++si) {
         const int s = sList[si % sList.size()];
@@ -24,19 +23,17 @@ void checkModel(const M& m)
         const auto a = edgyVector<A>(n, 11 + si);
         const auto b = secondOperand(m, n, 23 + si);
         const auto old = edgyVector<D>(n, 37 + si);
-        orvs_test::Unaligned<A> ua(n);
-        orvs_test::Unaligned<B> ub(n);
-        orvs_test::Unaligned<D> ud(n);
-        ua.assign(a);
-        ub.assign(b);
-        ud.assign(old);
+        Unaligned<A> ua(n);
+        Unaligned<B> ub(n);
+        Unaligned<D> ud(n);
+        ua.assign(a), ub.assign(b), ud.assign(old);
         ASSERT_EQ(m.f(ua.data(), ub.data(), ud.data(), n, s), orvStsOk) << m.name;
         for (int i = 0; i < n; ++i)
             ASSERT_TRUE(sameElement(ud[i], modelOf(m, a[i], b[i], old[i], s))) << m.name << " s=" << s << " i=" << i;
-        if constexpr (!std::is_same_v<decltype(m.inPlace), std::nullptr_t>) {
+        if (m.inPlace) {
             const auto out = ud.vec();
             ASSERT_EQ(m.inPlace(ua.data(), ub.data(), ud.data(), n, s), orvStsOk) << m.name;
-            ASSERT_TRUE(orvs_test::sameBits(out.data(), ud.data(), n)) << m.name << " in place, s=" << s;
+            ASSERT_TRUE(sameBits(out.data(), ud.data(), n)) << m.name << " in place, s=" << s;
         }
     }
 }
@@ -112,6 +109,41 @@ TEST(ScaledRule, MulC64f64s)
                 ASSERT_EQ(y[i], modelScale<Orv64s>(i128(x[i]) * m, s - (e - 53), kNone)) << "v=" << v << " s=" << s;
         }
     }
+}
+
+// 65536 + 5 elements: every 16-bit pattern as the first operand, an odd
+// length for the remainder; the second operand random, then a pattern that
+// pairs neighbouring values (ties and carries of the rounding).
+template <class M>
+void denseMember(const M& m)
+{
+    using T = typename M::TA;
+    const int n = 65541;
+    std::vector<T> a(n), b(n);
+    for (int i = 0; i < n; ++i) a[i] = static_cast<T>(static_cast<std::uint16_t>(i * 40503u + 7u));
+    Unaligned<T> ua(n), ub(n), ud(n);
+    ua.assign(a);
+    for (int pass = 0; pass < (m.constant ? 4 : 2); ++pass) {
+        if (m.constant) b = secondOperand(m, n, 4242u + pass);
+        else if (pass == 0) b = edgyVector<T>(n, 4242u);
+        else for (int i = 0; i < n; ++i) b[i] = static_cast<T>(static_cast<std::uint16_t>((i * 40503u + 7u) ^ (i % 7)));
+        ub.assign(b);
+        for (int s = m.cut.satTo - 1; s <= m.cut.zeroFrom + 1; s += quick() ? 4 : 1) {
+            ASSERT_EQ(m.f(ua.data(), ub.data(), ud.data(), n, s), orvStsOk);
+            for (int i = 0; i < n; ++i)
+                ASSERT_TRUE(sameElement(ud[i], modelOf(m, a[i], b[i], T{}, s))) << m.name << " s=" << s << " a=" << a[i] << " b=" << b[i];
+        }
+    }
+}
+
+TEST(Dense16, EveryFirstOperandEveryScaleFactor)
+{
+    forEachMember([](const auto& m) {
+        using M = std::decay_t<decltype(m)>;
+        using T = typename M::TA;
+        if constexpr (sizeof(T) == 2 && !kCx<T> && std::is_same_v<T, typename M::TB> && std::is_same_v<T, typename M::TD>)
+            if (m.scaled && !m.accumulates) denseMember(m);
+    });
 }
 
 } // namespace
