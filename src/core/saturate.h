@@ -80,7 +80,7 @@ constexpr T scaleRoundSaturate(W r, int s)
     // so nothing overflows; shifting past the range saturates by sign.
     if (r == 0) return T(0);
     using U = unsigned __int128;
-    const int k = -s;
+    const int k = s < -64 ? 64 : -s;  // clamped before negating: s may be INT_MIN
     const i128 rw = static_cast<i128>(r);
     const U mag = rw > 0 ? U(rw) : U(0) - U(rw);
     const U bound = rw > 0 ? U(IntRange<T>::max) : U(-static_cast<i128>(IntRange<T>::min));

@@ -74,7 +74,7 @@ public:
     unsigned char* add(const Setting& s, bool pattern)
     {
         const std::size_t bytes = 64 * static_cast<std::size_t>(s.len > 0 ? s.len : 1) + 4096;
-        auto& b = *bufs_.emplace_back(std::make_unique<Guarded<unsigned char>>(bytes, bufs_.size() % 7));
+        auto& b = *bufs_.emplace_back(std::make_unique<Guarded<unsigned char>>(bytes, 8 * (bufs_.size() % 7)));  // element-aligned, varied within a line
         if (!pattern) b.assign(orvs_test::randomVector<unsigned char>(bytes, s.seed * 977 + bufs_.size()));
         return b.data();
     }
