@@ -11,10 +11,13 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace orvs_bench {
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
     struct Row { std::string impl; double ns; double cpuNs; };
     // Ordered by case name, then numerically by the first argument.
     struct Key {
@@ -74,13 +77,25 @@ public:
     }
 };
 
+// Colour only on a terminal, and never with --benchmark_color=false (or no/0).
+inline benchmark::ConsoleReporter::OutputOptions outputOptions(int argc, char** argv)
+{
+    bool colour = isatty(1) != 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--benchmark_color=false" || a == "--benchmark_color=no" || a == "--benchmark_color=0") colour = false;
+    }
+    return colour ? benchmark::ConsoleReporter::OO_Defaults : benchmark::ConsoleReporter::OO_Tabular;
+}
+
 } // namespace orvs_bench
 
 #define ORVS_BENCH_MAIN()                                              \
     int main(int argc, char** argv)                                    \
     {                                                                  \
+        const auto options = orvs_bench::outputOptions(argc, argv);    \
         benchmark::Initialize(&argc, argv);                            \
-        orvs_bench::RatioReporter reporter;                            \
+        orvs_bench::RatioReporter reporter(options);                   \
         benchmark::RunSpecifiedBenchmarks(&reporter);                  \
         reporter.printRatios();                                        \
         benchmark::Shutdown();                                         \
