@@ -53,7 +53,7 @@ enum {
     orvStsErrIirTapsScale     = -13, /* negative scale exponent in 16-bit direct-form IIR taps */
     orvStsErrFftOrder         = -15, /* FFT order below 0 or above 30, or a length above the type's limit */
     orvStsErrFftFlag          = -16, /* normalisation flag not 1, 2, 4 or 8 */
-    orvStsErrContextMatch     = -17, /* specification or state record identifier mismatch */
+    orvStsErrContextMatch     = -17, /* a record (transform, filter or generator state) of another kind or freed */
     orvStsErrThreshLevels     = -18, /* lower threshold above upper threshold */
     orvStsErrThreshNegLevel   = -19, /* negative threshold where a magnitude is compared */
     orvStsErrDlyLineIndex     = -24, /* delay-line index out of range */

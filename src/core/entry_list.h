@@ -31,7 +31,7 @@
 //     orvStsErrSize after the pointer checks);
 //   - `scaleFactor`: the integer scale factor of the scale rule;
 //   - `pSpec`, `pState` or a pointer name ending in `Spec` or `State`: a
-//     specification or state record (null gives orvStsErrNullPtr, a foreign
+//     transform or filter record (null gives orvStsErrNullPtr, a foreign
 //     record orvStsErrContextMatch; entries on records check the record
 //     before their data pointers);
 //   - a pointer whose name ends in `Opt`: may be null (work buffers, optional

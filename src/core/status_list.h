@@ -23,7 +23,7 @@
     X(orvStsErrIirTapsScale, "negative scale exponent in 16-bit direct-form IIR taps") \
     X(orvStsErrFftOrder, "FFT order below 0 or above 30, or a length above the type's limit") \
     X(orvStsErrFftFlag, "normalisation flag not 1, 2, 4 or 8") \
-    X(orvStsErrContextMatch, "specification or state record identifier mismatch") \
+    X(orvStsErrContextMatch, "the record is of another kind or was freed (identifier mismatch)") \
     X(orvStsErrThreshLevels, "lower threshold above upper threshold") \
     X(orvStsErrThreshNegLevel, "negative threshold where a magnitude is compared") \
     X(orvStsErrDlyLineIndex, "delay-line index out of range") \
