@@ -30,7 +30,7 @@ void fill(T* x, std::size_t n)
 
 void Orvs32(benchmark::State& st)
 {
-    const int order = int(st.range(0));
+    const int order = orvs_bench::orderOf(st.range(0));
     const std::size_t n = std::size_t(1) << order;
     OrvsFFTSpec_C_32fc* spec = nullptr;
     orvsFFTInitAlloc_C_32fc(&spec, order, ORV_FFT_NORM_INV_N, orvHintNone);
@@ -53,7 +53,7 @@ void Orvs32(benchmark::State& st)
 
 void Orvs64(benchmark::State& st)
 {
-    const int order = int(st.range(0));
+    const int order = orvs_bench::orderOf(st.range(0));
     const std::size_t n = std::size_t(1) << order;
     OrvsFFTSpec_C_64fc* spec = nullptr;
     orvsFFTInitAlloc_C_64fc(&spec, order, ORV_FFT_NORM_INV_N, orvHintNone);
@@ -80,7 +80,7 @@ template <class Spec, class T, OrvStatus (*InitA)(Spec**, int, int, OrvHintAlgor
           OrvStatus (*Buf)(const Spec*, int*), OrvStatus (*Inv)(T*, const Spec*, Orv8u*), OrvStatus (*Free)(Spec*)>
 void OrvsInvI(benchmark::State& st)
 {
-    const int order = int(st.range(0));
+    const int order = orvs_bench::orderOf(st.range(0));
     const std::size_t n = std::size_t(1) << order;
     Spec* spec = nullptr;
     InitA(&spec, order, ORV_FFT_NORM_NONE, orvHintNone);
@@ -127,7 +127,7 @@ struct FftwDouble {
 template <class F, bool InPlaceInverse>
 void Fftw(benchmark::State& st)
 {
-    const int order = int(st.range(0));
+    const int order = orvs_bench::orderOf(st.range(0));
     const int n = 1 << order;
     auto* x = F::alloc(n);
     auto* y = InPlaceInverse ? x : F::alloc(n);
@@ -149,31 +149,31 @@ void Fftw(benchmark::State& st)
 // --benchmark_repetitions for medians).
 const int kRegistered = [] {
     for (int order = 0; order <= 22; ++order) {
-        benchmark::RegisterBenchmark("FFTFwd_32fc:orvs", Orvs32)->Arg(order)->ArgName("order")->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark("FFTFwd_32fc:orvs", Orvs32)->Arg(1 << order)->ArgName("N")->Unit(benchmark::kNanosecond);
 #ifdef ORVS_HAVE_FFTW
-        benchmark::RegisterBenchmark("FFTFwd_32fc:fftw", Fftw<FftwSingle, false>)->Arg(order)->ArgName("order")->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark("FFTFwd_32fc:fftw", Fftw<FftwSingle, false>)->Arg(1 << order)->ArgName("N")->Unit(benchmark::kNanosecond);
 #endif
     }
     for (int order = 0; order <= 21; ++order) {
-        benchmark::RegisterBenchmark("FFTFwd_64fc:orvs", Orvs64)->Arg(order)->ArgName("order")->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark("FFTFwd_64fc:orvs", Orvs64)->Arg(1 << order)->ArgName("N")->Unit(benchmark::kNanosecond);
 #ifdef ORVS_HAVE_FFTW
-        benchmark::RegisterBenchmark("FFTFwd_64fc:fftw", Fftw<FftwDouble, false>)->Arg(order)->ArgName("order")->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark("FFTFwd_64fc:fftw", Fftw<FftwDouble, false>)->Arg(1 << order)->ArgName("N")->Unit(benchmark::kNanosecond);
 #endif
     }
     for (int order = 15; order <= 20; ++order) {
         benchmark::RegisterBenchmark("FFTInvI_32fc:orvs",
                                      OrvsInvI<OrvsFFTSpec_C_32fc, Orv32fc, orvsFFTInitAlloc_C_32fc,
                                               orvsFFTGetBufSize_C_32fc, orvsFFTInv_CToC_32fc_I, orvsFFTFree_C_32fc>)
-            ->Arg(order)->ArgName("order")->Unit(benchmark::kNanosecond);
+            ->Arg(1 << order)->ArgName("N")->Unit(benchmark::kNanosecond);
 #ifdef ORVS_HAVE_FFTW
-        benchmark::RegisterBenchmark("FFTInvI_32fc:fftw", Fftw<FftwSingle, true>)->Arg(order)->ArgName("order")->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark("FFTInvI_32fc:fftw", Fftw<FftwSingle, true>)->Arg(1 << order)->ArgName("N")->Unit(benchmark::kNanosecond);
 #endif
         benchmark::RegisterBenchmark("FFTInvI_64fc:orvs",
                                      OrvsInvI<OrvsFFTSpec_C_64fc, Orv64fc, orvsFFTInitAlloc_C_64fc,
                                               orvsFFTGetBufSize_C_64fc, orvsFFTInv_CToC_64fc_I, orvsFFTFree_C_64fc>)
-            ->Arg(order)->ArgName("order")->Unit(benchmark::kNanosecond);
+            ->Arg(1 << order)->ArgName("N")->Unit(benchmark::kNanosecond);
 #ifdef ORVS_HAVE_FFTW
-        benchmark::RegisterBenchmark("FFTInvI_64fc:fftw", Fftw<FftwDouble, true>)->Arg(order)->ArgName("order")->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark("FFTInvI_64fc:fftw", Fftw<FftwDouble, true>)->Arg(1 << order)->ArgName("N")->Unit(benchmark::kNanosecond);
 #endif
     }
     return 0;

@@ -28,7 +28,7 @@ std::vector<float> testSignal(int n)
 
 void ForwardOrvs(benchmark::State& st)
 {
-    const int order = static_cast<int>(st.range(0));
+    const int order = orvs_bench::orderOf(st.range(0));
     const int n = 1 << order;
     OrvsFFTSpec_R_32f* spec = nullptr;
     orvsFFTInitAlloc_R_32f(&spec, order, ORV_FFT_NORM_NONE, orvHintNone);
@@ -51,7 +51,7 @@ void ForwardOrvs(benchmark::State& st)
 
 void InverseOrvs(benchmark::State& st)
 {
-    const int order = static_cast<int>(st.range(0));
+    const int order = orvs_bench::orderOf(st.range(0));
     const int n = 1 << order;
     OrvsFFTSpec_R_32f* spec = nullptr;
     orvsFFTInitAlloc_R_32f(&spec, order, ORV_FFT_NORM_NONE, orvHintNone);
@@ -78,7 +78,7 @@ void InverseOrvs(benchmark::State& st)
 #ifdef ORVS_HAVE_FFTW
 void ForwardFftw(benchmark::State& st)
 {
-    const int order = static_cast<int>(st.range(0));
+    const int order = orvs_bench::orderOf(st.range(0));
     const int n = 1 << order;
     float* src = fftwf_alloc_real(n);
     fftwf_complex* dst = fftwf_alloc_complex(n / 2 + 1);
@@ -96,7 +96,7 @@ void ForwardFftw(benchmark::State& st)
 
 void InverseFftw(benchmark::State& st)
 {
-    const int order = static_cast<int>(st.range(0));
+    const int order = orvs_bench::orderOf(st.range(0));
     const int n = 1 << order;
     fftwf_complex* spectrum = fftwf_alloc_complex(n / 2 + 1);
     fftwf_complex* copy = fftwf_alloc_complex(n / 2 + 1);
@@ -133,7 +133,7 @@ const int kRegistered = [] {
             benchmark::RegisterBenchmark("CCSToR_32f:fftw", InverseFftw),
 #endif
         };
-        for (auto* b : all) b->Arg(order)->Repetitions(3)->ReportAggregatesOnly(true);
+        for (auto* b : all) b->Arg(1 << order)->ArgName("N")->Repetitions(3)->ReportAggregatesOnly(true);
     }
     return 0;
 }();

@@ -5,6 +5,8 @@
 #pragma once
 #include <benchmark/benchmark.h>
 
+#include <bit>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -15,9 +17,19 @@
 
 namespace orvs_bench {
 
+// Transforms take their length as the argument ("N:4096") and recover the order.
+inline int orderOf(std::int64_t n) { return std::countr_zero(static_cast<std::uint64_t>(n)); }
+
+// The number in an argument string, after an optional "name:" label.
+inline long leadingNumber(const std::string& args)
+{
+    const auto colon = args.find(':');
+    return std::strtol(args.c_str() + (colon == std::string::npos ? 0 : colon + 1), nullptr, 10);
+}
+
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
+    RatioReporter(OutputOptions options, bool tableOnly) : ConsoleReporter(options), tableOnly_(tableOnly) {}
     struct Row { std::string impl; double ns; double cpuNs; };
     // Ordered by case name, then numerically by the first argument.
     struct Key {
@@ -26,7 +38,7 @@ public:
         bool operator<(const Key& o) const
         {
             if (name != o.name) return name < o.name;
-            long a = std::strtol(args.c_str(), nullptr, 10), b = std::strtol(o.args.c_str(), nullptr, 10);
+            long a = leadingNumber(args), b = leadingNumber(o.args);
             return a != b ? a < b : args < o.args;
         }
     };
@@ -34,7 +46,7 @@ public:
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        ConsoleReporter::ReportRuns(runs);
+        if (!tableOnly_) ConsoleReporter::ReportRuns(runs);
         for (const auto& r : runs) {
             if (r.error_occurred) continue;
             if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median") continue;
@@ -56,6 +68,8 @@ public:
         }
     }
 
+    bool ReportContext(const Context& context) override { return tableOnly_ || ConsoleReporter::ReportContext(context); }
+
     void printRatios() const
     {
         // "ratio" compares wall time; "cpu ratio" compares the calling thread's
@@ -75,7 +89,24 @@ public:
             }
         }
     }
+
+private:
+    bool tableOnly_;
 };
+
+// --table-only: print nothing but the ratio table (the flag is ours, removed
+// before the benchmark library reads the arguments).
+inline bool takeTableOnly(int& argc, char** argv)
+{
+    bool found = false;
+    int out = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--table-only") found = true;
+        else argv[out++] = argv[i];
+    }
+    argc = out;
+    return found;
+}
 
 // Colour only on a terminal, and never with --benchmark_color=false (or no/0).
 inline benchmark::ConsoleReporter::OutputOptions outputOptions(int argc, char** argv)
@@ -93,9 +124,10 @@ inline benchmark::ConsoleReporter::OutputOptions outputOptions(int argc, char** 
 #define ORVS_BENCH_MAIN()                                              \
     int main(int argc, char** argv)                                    \
     {                                                                  \
+        const bool tableOnly = orvs_bench::takeTableOnly(argc, argv);  \
         const auto options = orvs_bench::outputOptions(argc, argv);    \
         benchmark::Initialize(&argc, argv);                            \
-        orvs_bench::RatioReporter reporter(options);                   \
+        orvs_bench::RatioReporter reporter(options, tableOnly);        \
         benchmark::RunSpecifiedBenchmarks(&reporter);                  \
         reporter.printRatios();                                        \
         benchmark::Shutdown();                                         \
