@@ -1,0 +1,141 @@
+// Kernels of the FIR family, compiled once per instruction-set target
+// (namespace orvs::fir::ORVS_TARGET) over the vector layer. Each target runs
+// them at its widest width.
+//
+// The block kernel holds a run of outputs in several accumulators and walks
+// the taps once for the run: one broadcast tap, then one load and one
+// multiply-add per accumulator. Eight accumulators cover the multiply-add
+// latency on both pipes; shorter remainders use two, then one, then a
+// masked vector, each output keeping the same chain of operations.
+#if defined(__AVX512F__)
+// GCC 12 reports the deliberately undefined pass-through operand of the
+// unmasked 512-bit intrinsics as "maybe uninitialized"; nothing reads it.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+#include <immintrin.h>
+
+#include "core/simd/simd.h"
+#include "filter/fir/fir_kernels.h"
+
+namespace orvs::fir::ORVS_TARGET {
+
+namespace {
+
+using namespace simd::ORVS_TARGET;
+
+// One tap across every lane. The broadcast area repeats each tap 8 times, so
+// a vector of at most 8 elements is a plain load; wider real vectors
+// broadcast the scalar.
+template <class A>
+inline typename A::V tapVector(const typename A::S* p)
+{
+    if constexpr (A::W <= 8) return A::load(p);
+    else return A::set1(*p);
+}
+
+// Real taps: NV vectors of outputs; a masked run is one vector of `valid`
+// outputs.
+template <class A, int NV, bool Masked = false>
+inline void realRun(const typename A::S* taps8, int L, const typename A::S* in, typename A::S* out, int valid)
+{
+    using V = typename A::V;
+    V acc[NV];
+    for (int v = 0; v < NV; ++v) acc[v] = A::zero();
+    const typename A::S* tap = taps8 + 8 * (L - 1);
+    for (int k = 0; k < L; ++k, tap -= 8) {
+        const V t = tapVector<A>(tap);
+        if constexpr (Masked) {
+            acc[0] = A::fma(t, A::loadN(in + k, valid), acc[0]);
+        } else {
+            for (int v = 0; v < NV; ++v) acc[v] = A::fma(t, A::load(in + k + v * A::W), acc[v]);
+        }
+    }
+    if constexpr (Masked) A::storeN(out, acc[0], valid);
+    else
+        for (int v = 0; v < NV; ++v) A::store(out + v * A::W, acc[v]);
+}
+
+template <class A>
+void blockReal(const typename A::S* taps8, int L, const typename A::S* in, typename A::S* out, int n)
+{
+    constexpr int W = A::W;
+    int i = 0;
+    for (; i + 8 * W <= n; i += 8 * W) realRun<A, 8>(taps8, L, in + i, out + i, W);
+    for (; i + 2 * W <= n; i += 2 * W) realRun<A, 2>(taps8, L, in + i, out + i, W);
+    for (; i + W <= n; i += W) realRun<A, 1>(taps8, L, in + i, out + i, W);
+    if (i < n) realRun<A, 1, true>(taps8, L, in + i, out + i, n - i);
+}
+
+// Complex taps over interleaved (re, im) reals: a vector holds W / 2
+// outputs. With the data d and the tap t, A sums d * t.re and B sums
+// swap(d) * t.im; addsub(A, B) is then the complex sum.
+template <class A, int NV, bool Masked = false>
+inline void complexRun(const typename A::S* taps8, int L, const typename A::S* in, typename A::S* out, int validReals)
+{
+    using V = typename A::V;
+    V a[NV], b[NV];
+    for (int v = 0; v < NV; ++v) a[v] = b[v] = A::zero();
+    const typename A::S* tap = taps8 + 16 * (L - 1);  // 8 complex copies per tap
+    for (int k = 0; k < L; ++k, tap -= 16) {
+        const V t = A::load(tap);
+        const V tr = A::dupRe(t), ti = A::dupIm(t);
+        if constexpr (Masked) {
+            const V d = A::loadN(in + 2 * k, validReals);
+            a[0] = A::fma(d, tr, a[0]);
+            b[0] = A::fma(A::swapParts(d), ti, b[0]);
+        } else {
+            for (int v = 0; v < NV; ++v) {
+                const V d = A::load(in + 2 * k + v * A::W);
+                a[v] = A::fma(d, tr, a[v]);
+                b[v] = A::fma(A::swapParts(d), ti, b[v]);
+            }
+        }
+    }
+    if constexpr (Masked) A::storeN(out, A::addsub(a[0], b[0]), validReals);
+    else
+        for (int v = 0; v < NV; ++v) A::store(out + v * A::W, A::addsub(a[v], b[v]));
+}
+
+template <class A>
+void blockComplex(const typename A::S* taps8, int L, const typename A::S* in, typename A::S* out, int n)
+{
+    constexpr int W = A::W;  // reals per vector
+    const int reals = 2 * n;
+    int i = 0;
+    for (; i + 4 * W <= reals; i += 4 * W) complexRun<A, 4>(taps8, L, in + i, out + i, W);
+    for (; i + W <= reals; i += W) complexRun<A, 1>(taps8, L, in + i, out + i, W);
+    if (i < reals) complexRun<A, 1, true>(taps8, L, in + i, out + i, reals - i);
+}
+
+template <class A>
+void cmulBy(const typename A::S* a, typename A::S* w, int n)
+{
+    constexpr int W = A::W;
+    const int reals = 2 * n;
+    int i = 0;
+    for (; i + W <= reals; i += W) A::store(w + i, cmul<A, false>(A::load(a + i), A::load(w + i)));
+    if (i < reals) A::storeN(w + i, cmul<A, false>(A::loadN(a + i, reals - i), A::loadN(w + i, reals - i)), reals - i);
+}
+
+// ---- the kernels with their table signatures ------------------------------
+
+void block_32f(const Orv32f* t, int L, const Orv32f* in, Orv32f* out, int n) { blockReal<WF32>(t, L, in, out, n); }
+void block_64f(const Orv64f* t, int L, const Orv64f* in, Orv64f* out, int n) { blockReal<WF64>(t, L, in, out, n); }
+void block_32fc(const Orv32fc* t, int L, const Orv32fc* in, Orv32fc* out, int n)
+{
+    blockComplex<WF32>(&t->re, L, &in->re, &out->re, n);
+}
+void block_64fc(const Orv64fc* t, int L, const Orv64fc* in, Orv64fc* out, int n)
+{
+    blockComplex<WF64>(&t->re, L, &in->re, &out->re, n);
+}
+void cmulBy_32fc(const Orv32fc* a, Orv32fc* w, int n) { cmulBy<WF32>(&a->re, &w->re, n); }
+void cmulBy_64fc(const Orv64fc* a, Orv64fc* w, int n) { cmulBy<WF64>(&a->re, &w->re, n); }
+
+} // namespace
+
+#define ORVS_FIR_ENTRY(name, params) &name,
+const KernelTable table = {ORVS_FIR_KERNELS(ORVS_FIR_ENTRY)};
+#undef ORVS_FIR_ENTRY
+
+} // namespace orvs::fir::ORVS_TARGET
