@@ -33,26 +33,40 @@ inline typename A::V tapVector(const typename A::S* p)
     else return A::set1(*p);
 }
 
-// Real taps: NV vectors of outputs; a masked run is one vector of `valid`
-// outputs.
+// One step of the real block: the taps k, k + W, ..., k + (G-1)W at once.
+// Data vector v (v = 0 .. NV+G-2, in[k + vW ..]) serves output vector v - g
+// for tap k + gW, so a load feeds up to G multiply-adds; a masked step is
+// one vector of `valid` outputs.
+template <class A, int NV, int G, bool Masked>
+inline void realStep(const typename A::S* taps8, int L, int k, const typename A::S* in, typename A::V* acc, int valid)
+{
+    using V = typename A::V;
+    V t[G];
+    for (int g = 0; g < G; ++g) t[g] = tapVector<A>(taps8 + 8 * (L - 1 - k - g * A::W));
+    for (int v = 0; v < NV + G - 1; ++v) {
+        const V d = Masked ? A::loadN(in + k + v * A::W, valid) : A::load(in + k + v * A::W);
+        for (int g = 0; g < G; ++g)
+            if (v - g >= 0 && v - g < NV) acc[v - g] = A::fma(t[g], d, acc[v - g]);
+    }
+}
+
+// NV vectors of outputs (one masked vector when Masked). The grouping of
+// the taps depends on L only, so every output sums in the same order.
 template <class A, int NV, bool Masked = false>
 inline void realRun(const typename A::S* taps8, int L, const typename A::S* in, typename A::S* out, int valid)
 {
-    using V = typename A::V;
-    V acc[NV];
+    constexpr int W = A::W;
+    typename A::V acc[NV];
     for (int v = 0; v < NV; ++v) acc[v] = A::zero();
-    const typename A::S* tap = taps8 + 8 * (L - 1);
-    for (int k = 0; k < L; ++k, tap -= 8) {
-        const V t = tapVector<A>(tap);
-        if constexpr (Masked) {
-            acc[0] = A::fma(t, A::loadN(in + k, valid), acc[0]);
-        } else {
-            for (int v = 0; v < NV; ++v) acc[v] = A::fma(t, A::load(in + k + v * A::W), acc[v]);
-        }
-    }
+    int k0 = 0;
+    for (; k0 + 4 * W <= L; k0 += 4 * W)
+        for (int k = k0; k < k0 + W; ++k) realStep<A, NV, 4, Masked>(taps8, L, k, in, acc, valid);
+    for (; k0 + 2 * W <= L; k0 += 2 * W)
+        for (int k = k0; k < k0 + W; ++k) realStep<A, NV, 2, Masked>(taps8, L, k, in, acc, valid);
+    for (; k0 < L; ++k0) realStep<A, NV, 1, Masked>(taps8, L, k0, in, acc, valid);
     if constexpr (Masked) A::storeN(out, acc[0], valid);
     else
-        for (int v = 0; v < NV; ++v) A::store(out + v * A::W, acc[v]);
+        for (int v = 0; v < NV; ++v) A::store(out + v * W, acc[v]);
 }
 
 template <class A>
@@ -61,7 +75,7 @@ void blockReal(const typename A::S* taps8, int L, const typename A::S* in, typen
     constexpr int W = A::W;
     int i = 0;
     for (; i + 8 * W <= n; i += 8 * W) realRun<A, 8>(taps8, L, in + i, out + i, W);
-    for (; i + 2 * W <= n; i += 2 * W) realRun<A, 2>(taps8, L, in + i, out + i, W);
+    for (; i + 4 * W <= n; i += 4 * W) realRun<A, 4>(taps8, L, in + i, out + i, W);
     for (; i + W <= n; i += W) realRun<A, 1>(taps8, L, in + i, out + i, W);
     if (i < n) realRun<A, 1, true>(taps8, L, in + i, out + i, n - i);
 }
