@@ -76,35 +76,48 @@ void blockReal(const typename A::S* taps8, int L, const typename A::S* in, typen
     int i = 0;
     for (; i + 8 * W <= n; i += 8 * W) realRun<A, 8>(taps8, L, in + i, out + i, W);
     for (; i + 4 * W <= n; i += 4 * W) realRun<A, 4>(taps8, L, in + i, out + i, W);
+    for (; i + 2 * W <= n; i += 2 * W) realRun<A, 2>(taps8, L, in + i, out + i, W);
     for (; i + W <= n; i += W) realRun<A, 1>(taps8, L, in + i, out + i, W);
     if (i < n) realRun<A, 1, true>(taps8, L, in + i, out + i, n - i);
 }
 
 // Complex taps over interleaved (re, im) reals: a vector holds W / 2
-// outputs. With the data d and the tap t, A sums d * t.re and B sums
-// swap(d) * t.im; addsub(A, B) is then the complex sum.
+// outputs. With the data d and the tap t, a sums d * t.re and b sums
+// swap(d) * t.im; addsub(a, b) is then the complex sum. Taps are grouped
+// W / 2 apart as in the real step.
+template <class A, int NV, int G, bool Masked>
+inline void complexStep(const typename A::S* taps8, int L, int k, const typename A::S* in, typename A::V* a,
+                        typename A::V* b, int validReals)
+{
+    using V = typename A::V;
+    constexpr int Wc = A::W / 2;
+    V tr[G], ti[G];
+    for (int g = 0; g < G; ++g) {
+        const V t = A::load(taps8 + 16 * (L - 1 - k - g * Wc));  // 8 complex copies per tap
+        tr[g] = A::dupRe(t);
+        ti[g] = A::dupIm(t);
+    }
+    for (int v = 0; v < NV + G - 1; ++v) {
+        const V d = Masked ? A::loadN(in + 2 * k + v * A::W, validReals) : A::load(in + 2 * k + v * A::W);
+        const V ds = A::swapParts(d);
+        for (int g = 0; g < G; ++g)
+            if (v - g >= 0 && v - g < NV) {
+                a[v - g] = A::fma(d, tr[g], a[v - g]);
+                b[v - g] = A::fma(ds, ti[g], b[v - g]);
+            }
+    }
+}
+
 template <class A, int NV, bool Masked = false>
 inline void complexRun(const typename A::S* taps8, int L, const typename A::S* in, typename A::S* out, int validReals)
 {
-    using V = typename A::V;
-    V a[NV], b[NV];
+    constexpr int Wc = A::W / 2;
+    typename A::V a[NV], b[NV];
     for (int v = 0; v < NV; ++v) a[v] = b[v] = A::zero();
-    const typename A::S* tap = taps8 + 16 * (L - 1);  // 8 complex copies per tap
-    for (int k = 0; k < L; ++k, tap -= 16) {
-        const V t = A::load(tap);
-        const V tr = A::dupRe(t), ti = A::dupIm(t);
-        if constexpr (Masked) {
-            const V d = A::loadN(in + 2 * k, validReals);
-            a[0] = A::fma(d, tr, a[0]);
-            b[0] = A::fma(A::swapParts(d), ti, b[0]);
-        } else {
-            for (int v = 0; v < NV; ++v) {
-                const V d = A::load(in + 2 * k + v * A::W);
-                a[v] = A::fma(d, tr, a[v]);
-                b[v] = A::fma(A::swapParts(d), ti, b[v]);
-            }
-        }
-    }
+    int k0 = 0;
+    for (; k0 + 2 * Wc <= L; k0 += 2 * Wc)
+        for (int k = k0; k < k0 + Wc; ++k) complexStep<A, NV, 2, Masked>(taps8, L, k, in, a, b, validReals);
+    for (; k0 < L; ++k0) complexStep<A, NV, 1, Masked>(taps8, L, k0, in, a, b, validReals);
     if constexpr (Masked) A::storeN(out, A::addsub(a[0], b[0]), validReals);
     else
         for (int v = 0; v < NV; ++v) A::store(out + v * A::W, A::addsub(a[v], b[v]));
