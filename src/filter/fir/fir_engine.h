@@ -54,6 +54,10 @@ inline void blockKernel(const Orv32f* t, int L, const Orv32f* in, Orv32f* out, i
 inline void blockKernel(const Orv64f* t, int L, const Orv64f* in, Orv64f* out, int n) { kernels().block_64f(t, L, in, out, n); }
 inline void blockKernel(const Orv32fc* t, int L, const Orv32fc* in, Orv32fc* out, int n) { kernels().block_32fc(t, L, in, out, n); }
 inline void blockKernel(const Orv64fc* t, int L, const Orv64fc* in, Orv64fc* out, int n) { kernels().block_64fc(t, L, in, out, n); }
+inline void dotKernel(const Orv32f* a, const Orv32f* b, int n, Orv32f* r) { kernels().dot_32f(a, b, n, r); }
+inline void dotKernel(const Orv64f* a, const Orv64f* b, int n, Orv64f* r) { kernels().dot_64f(a, b, n, r); }
+inline void dotKernel(const Orv32fc* a, const Orv32fc* b, int n, Orv32fc* r) { kernels().dot_32fc(a, b, n, r); }
+inline void dotKernel(const Orv64fc* a, const Orv64fc* b, int n, Orv64fc* r) { kernels().dot_64fc(a, b, n, r); }
 
 // Outputs in the data type: integers through the conversion entries with
 // rounding to nearest (ties to even), the scale factor and saturation.
@@ -331,7 +335,11 @@ TapOf<F> stepOne(State& s, const TapOf<F>& x)
     const T* rev = static_cast<const T*>(s.revTaps);  // row 0: reversed taps
     const T* h = d + s.dlyIndex;
     T acc{};
-    for (int k = 0; k < L; ++k) acc = mulAdd(acc, rev[k], h[k]);
+    // Short filters sum in tap order, products rounded before each addition.
+    if (L < 12)
+        for (int k = 0; k < L; ++k) acc = mulAdd(acc, rev[k], h[k]);
+    else
+        dotKernel(rev, h, L, &acc);
     return acc;
 }
 

@@ -11,6 +11,7 @@
 // GCC 12 reports the deliberately undefined pass-through operand of the
 // unmasked 512-bit intrinsics as "maybe uninitialized"; nothing reads it.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
 #endif
 #include <immintrin.h>
 
@@ -144,6 +145,45 @@ void cmulBy(const typename A::S* a, typename A::S* w, int n)
     if (i < reals) A::storeN(w + i, cmul<A, false>(A::loadN(a + i, reals - i), A::loadN(w + i, reals - i)), reals - i);
 }
 
+// Partial sums of a[i] * b[i] over `reals` elements: real products, or for
+// complex pairs the a/b accumulator pair of the block kernel. Two
+// accumulators per sum hide part of the latency.
+template <class A, bool Complex>
+void dotAny(const typename A::S* x, const typename A::S* y, int reals, typename A::S* r)
+{
+    using V = typename A::V;
+    constexpr int W = A::W;
+    V p[2] = {A::zero(), A::zero()}, q[2] = {A::zero(), A::zero()};
+    auto add = [&](int u, V a, V b) {
+        if constexpr (Complex) {
+            p[u] = A::fma(b, A::dupRe(a), p[u]);
+            q[u] = A::fma(A::swapParts(b), A::dupIm(a), q[u]);
+        } else {
+            p[u] = A::fma(a, b, p[u]);
+        }
+    };
+    int i = 0;
+    for (; i + 2 * W <= reals; i += 2 * W) {
+        add(0, A::load(x + i), A::load(y + i));
+        add(1, A::load(x + i + W), A::load(y + i + W));
+    }
+    for (; i + W <= reals; i += W) add(0, A::load(x + i), A::load(y + i));
+    if (i < reals) add(1, A::loadN(x + i, reals - i), A::loadN(y + i, reals - i));
+    if constexpr (Complex) {
+        alignas(64) typename A::S lanes[W];
+        A::store(lanes, A::add(A::addsub(p[0], q[0]), A::addsub(p[1], q[1])));
+        typename A::S re = 0, im = 0;
+        for (int l = 0; l < W; l += 2) {
+            re += lanes[l];
+            im += lanes[l + 1];
+        }
+        r[0] = re;
+        r[1] = im;
+    } else {
+        r[0] = A::hsum(A::add(p[0], p[1]));
+    }
+}
+
 // ---- the kernels with their table signatures ------------------------------
 
 void block_32f(const Orv32f* t, int L, const Orv32f* in, Orv32f* out, int n) { blockReal<WF32>(t, L, in, out, n); }
@@ -158,6 +198,11 @@ void block_64fc(const Orv64fc* t, int L, const Orv64fc* in, Orv64fc* out, int n)
 }
 void cmulBy_32fc(const Orv32fc* a, Orv32fc* w, int n) { cmulBy<WF32>(&a->re, &w->re, n); }
 void cmulBy_64fc(const Orv64fc* a, Orv64fc* w, int n) { cmulBy<WF64>(&a->re, &w->re, n); }
+
+void dot_32f(const Orv32f* a, const Orv32f* b, int n, Orv32f* r) { dotAny<WF32, false>(a, b, n, r); }
+void dot_64f(const Orv64f* a, const Orv64f* b, int n, Orv64f* r) { dotAny<WF64, false>(a, b, n, r); }
+void dot_32fc(const Orv32fc* a, const Orv32fc* b, int n, Orv32fc* r) { dotAny<WF32, true>(&a->re, &b->re, 2 * n, &r->re); }
+void dot_64fc(const Orv64fc* a, const Orv64fc* b, int n, Orv64fc* r) { dotAny<WF64, true>(&a->re, &b->re, 2 * n, &r->re); }
 
 } // namespace
 
