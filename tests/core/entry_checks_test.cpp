@@ -56,6 +56,7 @@ Role roleOf(const std::string& name, bool pointer, bool recordLike)
 {
     if (pointer && recordLike && (name.ends_with("Spec") || name.ends_with("State"))) return Role::Record;
     if (pointer) return name.ends_with("Opt") ? Role::Optional : Role::Required;
+    if (name == "tapsLen") return Role::Param;  // a tap count has its own status (-26)
     if (name == "len" || name.ends_with("Len")) return Role::Len;
     return name == "scaleFactor" ? Role::Scale : Role::Param;
 }
