@@ -1,0 +1,236 @@
+// IIR block kernels, compiled once per instruction-set target.
+//
+// Four outputs are produced per step. With t[n] the numerator part of the
+// output, h the impulse response of the recursion 1/A(z) and y[n-1] ..
+// y[n-N] the outputs before the group,
+//     y[n+k] = sum_j h[k-j]·t[n+j] (j <= k) + sum_m C_m[k]·y[n-m],
+// so a group costs one short dependency chain instead of four. The
+// look-ahead rows (h shifted per column, C_m) are built with the taps.
+#include "filter/iir/iir_kernels.h"
+
+#include <immintrin.h>
+
+namespace orvs::iir::ORVS_TARGET {
+namespace {
+
+// Four lanes of the internal type.
+template <class R>
+struct Quad;
+
+template <>
+struct Quad<float> {
+    using V = __m128;
+    static V load(const float* p) { return _mm_loadu_ps(p); }
+    static void store(float* p, V v) { _mm_storeu_ps(p, v); }
+    static V set1(float v) { return _mm_set1_ps(v); }
+    static V bcast(const float* p) { return _mm_broadcast_ss(p); }
+    static V add(V a, V b) { return _mm_add_ps(a, b); }
+    static V mul(V a, V b) { return _mm_mul_ps(a, b); }
+    static V lane3(V v) { return _mm_shuffle_ps(v, v, 0xFF); }
+    static V lane2(V v) { return _mm_shuffle_ps(v, v, 0xAA); }
+};
+
+template <>
+struct Quad<double> {
+    using V = __m256d;
+    static V load(const double* p) { return _mm256_loadu_pd(p); }
+    static void store(double* p, V v) { _mm256_storeu_pd(p, v); }
+    static V set1(double v) { return _mm256_set1_pd(v); }
+    static V bcast(const double* p) { return _mm256_broadcast_sd(p); }
+    static V add(V a, V b) { return _mm256_add_pd(a, b); }
+    static V mul(V a, V b) { return _mm256_mul_pd(a, b); }
+#if defined(__AVX2__)
+    static V lane3(V v) { return _mm256_permute4x64_pd(v, 0xFF); }
+    static V lane2(V v) { return _mm256_permute4x64_pd(v, 0xAA); }
+#else
+    static V lane3(V v) { return _mm256_permute_pd(_mm256_permute2f128_pd(v, v, 0x11), 0xF); }
+    static V lane2(V v) { return _mm256_permute_pd(_mm256_permute2f128_pd(v, v, 0x11), 0x0); }
+#endif
+};
+
+// Complex lanes: plain arrays the compiler may vectorise as it can.
+template <class F>
+struct Quad<Cx<F>> {
+    using R = Cx<F>;
+    struct V {
+        R v[4];
+    };
+    static V load(const R* p) { return V{{p[0], p[1], p[2], p[3]}}; }
+    static void store(R* p, const V& v)
+    {
+        for (int k = 0; k < 4; ++k) p[k] = v.v[k];
+    }
+    static V set1(R x) { return V{{x, x, x, x}}; }
+    static V bcast(const R* p) { return set1(*p); }
+    static V add(const V& a, const V& b)
+    {
+        V r;
+        for (int k = 0; k < 4; ++k) r.v[k] = a.v[k] + b.v[k];
+        return r;
+    }
+    static V mul(const V& a, const V& b)
+    {
+        V r;
+        for (int k = 0; k < 4; ++k) r.v[k] = a.v[k] * b.v[k];
+        return r;
+    }
+    static V lane3(const V& v) { return set1(v.v[3]); }
+    static V lane2(const V& v) { return set1(v.v[2]); }
+};
+
+// One section over a block of L >= 2 samples. rec: h shifted (8 values: 0 0 0 h0 h1 h2 h3 0), then the rows of
+// y[n-1] and y[n-2]; row: b0 b1 b2 0 -a1 -a2 0 0. t is the work buffer.
+template <class R>
+void section(const R* rec, const R* row, R* d, const R* x, R* y, int len, R* t, R* hist)
+{
+    using Q = Quad<R>;
+    // Read before an in-place pass overwrites them.
+    const R xa = x[0], xb = x[1], xLast = x[len - 1], xPrev = x[len - 2];
+
+    const auto b0 = Q::set1(row[0]), b1 = Q::set1(row[1]), b2 = Q::set1(row[2]);
+    int n = 2;
+    for (; n + 4 <= len; n += 4)
+        Q::store(t + n, Q::add(Q::add(Q::mul(b0, Q::load(x + n)), Q::mul(b1, Q::load(x + n - 1))), Q::mul(b2, Q::load(x + n - 2))));
+    for (; n < len; ++n) t[n] = (row[0] * x[n] + row[1] * x[n - 1]) + row[2] * x[n - 2];
+
+    // The first two outputs exactly as the single-sample step gives them.
+    const R y0 = row[0] * xa + d[0];
+    const R y1 = row[0] * xb + ((row[1] * xa + row[4] * y0) + d[1]);
+    y[0] = y0;
+    y[1] = y1;
+
+    const auto p0 = Q::load(rec + 3), p1 = Q::load(rec + 2), p2 = Q::load(rec + 1), p3 = Q::load(rec);
+    const auto c1 = Q::load(rec + 8), c2 = Q::load(rec + 12);
+    auto ym1 = Q::set1(y1), ym2 = Q::set1(y0);
+    for (n = 2; n + 4 <= len; n += 4) {
+        const auto z = Q::add(Q::add(Q::mul(p0, Q::bcast(t + n)), Q::mul(p1, Q::bcast(t + n + 1))),
+                              Q::add(Q::mul(p2, Q::bcast(t + n + 2)), Q::mul(p3, Q::bcast(t + n + 3))));
+        const auto out = Q::add(z, Q::add(Q::mul(c1, ym1), Q::mul(c2, ym2)));
+        Q::store(y + n, out);
+        ym1 = Q::lane3(out);
+        ym2 = Q::lane2(out);
+    }
+    for (; n < len; ++n) y[n] = (t[n] + row[4] * y[n - 1]) + row[5] * y[n - 2];
+
+    const R yLast = y[len - 1], yPrev = y[len - 2];
+    d[0] = ((row[1] * xLast + row[2] * xPrev) + row[4] * yLast) + row[5] * yPrev;
+    d[1] = row[2] * xLast + row[5] * yLast;
+    if (hist) hist[0] = xPrev, hist[1] = xLast, hist[2] = yPrev, hist[3] = yLast;
+}
+
+template <class R>
+void biquadBlock(IirState& st, const R* x, R* y, int len)
+{
+    const int k = st.numBq;
+    const R* rows = at<const R>(st.rows);
+    R* d = at<R>(st.dly);
+    R* hist = at<R>(st.df1Hist);
+    if (len <= 4 * k) {
+        for (int i = 0; i < len; ++i) y[i] = cascadeStep(rows, d, k, x[i], hist);
+        return;
+    }
+    const R* rec = at<const R>(st.recTab);
+    R* t = at<R>(st.work1);
+    for (int s = 0; s < k; ++s)
+        section(rec + 16 * s, rows + 8 * s, d + 2 * s, s == 0 ? x : y, y, len, t, hist ? hist + 4 * s : nullptr);
+}
+
+template <class R>
+void arBlock(IirState& st, const R* x, R* y, int len)
+{
+    const int n = st.order;
+    const R* taps = at<const R>(st.taps);
+    R* d = at<R>(st.dly);
+    if (st.dedicated2 && len > 2) {
+        // Order two: the section kernel works on inputs and outputs directly.
+        const R* a = taps + 3;
+        const R row[8] = {taps[0], taps[1], taps[2], R(0), -a[0], -a[1], R(0), R(0)};
+        section(at<const R>(st.recTab), row, d, x, y, len, at<R>(st.work1), static_cast<R*>(nullptr));
+        return;
+    }
+    if (st.dedicated2 || len <= 4 * n) {
+        for (int i = 0; i < len; ++i) y[i] = arStep(taps, d, n, x[i]);
+        return;
+    }
+    using Q = Quad<R>;
+    const R* b = taps;
+    const R* a = taps + n + 1;
+    const R* rec = at<const R>(st.recTab);
+    R* t = at<R>(st.work1);
+
+    // Numerator part for n..L-1, and the input share of the final delay
+    // line (into t[0..n-1], unused by the recursion), before any output
+    // overwrites an in-place source.
+    int i = n;
+    for (; i + 4 <= len; i += 4) {
+        auto acc = Q::mul(Q::bcast(b), Q::load(x + i));
+        for (int j = 1; j <= n; ++j) acc = Q::add(acc, Q::mul(Q::bcast(b + j), Q::load(x + i - j)));
+        Q::store(t + i, acc);
+    }
+    for (; i < len; ++i) {
+        R acc = b[0] * x[i];
+        for (int j = 1; j <= n; ++j) acc = acc + b[j] * x[i - j];
+        t[i] = acc;
+    }
+    for (int k = 0; k < n; ++k) {
+        R acc = b[k + 1] * x[len - 1];
+        for (int m = 1; m <= n - 1 - k; ++m) acc = acc + b[k + 1 + m] * x[len - 1 - m];
+        t[k] = acc;
+    }
+
+    for (i = 0; i < n; ++i) y[i] = arStep(taps, d, n, x[i]);
+
+    const auto p0 = Q::load(rec + 3), p1 = Q::load(rec + 2), p2 = Q::load(rec + 1), p3 = Q::load(rec);
+    const R* c = rec + 8;
+    for (i = n; i + 4 <= len; i += 4) {
+        auto acc = Q::add(Q::add(Q::mul(p0, Q::bcast(t + i)), Q::mul(p1, Q::bcast(t + i + 1))),
+                          Q::add(Q::mul(p2, Q::bcast(t + i + 2)), Q::mul(p3, Q::bcast(t + i + 3))));
+        for (int m = 1; m <= n; ++m) acc = Q::add(acc, Q::mul(Q::load(c + 4 * (m - 1)), Q::bcast(y + i - m)));
+        Q::store(y + i, acc);
+    }
+    for (; i < len; ++i) {
+        R acc = t[i];
+        for (int m = 1; m <= n; ++m) acc = acc - a[m - 1] * y[i - m];
+        y[i] = acc;
+    }
+
+    // Output share: the delay line the single-sample step would have left.
+    for (int k = 0; k < n; ++k) {
+        R acc = t[k];
+        for (int m = 0; m <= n - 1 - k; ++m) acc = acc - a[k + m] * y[len - 1 - m];
+        d[k] = acc;
+    }
+    d[n] = R(0);
+}
+
+// DF1: each section over the whole vector in the order of summation
+// ((b2·x2 + b1·x1) - a1·y1 - a2·y2) + b0·x.
+template <class R>
+void df1(IirState& st, const R* x, R* y, int len)
+{
+    const R* taps = at<const R>(st.taps);
+    R* dly = at<R>(st.dly);
+    for (int s = 0; s < st.order; ++s) {
+        const R *c = taps + 5 * s, *in = s == 0 ? x : y;
+        const R b0 = c[0], b1 = c[1], b2 = c[2], a1 = c[3], a2 = c[4];
+        R* h = dly + 4 * s;
+        R x2 = h[0], x1 = h[1], y2 = h[2], y1 = h[3];
+        for (int i = 0; i < len; ++i) {
+            const R xi = in[i];
+            const R yi = (((b2 * x2 + b1 * x1) - a1 * y1) - a2 * y2) + b0 * xi;
+            y[i] = yi;
+            x2 = x1, x1 = xi, y2 = y1, y1 = yi;
+        }
+        h[0] = x2, h[1] = x1, h[2] = y2, h[3] = y1;
+    }
+}
+
+template <class R>
+constexpr Fns<R> row() { return {arBlock<R>, biquadBlock<R>, df1<R>}; }
+
+} // namespace
+
+extern const KernelTable table;
+const KernelTable table = {row<float>(), row<double>(), row<Cx<float>>(), row<Cx<double>>()};
+
+} // namespace orvs::iir::ORVS_TARGET
