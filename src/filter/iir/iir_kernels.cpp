@@ -10,6 +10,8 @@
 
 #include <immintrin.h>
 
+#include <algorithm>
+
 namespace orvs::iir::ORVS_TARGET {
 namespace {
 
@@ -78,44 +80,87 @@ struct Quad<Cx<F>> {
     static V lane2(const V& v) { return set1(v.v[2]); }
 };
 
-// One section over a block of L >= 2 samples. rec: h shifted (8 values: 0 0 0 h0 h1 h2 h3 0), then the rows of
-// y[n-1] and y[n-2]; row: b0 b1 b2 0 -a1 -a2 0 0. t is the work buffer.
+// What a section carries from one stretch of samples to the next: its last
+// two inputs and outputs.
 template <class R>
-void section(const R* rec, const R* row, R* d, const R* x, R* y, int len, R* t, R* hist)
+struct Carry {
+    R xm1, xm2, ym1, ym2;
+};
+
+// One section over m >= 1 samples continuing from its carry; in == out is
+// allowed. rec: h shifted (0 0 0 h0 h1 h2 h3 0), then the weights of y[n-1]
+// and y[n-2]; row: b0 b1 b2 0 -a1 -a2 0 0; t holds m values.
+template <class R>
+void sectionRun(const R* rec, const R* row, Carry<R>& c, const R* in, R* out, int m, R* t)
 {
     using Q = Quad<R>;
-    // Read before an in-place pass overwrites them.
-    const R xa = x[0], xb = x[1], xLast = x[len - 1], xPrev = x[len - 2];
-
+    // The inputs before the stretch may already be outputs (in place): they
+    // come from the carry, and the carry's new inputs are read up front.
+    const R xLast = m >= 1 ? in[m - 1] : c.xm1, xPrev = m >= 2 ? in[m - 2] : c.xm1;
+    t[0] = (row[0] * in[0] + row[1] * c.xm1) + row[2] * c.xm2;
+    if (m > 1) t[1] = (row[0] * in[1] + row[1] * in[0]) + row[2] * c.xm1;
     const auto b0 = Q::set1(row[0]), b1 = Q::set1(row[1]), b2 = Q::set1(row[2]);
-    int n = 2;
-    for (; n + 4 <= len; n += 4)
-        Q::store(t + n, Q::add(Q::add(Q::mul(b0, Q::load(x + n)), Q::mul(b1, Q::load(x + n - 1))), Q::mul(b2, Q::load(x + n - 2))));
-    for (; n < len; ++n) t[n] = (row[0] * x[n] + row[1] * x[n - 1]) + row[2] * x[n - 2];
-
-    // The first two outputs exactly as the single-sample step gives them.
-    const R y0 = row[0] * xa + d[0];
-    const R y1 = row[0] * xb + ((row[1] * xa + row[4] * y0) + d[1]);
-    y[0] = y0;
-    y[1] = y1;
+    int i = 2;
+    for (; i + 4 <= m; i += 4)
+        Q::store(t + i, Q::add(Q::add(Q::mul(b0, Q::load(in + i)), Q::mul(b1, Q::load(in + i - 1))), Q::mul(b2, Q::load(in + i - 2))));
+    for (; i < m; ++i) t[i] = (row[0] * in[i] + row[1] * in[i - 1]) + row[2] * in[i - 2];
 
     const auto p0 = Q::load(rec + 3), p1 = Q::load(rec + 2), p2 = Q::load(rec + 1), p3 = Q::load(rec);
     const auto c1 = Q::load(rec + 8), c2 = Q::load(rec + 12);
-    auto ym1 = Q::set1(y1), ym2 = Q::set1(y0);
-    for (n = 2; n + 4 <= len; n += 4) {
-        const auto z = Q::add(Q::add(Q::mul(p0, Q::bcast(t + n)), Q::mul(p1, Q::bcast(t + n + 1))),
-                              Q::add(Q::mul(p2, Q::bcast(t + n + 2)), Q::mul(p3, Q::bcast(t + n + 3))));
-        const auto out = Q::add(z, Q::add(Q::mul(c1, ym1), Q::mul(c2, ym2)));
-        Q::store(y + n, out);
-        ym1 = Q::lane3(out);
-        ym2 = Q::lane2(out);
+    auto ym1 = Q::set1(c.ym1), ym2 = Q::set1(c.ym2);
+    R y1 = c.ym1, y2 = c.ym2;
+    for (i = 0; i + 4 <= m; i += 4) {
+        const auto z = Q::add(Q::add(Q::mul(p0, Q::bcast(t + i)), Q::mul(p1, Q::bcast(t + i + 1))),
+                              Q::add(Q::mul(p2, Q::bcast(t + i + 2)), Q::mul(p3, Q::bcast(t + i + 3))));
+        const auto y = Q::add(z, Q::add(Q::mul(c1, ym1), Q::mul(c2, ym2)));
+        Q::store(out + i, y);
+        ym1 = Q::lane3(y);
+        ym2 = Q::lane2(y);
     }
-    for (; n < len; ++n) y[n] = (t[n] + row[4] * y[n - 1]) + row[5] * y[n - 2];
+    if (i > 0) y1 = out[i - 1], y2 = out[i - 2];
+    for (; i < m; ++i) {
+        const R y = (t[i] + row[4] * y1) + row[5] * y2;
+        out[i] = y;
+        y2 = y1, y1 = y;
+    }
+    c = {xLast, xPrev, y1, y2};
+}
 
-    const R yLast = y[len - 1], yPrev = y[len - 2];
-    d[0] = ((row[1] * xLast + row[2] * xPrev) + row[4] * yLast) + row[5] * yPrev;
-    d[1] = row[2] * xLast + row[5] * yLast;
-    if (hist) hist[0] = xPrev, hist[1] = xLast, hist[2] = yPrev, hist[3] = yLast;
+// A cascade over a block of L > 2 samples. The first two samples go through
+// the single-sample step; then the block advances in stretches of kStretch
+// samples, every section in turn over each stretch, so that the recursions
+// of neighbouring sections overlap in the processor instead of each
+// section's dependency chain running alone over the whole block. The delay
+// lines are rebuilt from the carries at the end.
+constexpr int kStretch = 32;
+
+template <class R>
+bool cascadeFits(int k) { return 4 * k + kStretch <= kBlock; }
+
+template <class R>
+void cascadeBlock(const R* rec, const R* rows, R* d, int k, const R* x, R* y, int len, R* work, R* hist)
+{
+    auto* carry = reinterpret_cast<Carry<R>*>(work);
+    R* t = work + 4 * k;
+    for (int s = 0; s < k; ++s) {
+        const R* in = s == 0 ? x : y;
+        const R xa = in[0], xb = in[1];
+        const R y0 = biquadStep(rows + 8 * s, d + 2 * s, xa);
+        const R y1 = biquadStep(rows + 8 * s, d + 2 * s, xb);
+        y[0] = y0, y[1] = y1;
+        carry[s] = {xb, xa, y1, y0};
+    }
+    for (int j = 2; j < len; j += kStretch) {
+        const int m = std::min(kStretch, len - j);
+        for (int s = 0; s < k; ++s) sectionRun(rec + 16 * s, rows + 8 * s, carry[s], (s == 0 ? x : y) + j, y + j, m, t);
+    }
+    for (int s = 0; s < k; ++s) {
+        const Carry<R>& c = carry[s];
+        const R* row = rows + 8 * s;
+        d[2 * s] = ((row[1] * c.xm1 + row[2] * c.xm2) + row[4] * c.ym1) + row[5] * c.ym2;
+        d[2 * s + 1] = row[2] * c.xm1 + row[5] * c.ym1;
+        if (hist) hist[4 * s] = c.xm2, hist[4 * s + 1] = c.xm1, hist[4 * s + 2] = c.ym2, hist[4 * s + 3] = c.ym1;
+    }
 }
 
 template <class R>
@@ -125,14 +170,11 @@ void biquadBlock(IirState& st, const R* x, R* y, int len)
     const R* rows = at<const R>(st.rows);
     R* d = at<R>(st.dly);
     R* hist = at<R>(st.df1Hist);
-    if (len <= 4 * k) {
+    if (len <= 4 * k || !cascadeFits<R>(k)) {
         for (int i = 0; i < len; ++i) y[i] = cascadeStep(rows, d, k, x[i], hist);
         return;
     }
-    const R* rec = at<const R>(st.recTab);
-    R* t = at<R>(st.work1);
-    for (int s = 0; s < k; ++s)
-        section(rec + 16 * s, rows + 8 * s, d + 2 * s, s == 0 ? x : y, y, len, t, hist ? hist + 4 * s : nullptr);
+    cascadeBlock(at<const R>(st.recTab), rows, d, k, x, y, len, at<R>(st.work1), hist);
 }
 
 template <class R>
@@ -145,7 +187,7 @@ void arBlock(IirState& st, const R* x, R* y, int len)
         // Order two: the section kernel works on inputs and outputs directly.
         const R* a = taps + 3;
         const R row[8] = {taps[0], taps[1], taps[2], R(0), -a[0], -a[1], R(0), R(0)};
-        section(at<const R>(st.recTab), row, d, x, y, len, at<R>(st.work1), static_cast<R*>(nullptr));
+        cascadeBlock(at<const R>(st.recTab), row, d, 1, x, y, len, at<R>(st.work1), static_cast<R*>(nullptr));
         return;
     }
     if (st.dedicated2 || len <= 4 * n) {
