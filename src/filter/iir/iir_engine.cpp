@@ -42,31 +42,38 @@ std::int64_t formulaBytes(bool complex, bool dbl, Form form, int n, bool native,
 }
 
 namespace {
-// Impulse response h[0..3] of 1/A(z), and C[m-1][k], the weight of
+// Impulse response h[0..g-1] of 1/A(z), and c[(m-1)·g + k], the weight of
 // y[n-m] in y[n+k] (a holds a1..aN), in double precision.
 template <class W>
-void lookAhead(const W* a, int n, W h[4], W* c)
+void lookAhead(const W* a, int n, int g, W* h, W* c)
 {
     auto coef = [&](int i) { return i <= n ? a[i - 1] : W(0); };
     h[0] = W(1);
-    for (int k = 1; k < 4; ++k) {
+    for (int k = 1; k < g; ++k) {
         W acc(0);
         for (int i = 1; i <= std::min(k, n); ++i) acc = acc - coef(i) * h[k - i];
         h[k] = acc;
     }
     for (int m = 1; m <= n; ++m)
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < g; ++k) {
             W acc = -coef(m + k);
-            for (int i = 1; i <= std::min(k, n); ++i) acc = acc - coef(i) * c[4 * (m - 1) + k - i];
-            c[4 * (m - 1) + k] = acc;
+            for (int i = 1; i <= std::min(k, n); ++i) acc = acc - coef(i) * c[g * (m - 1) + k - i];
+            c[g * (m - 1) + k] = acc;
         }
 }
 
+// rec: g - 1 zeros, h[0..g-1], a zero (so that the column of t[n+j] is
+// the g values from rec + g - 1 - j), then the weights of the past outputs.
 template <class R>
-void fillShiftedResponse(R* rec, const Wide<R> h[4])
+void fillTables(R* rec, const Wide<R>* a, int n)
 {
-    rec[0] = rec[1] = rec[2] = rec[7] = R(0);
-    for (int k = 0; k < 4; ++k) rec[3 + k] = R(h[k]);
+    using W = Wide<R>;
+    constexpr int g = kGroup<R>;
+    std::vector<W> h(g), c(static_cast<std::size_t>(g) * n);
+    lookAhead(a, n, g, h.data(), c.data());
+    for (int k = 0; k < 2 * g; ++k) rec[k] = R(0);
+    for (int k = 0; k < g; ++k) rec[g - 1 + k] = R(h[k]);
+    for (int i = 0; i < g * n; ++i) rec[2 * g + i] = R(c[i]);
 }
 } // namespace
 
@@ -76,13 +83,9 @@ void buildArTables(IirState& st)
     using W = Wide<R>;
     const int n = st.order;
     const R* taps = at<const R>(st.taps);
-    R* rec = at<R>(st.recTab);
-    std::vector<W> a(n), c(4 * static_cast<std::size_t>(n));
+    std::vector<W> a(n);
     for (int i = 0; i < n; ++i) a[i] = W(taps[n + 1 + i]);
-    W h[4];
-    lookAhead(a.data(), n, h, c.data());
-    fillShiftedResponse(rec, h);
-    for (int i = 0; i < 4 * n; ++i) rec[8 + i] = R(c[i]);
+    fillTables<R>(at<R>(st.recTab), a.data(), n);
 }
 
 template <class R>
@@ -90,15 +93,11 @@ void buildSection(IirState& st, int s, const R* five)
 {
     using W = Wide<R>;
     R* row = at<R>(st.rows) + 8 * s;
-    R* rec = at<R>(st.recTab) + 16 * s;
     const R z(0);
     const R r[8] = {five[0], five[1], five[2], z, -five[3], -five[4], z, z};
     std::copy(r, r + 8, row);
     const W a[2] = {W(five[3]), W(five[4])};
-    W h[4], c[8];
-    lookAhead(a, 2, h, c);
-    fillShiftedResponse(rec, h);
-    for (int i = 0; i < 8; ++i) rec[8 + i] = R(c[i]);
+    fillTables<R>(at<R>(st.recTab) + 4 * kGroup<R> * s, a, 2);
 }
 
 #define ORVS_IIR_TABLES(R)                         \

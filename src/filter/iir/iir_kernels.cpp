@@ -1,10 +1,11 @@
 // IIR block kernels, compiled once per instruction-set target.
 //
-// Four outputs are produced per step. With t[n] the numerator part of the
+// A group of G outputs (four; eight in single precision, one 256-bit
+// register) is produced per step. With t[n] the numerator part of the
 // output, h the impulse response of the recursion 1/A(z) and y[n-1] ..
 // y[n-N] the outputs before the group,
 //     y[n+k] = sum_j h[k-j]·t[n+j] (j <= k) + sum_m C_m[k]·y[n-m],
-// so a group costs one short dependency chain instead of four. The
+// so a group costs one short dependency chain instead of G. The
 // look-ahead rows (h shifted per column, C_m) are built with the taps.
 #include "filter/iir/iir_kernels.h"
 
@@ -15,26 +16,33 @@
 namespace orvs::iir::ORVS_TARGET {
 namespace {
 
-// Four lanes of the internal type.
+// G lanes of the internal type: one group of outputs.
 template <class R>
 struct Quad;
 
 template <>
 struct Quad<float> {
-    using V = __m128;
-    static V load(const float* p) { return _mm_loadu_ps(p); }
-    static void store(float* p, V v) { _mm_storeu_ps(p, v); }
-    static V set1(float v) { return _mm_set1_ps(v); }
-    static V bcast(const float* p) { return _mm_broadcast_ss(p); }
-    static V add(V a, V b) { return _mm_add_ps(a, b); }
-    static V mul(V a, V b) { return _mm_mul_ps(a, b); }
-    static V lane3(V v) { return _mm_shuffle_ps(v, v, 0xFF); }
-    static V lane2(V v) { return _mm_shuffle_ps(v, v, 0xAA); }
+    using V = __m256;
+    static constexpr int G = 8;
+    static V load(const float* p) { return _mm256_loadu_ps(p); }
+    static void store(float* p, V v) { _mm256_storeu_ps(p, v); }
+    static V set1(float v) { return _mm256_set1_ps(v); }
+    static V bcast(const float* p) { return _mm256_broadcast_ss(p); }
+    static V add(V a, V b) { return _mm256_add_ps(a, b); }
+    static V mul(V a, V b) { return _mm256_mul_ps(a, b); }
+#if defined(__AVX2__)
+    static V last(V v) { return _mm256_permutevar8x32_ps(v, _mm256_set1_epi32(7)); }
+    static V prev(V v) { return _mm256_permutevar8x32_ps(v, _mm256_set1_epi32(6)); }
+#else
+    static V last(V v) { return _mm256_permute_ps(_mm256_permute2f128_ps(v, v, 0x11), 0xFF); }
+    static V prev(V v) { return _mm256_permute_ps(_mm256_permute2f128_ps(v, v, 0x11), 0xAA); }
+#endif
 };
 
 template <>
 struct Quad<double> {
     using V = __m256d;
+    static constexpr int G = 4;
     static V load(const double* p) { return _mm256_loadu_pd(p); }
     static void store(double* p, V v) { _mm256_storeu_pd(p, v); }
     static V set1(double v) { return _mm256_set1_pd(v); }
@@ -42,11 +50,11 @@ struct Quad<double> {
     static V add(V a, V b) { return _mm256_add_pd(a, b); }
     static V mul(V a, V b) { return _mm256_mul_pd(a, b); }
 #if defined(__AVX2__)
-    static V lane3(V v) { return _mm256_permute4x64_pd(v, 0xFF); }
-    static V lane2(V v) { return _mm256_permute4x64_pd(v, 0xAA); }
+    static V last(V v) { return _mm256_permute4x64_pd(v, 0xFF); }
+    static V prev(V v) { return _mm256_permute4x64_pd(v, 0xAA); }
 #else
-    static V lane3(V v) { return _mm256_permute_pd(_mm256_permute2f128_pd(v, v, 0x11), 0xF); }
-    static V lane2(V v) { return _mm256_permute_pd(_mm256_permute2f128_pd(v, v, 0x11), 0x0); }
+    static V last(V v) { return _mm256_permute_pd(_mm256_permute2f128_pd(v, v, 0x11), 0xF); }
+    static V prev(V v) { return _mm256_permute_pd(_mm256_permute2f128_pd(v, v, 0x11), 0x0); }
 #endif
 };
 
@@ -54,6 +62,7 @@ struct Quad<double> {
 template <class F>
 struct Quad<Cx<F>> {
     using R = Cx<F>;
+    static constexpr int G = 4;
     struct V {
         R v[4];
     };
@@ -76,9 +85,22 @@ struct Quad<Cx<F>> {
         for (int k = 0; k < 4; ++k) r.v[k] = a.v[k] * b.v[k];
         return r;
     }
-    static V lane3(const V& v) { return set1(v.v[3]); }
-    static V lane2(const V& v) { return set1(v.v[2]); }
+    static V last(const V& v) { return set1(v.v[3]); }
+    static V prev(const V& v) { return set1(v.v[2]); }
 };
+
+// The in-group part of a group of outputs: sum over j of column j of the
+// shifted impulse response times t[n+j], in two chains.
+template <class Q, class R>
+inline typename Q::V feedForward(const typename Q::V* col, const R* t)
+{
+    auto even = Q::mul(col[0], Q::bcast(t)), odd = Q::mul(col[1], Q::bcast(t + 1));
+    for (int j = 2; j < Q::G; j += 2) {
+        even = Q::add(even, Q::mul(col[j], Q::bcast(t + j)));
+        odd = Q::add(odd, Q::mul(col[j + 1], Q::bcast(t + j + 1)));
+    }
+    return Q::add(even, odd);
+}
 
 // What a section carries from one stretch of samples to the next: its last
 // two inputs and outputs.
@@ -101,21 +123,21 @@ void sectionRun(const R* rec, const R* row, Carry<R>& c, const R* in, R* out, in
     if (m > 1) t[1] = (row[0] * in[1] + row[1] * in[0]) + row[2] * c.xm1;
     const auto b0 = Q::set1(row[0]), b1 = Q::set1(row[1]), b2 = Q::set1(row[2]);
     int i = 2;
-    for (; i + 4 <= m; i += 4)
+    for (; i + Q::G <= m; i += Q::G)
         Q::store(t + i, Q::add(Q::add(Q::mul(b0, Q::load(in + i)), Q::mul(b1, Q::load(in + i - 1))), Q::mul(b2, Q::load(in + i - 2))));
     for (; i < m; ++i) t[i] = (row[0] * in[i] + row[1] * in[i - 1]) + row[2] * in[i - 2];
 
-    const auto p0 = Q::load(rec + 3), p1 = Q::load(rec + 2), p2 = Q::load(rec + 1), p3 = Q::load(rec);
-    const auto c1 = Q::load(rec + 8), c2 = Q::load(rec + 12);
+    constexpr int g = Q::G;
+    typename Q::V col[g];
+    for (int j = 0; j < g; ++j) col[j] = Q::load(rec + g - 1 - j);
+    const auto c1 = Q::load(rec + 2 * g), c2 = Q::load(rec + 3 * g);
     auto ym1 = Q::set1(c.ym1), ym2 = Q::set1(c.ym2);
     R y1 = c.ym1, y2 = c.ym2;
-    for (i = 0; i + 4 <= m; i += 4) {
-        const auto z = Q::add(Q::add(Q::mul(p0, Q::bcast(t + i)), Q::mul(p1, Q::bcast(t + i + 1))),
-                              Q::add(Q::mul(p2, Q::bcast(t + i + 2)), Q::mul(p3, Q::bcast(t + i + 3))));
-        const auto y = Q::add(z, Q::add(Q::mul(c1, ym1), Q::mul(c2, ym2)));
+    for (i = 0; i + g <= m; i += g) {
+        const auto y = Q::add(feedForward<Q>(col, t + i), Q::add(Q::mul(c1, ym1), Q::mul(c2, ym2)));
         Q::store(out + i, y);
-        ym1 = Q::lane3(y);
-        ym2 = Q::lane2(y);
+        ym1 = Q::last(y);
+        ym2 = Q::prev(y);
     }
     if (i > 0) y1 = out[i - 1], y2 = out[i - 2];
     for (; i < m; ++i) {
@@ -152,7 +174,7 @@ void cascadeBlock(const R* rec, const R* rows, R* d, int k, const R* x, R* y, in
     }
     for (int j = 2; j < len; j += kStretch) {
         const int m = std::min(kStretch, len - j);
-        for (int s = 0; s < k; ++s) sectionRun(rec + 16 * s, rows + 8 * s, carry[s], (s == 0 ? x : y) + j, y + j, m, t);
+        for (int s = 0; s < k; ++s) sectionRun(rec + 4 * kGroup<R> * s, rows + 8 * s, carry[s], (s == 0 ? x : y) + j, y + j, m, t);
     }
     for (int s = 0; s < k; ++s) {
         const Carry<R>& c = carry[s];
@@ -203,8 +225,9 @@ void arBlock(IirState& st, const R* x, R* y, int len)
     // Numerator part for n..L-1, and the input share of the final delay
     // line (into t[0..n-1], unused by the recursion), before any output
     // overwrites an in-place source.
+    constexpr int g = Q::G;
     int i = n;
-    for (; i + 4 <= len; i += 4) {
+    for (; i + g <= len; i += g) {
         auto acc = Q::mul(Q::bcast(b), Q::load(x + i));
         for (int j = 1; j <= n; ++j) acc = Q::add(acc, Q::mul(Q::bcast(b + j), Q::load(x + i - j)));
         Q::store(t + i, acc);
@@ -222,12 +245,12 @@ void arBlock(IirState& st, const R* x, R* y, int len)
 
     for (i = 0; i < n; ++i) y[i] = arStep(taps, d, n, x[i]);
 
-    const auto p0 = Q::load(rec + 3), p1 = Q::load(rec + 2), p2 = Q::load(rec + 1), p3 = Q::load(rec);
-    const R* c = rec + 8;
-    for (i = n; i + 4 <= len; i += 4) {
-        auto acc = Q::add(Q::add(Q::mul(p0, Q::bcast(t + i)), Q::mul(p1, Q::bcast(t + i + 1))),
-                          Q::add(Q::mul(p2, Q::bcast(t + i + 2)), Q::mul(p3, Q::bcast(t + i + 3))));
-        for (int m = 1; m <= n; ++m) acc = Q::add(acc, Q::mul(Q::load(c + 4 * (m - 1)), Q::bcast(y + i - m)));
+    typename Q::V col[g];
+    for (int j = 0; j < g; ++j) col[j] = Q::load(rec + g - 1 - j);
+    const R* c = rec + 2 * g;
+    for (i = n; i + g <= len; i += g) {
+        auto acc = feedForward<Q>(col, t + i);
+        for (int m = 1; m <= n; ++m) acc = Q::add(acc, Q::mul(Q::load(c + g * (m - 1)), Q::bcast(y + i - m)));
         Q::store(y + i, acc);
     }
     for (; i < len; ++i) {

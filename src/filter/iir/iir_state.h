@@ -32,6 +32,12 @@ template <class R> using Wide = std::conditional_t<Real<R>::complex, Cx<double>,
 
 enum Form : std::int32_t { kAr = 0, kBiquad = 1, kDf1 = 2 };
 
+// Outputs produced per step of the block recursion: one 256-bit register
+// of single-precision values, four of the wider types.
+constexpr int groupFor(std::size_t elem) { return elem == 4 ? 8 : 4; }
+template <class R>
+constexpr int kGroup = groupFor(sizeof(R));
+
 // Blocks of this many samples bound the work buffers.
 constexpr int kBlock = 1024;
 
@@ -77,17 +83,18 @@ inline Layout layout(std::size_t elem, Form form, int n, bool twoBuffers, bool d
         at = record::alignUp(at + count * elem, 16);
         return here;
     };
+    const std::size_t g = static_cast<std::size_t>(groupFor(elem));
     const bool biquadArrays = form == kBiquad || df1Hist;  // the integer DF1 kind filters as a biquad
     if (form == kAr) {
         l.taps = take(2 * un + 1);
         l.dly = take(un + 1);
-        l.recTab = take(4 * un + 8);
+        l.recTab = take(g * un + 2 * g);
     } else {
         l.taps = take(5 * un);
         l.dly = take((biquadArrays ? 2 : 4) * un);
     }
     if (biquadArrays) {
-        l.recTab = take(16 * un);
+        l.recTab = take(4 * g * un);
         l.rows = take(8 * un);
     }
     if (df1Hist) l.df1Hist = take(4 * un);
