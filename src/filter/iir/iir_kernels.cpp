@@ -154,7 +154,7 @@ void sectionRun(const R* rec, const R* row, Carry<R>& c, const R* in, R* out, in
 // of neighbouring sections overlap in the processor instead of each
 // section's dependency chain running alone over the whole block. The delay
 // lines are rebuilt from the carries at the end.
-constexpr int kStretch = 32;
+constexpr int kStretch = 128;
 
 template <class R>
 bool cascadeFits(int k) { return 4 * k + kStretch <= kBlock; }
