@@ -92,7 +92,7 @@ TEST(IirIntegers, TapsFactor)
     for (int tf : {12, 0, -2})
         for (int form : {0, 1}) {
             const int n = form ? 2 : 3;
-            std::vector<Orv32s> ti;
+            std::vector<Orv32s> ti;  // integer taps, real and complex, and the float taps they stand for
             std::vector<Orv32sc> tc;
             std::vector<Orv32f> tf32;
             std::vector<Orv32fc> tfc;
@@ -124,10 +124,7 @@ TEST(IirIntegers, TapsFactor)
 // Sizes worked out by hand from the layout formulas of each kind.
 TEST(IirRecord, StateSizes)
 {
-    const struct {
-        OrvStatus (*size)(int, int*);
-        int order, bytes;
-    } rows[] = {
+    const struct { OrvStatus (*size)(int, int*); int order, bytes; } rows[] = {
         {orvsIIRGetStateSize_32f, 1, 16 + 4 * 1058 + 96 + 16 + 32},     {orvsIIRGetStateSize_32f, 2, 32 + 4 * 1166 + 96 + 16 + 32},
         {orvsIIRGetStateSize_BiQuad_32f, 1, 32 + 4 * 1074 + 96 + 16 + 32}, {orvsIIRGetStateSize_BiQuad_DF1_32f, 2, 48 + 32 + 128},
         {orvsIIRGetStateSize32f_16s, 3, 32 + 4 * 2098 + 96 + 16 + 32},  {orvsIIRGetStateSize_32fc, 1, 32 + 8 * 1094 + 96 + 32 + 32},

@@ -16,11 +16,8 @@ using LC = std::complex<long double>;
 
 template <class T>
 constexpr bool isComplex = requires(T t) { t.re; };
-template <class T>
-struct Part { using type = T; };
-template <class T>
-    requires isComplex<T>
-struct Part<T> { using type = decltype(T{}.re); };
+template <class T> struct Part { using type = T; };
+template <class T> requires isComplex<T> struct Part<T> { using type = decltype(T{}.re); };
 template <class T>
 using PartOf = typename Part<T>::type;
 template <class T>
@@ -37,12 +34,9 @@ LC toLC(const T& v)
 template <class C>
 C partOf(long double v, int sf)
 {
-    if constexpr (std::is_integral_v<C>) {
-        const long double s = std::nearbyintl(std::ldexp(v, -sf));
-        return static_cast<C>(std::clamp<long double>(s, std::numeric_limits<C>::min(), std::numeric_limits<C>::max()));
-    } else {
-        return static_cast<C>(v);
-    }
+    if constexpr (!std::is_integral_v<C>) return static_cast<C>(v);
+    const long double s = std::nearbyintl(std::ldexp(v, -sf));
+    return static_cast<C>(std::clamp<long double>(s, std::numeric_limits<C>::min(), std::numeric_limits<C>::max()));
 }
 template <class T>
 T fromLC(LC v, int sf = 0)
