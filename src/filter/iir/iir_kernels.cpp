@@ -9,7 +9,7 @@
 // look-ahead rows (h shifted per column, C_m) are built with the taps.
 #include "filter/iir/iir_kernels.h"
 
-#include <immintrin.h>
+#include "filter/iir/iir_lanes.h"
 
 #include <algorithm>
 
@@ -18,49 +18,27 @@ namespace {
 
 // G lanes of the internal type: one group of outputs.
 template <class R>
-struct Quad;
+struct Lanes;
 
-template <>
-struct Quad<float> {
-    using V = __m256;
-    static constexpr int G = 8;
-    static V load(const float* p) { return _mm256_loadu_ps(p); }
-    static void store(float* p, V v) { _mm256_storeu_ps(p, v); }
-    static V set1(float v) { return _mm256_set1_ps(v); }
-    static V bcast(const float* p) { return _mm256_broadcast_ss(p); }
-    static V add(V a, V b) { return _mm256_add_ps(a, b); }
-    static V mul(V a, V b) { return _mm256_mul_ps(a, b); }
-#if defined(__AVX2__)
-    static V last(V v) { return _mm256_permutevar8x32_ps(v, _mm256_set1_epi32(7)); }
-    static V prev(V v) { return _mm256_permutevar8x32_ps(v, _mm256_set1_epi32(6)); }
-#else
-    static V last(V v) { return _mm256_permute_ps(_mm256_permute2f128_ps(v, v, 0x11), 0xFF); }
-    static V prev(V v) { return _mm256_permute_ps(_mm256_permute2f128_ps(v, v, 0x11), 0xAA); }
-#endif
+// The real types: the 256-bit vectors of the SIMD layer.
+template <class L, int g>
+struct RealLanes : L {
+    using V = typename L::V;
+    using S = typename L::S;
+    static constexpr int G = g;
+    static V set1(S v) { return L::set1(v); }
+    static V bcast(const S* p) { return simd::broadcastFrom(p); }
+    static V last(V v) { return simd::broadcastLast(v); }
+    static V prev(V v) { return simd::broadcastPrev(v); }
 };
-
 template <>
-struct Quad<double> {
-    using V = __m256d;
-    static constexpr int G = 4;
-    static V load(const double* p) { return _mm256_loadu_pd(p); }
-    static void store(double* p, V v) { _mm256_storeu_pd(p, v); }
-    static V set1(double v) { return _mm256_set1_pd(v); }
-    static V bcast(const double* p) { return _mm256_broadcast_sd(p); }
-    static V add(V a, V b) { return _mm256_add_pd(a, b); }
-    static V mul(V a, V b) { return _mm256_mul_pd(a, b); }
-#if defined(__AVX2__)
-    static V last(V v) { return _mm256_permute4x64_pd(v, 0xFF); }
-    static V prev(V v) { return _mm256_permute4x64_pd(v, 0xAA); }
-#else
-    static V last(V v) { return _mm256_permute_pd(_mm256_permute2f128_pd(v, v, 0x11), 0xF); }
-    static V prev(V v) { return _mm256_permute_pd(_mm256_permute2f128_pd(v, v, 0x11), 0x0); }
-#endif
-};
+struct Lanes<float> : RealLanes<simd::F32, 8> {};
+template <>
+struct Lanes<double> : RealLanes<simd::F64, 4> {};
 
 // Complex lanes: plain arrays the compiler may vectorise as it can.
 template <class F>
-struct Quad<Cx<F>> {
+struct Lanes<Cx<F>> {
     using R = Cx<F>;
     static constexpr int G = 4;
     struct V {
@@ -115,7 +93,7 @@ struct Carry {
 template <class R>
 void sectionRun(const R* rec, const R* row, Carry<R>& c, const R* in, R* out, int m, R* t)
 {
-    using Q = Quad<R>;
+    using Q = Lanes<R>;
     // The inputs before the stretch may already be outputs (in place): they
     // come from the carry, and the carry's new inputs are read up front.
     const R xLast = m >= 1 ? in[m - 1] : c.xm1, xPrev = m >= 2 ? in[m - 2] : c.xm1;
@@ -216,7 +194,7 @@ void arBlock(IirState& st, const R* x, R* y, int len)
         for (int i = 0; i < len; ++i) y[i] = arStep(taps, d, n, x[i]);
         return;
     }
-    using Q = Quad<R>;
+    using Q = Lanes<R>;
     const R* b = taps;
     const R* a = taps + n + 1;
     const R* rec = at<const R>(st.recTab);
