@@ -345,6 +345,12 @@ struct Plain {
         else if constexpr (sizeof(T) == 4) return K().extremaF32(p, n, mn, mx);
         else return K().extremaF64(p, n, mn, mx);
     }
+    static long find(const T* p, long n, T v)
+    {
+        if constexpr (std::is_same_v<T, Orv16s>) return K().find16s(p, n, v);
+        else if constexpr (sizeof(T) == 4) return K().findF32(p, n, v);
+        else return K().findF64(p, n, v);
+    }
 };
 struct Magnitude16 {
     using Out = Orv16s;
@@ -356,6 +362,12 @@ struct Magnitude16 {
         *mn = static_cast<Out>(std::min(a, 32767));
         *mx = static_cast<Out>(std::min(b, 32767));
         return false;
+    }
+    static long find(const Orv16s* p, long, Out v)
+    {
+        long i = 0;
+        while (of(p[i]) != v) ++i;
+        return i;
     }
 };
 
@@ -386,14 +398,9 @@ Extremes<T, M> search(const T* p, long n, bool locate)
         if (b == 0 || hi > e.max) e.max = hi, maxBlock = b;
     }
     // A floating-point zero extreme may be -0 or +0: the first one counts.
-    if (locate || (std::is_floating_point_v<Out> && (e.min == 0 || e.max == 0))) {
-        e.minAt = minBlock;
-        while (M::of(p[e.minAt]) != e.min) ++e.minAt;
-        e.maxAt = maxBlock;
-        while (M::of(p[e.maxAt]) != e.max) ++e.maxAt;
-        e.min = M::of(p[e.minAt]);
-        e.max = M::of(p[e.maxAt]);
-    }
+    auto zero = [](Out v) { return std::is_floating_point_v<Out> && v == 0; };
+    if (locate || zero(e.min)) e.minAt = M::find(p + minBlock, n - minBlock, e.min) + minBlock, e.min = M::of(p[e.minAt]);
+    if (locate || zero(e.max)) e.maxAt = M::find(p + maxBlock, n - maxBlock, e.max) + maxBlock, e.max = M::of(p[e.maxAt]);
     return e;
 }
 

@@ -1,6 +1,6 @@
 // Kernels of the reductions family, compiled once per instruction-set target
 // (namespace orvs::stats::ORVS_TARGET). Floating-point reductions are written
-// over the vector layer with four independent accumulators, so the loop runs
+// over the vector layer with several independent accumulators, so the loop runs
 // at the adder's throughput rather than its latency; integer reductions are
 // plain loops over exact wide accumulators, which the compiler vectorises for
 // each target (integer addition is associative, floating-point is not).
@@ -54,23 +54,25 @@ inline void laneSums(typename D::V v, typename D::S out[2])
     for (int k = 0; k < D::W; ++k) out[k & 1] += t[k];
 }
 
-// Sum of n elements of p, four accumulators, each element read as a D lane.
+// Independent accumulators per loop: enough to cover the adder's latency on
+// both of its ports.
+constexpr int kAcc = 8;
+
+// Sum of n elements of p, each element read as a D lane.
 template <class D, class S>
 inline typename D::V sumLanes(const S* p, long n)
 {
     using V = typename D::V;
     constexpr long W = D::W;
-    V a0 = D::zero(), a1 = D::zero(), a2 = D::zero(), a3 = D::zero();
+    V a[kAcc];
+    for (auto& x : a) x = D::zero();
     long i = 0;
-    for (; i + 4 * W <= n; i += 4 * W) {
-        a0 = D::add(a0, loadAs<D>(p + i));
-        a1 = D::add(a1, loadAs<D>(p + i + W));
-        a2 = D::add(a2, loadAs<D>(p + i + 2 * W));
-        a3 = D::add(a3, loadAs<D>(p + i + 3 * W));
-    }
-    for (; i + W <= n; i += W) a0 = D::add(a0, loadAs<D>(p + i));
-    if (i < n) a1 = D::add(a1, loadTail<D>(p + i, n - i));
-    return D::add(D::add(a0, a1), D::add(a2, a3));
+    for (; i + kAcc * W <= n; i += kAcc * W)
+        for (int k = 0; k < kAcc; ++k) a[k] = D::add(a[k], loadAs<D>(p + i + k * W));
+    for (; i + W <= n; i += W) a[0] = D::add(a[0], loadAs<D>(p + i));
+    if (i < n) a[1] = D::add(a[1], loadTail<D>(p + i, n - i));
+    for (int k = 1; k < kAcc; ++k) a[0] = D::add(a[0], a[k]);
+    return a[0];
 }
 
 void sumF32(const float* p, long n, bool fast, long block, double out[2])
@@ -123,7 +125,8 @@ void normT(const S* a, const S* b, long n, double* out)
     using V = D::V;
     constexpr long W = D::W;
     const V signBit = D::set1(-0.0);
-    V acc[4] = {D::zero(), D::zero(), D::zero(), D::zero()};
+    V acc[kAcc];
+    for (auto& x : acc) x = D::zero();
     auto nan = D::none();
     auto step = [&](V& ac, V x) {
         if constexpr (Kind == kInf) {
@@ -140,18 +143,18 @@ void normT(const S* a, const S* b, long n, double* out)
         else return loadAs<D>(a + i);
     };
     long i = 0;
-    for (; i + 4 * W <= n; i += 4 * W)
-        for (int k = 0; k < 4; ++k) step(acc[k], value(i + k * W));
+    for (; i + kAcc * W <= n; i += kAcc * W)
+        for (int k = 0; k < kAcc; ++k) step(acc[k], value(i + k * W));
     for (; i + W <= n; i += W) step(acc[0], value(i));
     if (i < n) {
         V x = loadTail<D>(a + i, n - i);
         if constexpr (Diff) x = D::sub(x, loadTail<D>(b + i, n - i));
         step(acc[1], x);
     }
-    alignas(64) double t[4][W];
-    for (int k = 0; k < 4; ++k) D::store(t[k], acc[k]);
+    alignas(64) double t[kAcc][W];
+    for (int k = 0; k < kAcc; ++k) D::store(t[k], acc[k]);
     double r = 0.0;
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < kAcc; ++k)
         for (long j = 0; j < W; ++j) r = Kind == kInf ? std::max(r, t[k][j]) : r + t[k][j];
     if (Kind == kInf && D::mask(nan)) r = std::numeric_limits<double>::quiet_NaN();
     *out = r;
@@ -263,6 +266,25 @@ bool extremaT(const typename D::S* p, long n, typename D::S* mn, typename D::S* 
 }
 bool extremaF32(const float* p, long n, float* mn, float* mx) { return extremaT<WF32>(p, n, mn, mx); }
 bool extremaF64(const double* p, long n, double* mn, double* mx) { return extremaT<WF64>(p, n, mn, mx); }
+
+// First position holding v (== compares, so -0 finds +0), or n. Chunks are
+// screened without early exit so the screen vectorises.
+template <class T>
+long findFirst(const T* p, long n, T v)
+{
+    constexpr long kChunk = 64;
+    long i = 0;
+    for (; i + kChunk <= n; i += kChunk) {
+        int hit = 0;
+        for (long j = 0; j < kChunk; ++j) hit |= p[i + j] == v;
+        if (hit) break;
+    }
+    while (i < n && !(p[i] == v)) ++i;
+    return i;
+}
+long findF32(const float* p, long n, float v) { return findFirst(p, n, v); }
+long findF64(const double* p, long n, double v) { return findFirst(p, n, v); }
+long find16s(const Orv16s* p, long n, Orv16s v) { return findFirst(p, n, v); }
 
 // ---- integer reductions: exact accumulators, vectorised by the compiler ----
 

@@ -17,7 +17,7 @@ enum NormKind : int { kInf = 0, kL1 = 1, kL2 = 2 };
 enum DotMode : int { kRR = 0, kCC = 1, kRC = 2 };
 
 // X(name, result, parameter list). The extrema and bit-pattern kernels
-// report a condition; all others return nothing.
+// report a condition, the searches a position; all others return nothing.
 #define ORVS_STATS_KERNELS(X)                                                                        \
     /* sums of the even and of the odd elements: accurate (double per element) or */                 \
     /* fast (single-precision lanes, added in double every `block` elements) */                      \
@@ -33,6 +33,10 @@ enum DotMode : int { kRR = 0, kCC = 1, kRC = 2 };
     /* smallest and largest element; true when a NaN was met (the values are then unspecified) */    \
     X(extremaF32, bool, (const float* p, long n, float* mn, float* mx))                                     \
     X(extremaF64, bool, (const double* p, long n, double* mn, double* mx))                                  \
+    /* first position holding v (==), or n */                                                     \
+    X(findF32, long, (const float* p, long n, float v))                                               \
+    X(findF64, long, (const double* p, long n, double v))                                             \
+    X(find16s, long, (const Orv16s* p, long n, Orv16s v))                                             \
     X(extrema16s, void, (const Orv16s* p, long n, Orv16s* mn, Orv16s* mx))                                  \
     /* smallest and largest magnitude, |-32768| = 32768 */                                           \
     X(absExtrema16s, void, (const Orv16s* p, long n, int* mn, int* mx))                                     \
