@@ -25,61 +25,43 @@ TEST(StatsSums, Scaled16BitSumsAndMeans)
         for (bool extremes : {false, true}) {
             auto v = randomVector<Orv16s>(2 * n, n);
             if (extremes) std::fill(v.begin(), v.end(), n % 2 ? Orv16s(-32768) : Orv16s(32767));
+            const auto* c = reinterpret_cast<const Orv16sc*>(v.data());
+            // Real sum, then the two parts of the complex sum.
+            const auto s1 = partSums(v.data(), n, 1), s2 = partSums(v.data(), n, 2);
+            const i128 sums[3] = {s1[0], s2[0], s2[1]};
             for (int s : scaleFactors()) {
-                const auto s1 = partSums(v.data(), n, 1), s2 = partSums(v.data(), n, 2);
-                Orv16s r16 = 0, m16 = 0;
-                Orv32s r32 = 0;
-                Orv16sc c16{}, cm{};
-                Orv32sc c32{};
-                ASSERT_EQ(orvsSum_16s_Sfs(v.data(), n, &r16, s), 0);
-                ASSERT_EQ(orvsSum_16s32s_Sfs(v.data(), n, &r32, s), 0);
-                ASSERT_EQ(orvsMean_16s_Sfs(v.data(), n, &m16, s), 0);
-                const auto* c = reinterpret_cast<const Orv16sc*>(v.data());
-                ASSERT_EQ(orvsSum_16sc_Sfs(c, n, &c16, s), 0);
-                ASSERT_EQ(orvsSum_16sc32sc_Sfs(c, n, &c32, s), 0);
-                ASSERT_EQ(orvsMean_16sc_Sfs(c, n, &cm, s), 0);
-                // The 16-bit sum is the 32-bit one saturated.
-                EXPECT_EQ(r32, sat<Orv32s>(scaled(s1[0], std::max(s, -40)))) << n << " s " << s;
-                EXPECT_EQ(r16, sat<Orv16s>(r32));
-                EXPECT_EQ(c32.re, sat<Orv32s>(scaled(s2[0], std::max(s, -40))));
-                EXPECT_EQ(c32.im, sat<Orv32s>(scaled(s2[1], std::max(s, -40))));
-                EXPECT_EQ(c16.re, sat<Orv16s>(c32.re));
-                EXPECT_EQ(c16.im, sat<Orv16s>(c32.im));
-                // Means: nearest, ties to even, after the division.
-                auto mean = [&](i128 sum) {
-                    const long double m = std::ldexp(static_cast<long double>(sum) / n, -std::clamp(s, -64, 64));
-                    return static_cast<Orv16s>(std::nearbyint(std::clamp<long double>(m, -32768, 32767)));
-                };
-                EXPECT_EQ(m16, mean(s1[0])) << n << " s " << s;
-                EXPECT_EQ(cm.re, mean(s2[0]));
-                EXPECT_EQ(cm.im, mean(s2[1]));
+                Orv16s r16[3], m16[3];
+                Orv32s r32[3];
+                ASSERT_EQ(orvsSum_16s_Sfs(v.data(), n, r16, s) | orvsSum_16s32s_Sfs(v.data(), n, r32, s) |
+                              orvsMean_16s_Sfs(v.data(), n, m16, s) | orvsSum_16sc_Sfs(c, n, reinterpret_cast<Orv16sc*>(r16 + 1), s) |
+                              orvsSum_16sc32sc_Sfs(c, n, reinterpret_cast<Orv32sc*>(r32 + 1), s) |
+                              orvsMean_16sc_Sfs(c, n, reinterpret_cast<Orv16sc*>(m16 + 1), s),
+                          0);
+                for (int k = 0; k < 3; ++k) {
+                    // The 16-bit sum is the 32-bit one saturated; means round
+                    // (nearest, ties to even) after the division.
+                    const long double m = std::ldexp(static_cast<long double>(sums[k]) / n, -std::clamp(s, -64, 64));
+                    EXPECT_EQ(r32[k], sat<Orv32s>(scaled(sums[k], std::max(s, -40)))) << n << " s " << s << " part " << k;
+                    EXPECT_EQ(r16[k], sat<Orv16s>(r32[k])) << n << " s " << s << " part " << k;
+                    EXPECT_EQ(m16[k], static_cast<Orv16s>(std::nearbyint(std::clamp<long double>(m, -32768, 32767))));
+                }
             }
         }
 }
 
 TEST(StatsSums, EdgeValues)
 {
-    const Orv16s big[] = {32767, 32767};
-    Orv16s r = 0;
-    for (int s : {0, 1}) {
-        EXPECT_EQ(orvsSum_16s_Sfs(big, 2, &r, s), 0);
-        EXPECT_EQ(r, 32767) << s;
-    }
-    const Orv16s three[] = {1, 2};  // 3/2 -> 2 (tie to even), -3/2 -> -2
-    const Orv16s mthree[] = {-1, -2};
-    Orv32s q = 0;
-    orvsSum_16s32s_Sfs(three, 2, &q, 1);
-    EXPECT_EQ(q, 2);
-    orvsSum_16s32s_Sfs(mthree, 2, &q, 1);
-    EXPECT_EQ(q, -2);
-    // The caller's rounding mode decides the mean's rounding: 5/2.
-    const Orv16s five[] = {2, 3};
-    std::fesetround(FE_TOWARDZERO);
-    orvsMean_16s_Sfs(five, 2, &r, 0);
+    const Orv16s v[] = {32767, 32767, 1, 2, -1, -2, 2, 3};
+    Orv16s r[4] = {};
+    Orv32s q[2] = {};
+    orvsSum_16s_Sfs(v, 2, &r[0], 0), orvsSum_16s_Sfs(v, 2, &r[1], 1);
+    orvsSum_16s32s_Sfs(v + 2, 2, &q[0], 1), orvsSum_16s32s_Sfs(v + 4, 2, &q[1], 1);  // 3/2 -> 2, -3/2 -> -2
+    std::fesetround(FE_TOWARDZERO);  // the mean rounds by the caller's mode: 5/2
+    orvsMean_16s_Sfs(v + 6, 2, &r[2], 0);
     std::fesetround(FE_TONEAREST);
-    EXPECT_EQ(r, 2);
-    orvsMean_16s_Sfs(five, 2, &r, -1);
-    EXPECT_EQ(r, 5);
+    orvsMean_16s_Sfs(v + 6, 2, &r[3], -1);
+    EXPECT_TRUE(r[0] == 32767 && r[1] == 32767 && q[0] == 2 && q[1] == -2 && r[2] == 2 && r[3] == 5)
+        << r[0] << " " << r[1] << " " << q[0] << " " << q[1] << " " << r[2] << " " << r[3];
 }
 
 // Mean_32s: the mean of the exact 64-bit sum, rounded to nearest with ties
@@ -120,26 +102,21 @@ TEST(StatsSums, FloatSumsAndMeans)
         for (int hint : {0, 1, 2}) {
             Unaligned<Orv32f> v(2 * n);
             v.assign(randomVector<Orv32f>(2 * n, n + 5, -1.0, 4.0));
-            long double ref[2] = {0, 0};
-            for (int i = 0; i < 2 * n; ++i) ref[i & 1] += v[i];
-            Orv32f sum = 0, mean = 0;
-            Orv32fc csum{}, cmean{};
+            long double ref[3] = {0, 0, 0};  // real sum, complex parts
+            for (int i = 0; i < 2 * n; ++i) ref[1 + (i & 1)] += v[i], ref[0] += i < n ? v[i] : 0;
+            Orv32f sum[3], mean[3];
             const auto h = static_cast<OrvHintAlgorithm>(hint);
-            ASSERT_EQ(orvsSum_32f(v.data(), n, &sum, h), 0);
-            ASSERT_EQ(orvsMean_32f(v.data(), n, &mean, h), 0);
-            ASSERT_EQ(orvsSum_32fc(reinterpret_cast<Orv32fc*>(v.data()), n, &csum, h), 0);
-            ASSERT_EQ(orvsMean_32fc(reinterpret_cast<Orv32fc*>(v.data()), n, &cmean, h), 0);
-            long double real = 0;
-            for (int i = 0; i < n; ++i) real += v[i];
+            auto* c = reinterpret_cast<Orv32fc*>(v.data());
+            ASSERT_EQ(orvsSum_32f(v.data(), n, sum, h) | orvsMean_32f(v.data(), n, mean, h) |
+                          orvsSum_32fc(c, n, reinterpret_cast<Orv32fc*>(sum + 1), h) | orvsMean_32fc(c, n, reinterpret_cast<Orv32fc*>(mean + 1), h),
+                      0);
             // Double accumulation is exact to far below a float ulp; the fast
             // blocks lose at most a few ulps of their single-precision partials.
             const double tol = hint == 1 ? 4.0 : 0.5001;
-            EXPECT_LE(ulps(sum, real), tol) << n << " hint " << hint;
-            EXPECT_LE(ulps(mean, real / n), tol + 0.5);
-            EXPECT_LE(ulps(csum.re, ref[0]), tol);
-            EXPECT_LE(ulps(csum.im, ref[1]), tol);
-            EXPECT_LE(ulps(cmean.re, ref[0] / n), tol + 0.5);
-            EXPECT_LE(ulps(cmean.im, ref[1] / n), tol + 0.5);
+            for (int k = 0; k < 3; ++k) {
+                EXPECT_LE(ulps(sum[k], ref[k]), tol) << n << " hint " << hint << " part " << k;
+                EXPECT_LE(ulps(mean[k], ref[k] / n), tol + 0.5) << n << " hint " << hint << " part " << k;
+            }
         }
 }
 
@@ -177,17 +154,15 @@ TEST(StatsDeviation, AgainstTwoPassReference)
         EXPECT_LE(ulps(mean, fm), 0.5001);
         const auto [im, isd] = ref(s);
         for (int sf : {-20, -1, 0, 1, 3, 17, 40}) {
-            Orv16s d16 = 0, m16 = 0, e16 = 0;
-            Orv32s d32 = 0, m32 = 0, e32 = 0;
-            ASSERT_EQ(orvsStdDev_16s_Sfs(s.data(), n, &d16, sf), 0);
-            ASSERT_EQ(orvsStdDev_16s32s_Sfs(s.data(), n, &d32, sf), 0);
-            ASSERT_EQ(orvsMeanStdDev_16s_Sfs(s.data(), n, &m16, &e16, sf), 0);
-            ASSERT_EQ(orvsMeanStdDev_16s32s_Sfs(s.data(), n, &m32, &e32, sf), 0);
+            Orv16s d16[2], m16 = 0;
+            Orv32s d32[2], m32 = 0;
+            ASSERT_EQ(orvsStdDev_16s_Sfs(s.data(), n, d16, sf) | orvsStdDev_16s32s_Sfs(s.data(), n, d32, sf) |
+                          orvsMeanStdDev_16s_Sfs(s.data(), n, &m16, d16 + 1, sf) | orvsMeanStdDev_16s32s_Sfs(s.data(), n, &m32, d32 + 1, sf),
+                      0);
             const long double want = std::ldexp(isd, -sf), wantMean = std::ldexp(im, -sf);
-            EXPECT_NEAR(d32, std::clamp<long double>(want, INT32_MIN, INT32_MAX), 0.5 + 1e-9 * want) << n << " " << sf;
-            EXPECT_NEAR(d16, std::clamp<long double>(want, -32768, 32767), 0.5 + 1e-9 * want);
-            EXPECT_EQ(e16, d16);
-            EXPECT_EQ(e32, d32);
+            EXPECT_NEAR(d32[0], std::clamp<long double>(want, INT32_MIN, INT32_MAX), 0.5 + 1e-9 * want) << n << " " << sf;
+            EXPECT_NEAR(d16[0], std::clamp<long double>(want, -32768, 32767), 0.5 + 1e-9 * want) << n << " " << sf;
+            EXPECT_TRUE(d16[1] == d16[0] && d32[1] == d32[0]);
             EXPECT_NEAR(m16, std::clamp<long double>(wantMean, -32768, 32767), 0.5);
             EXPECT_NEAR(m32, std::clamp<long double>(wantMean, INT32_MIN, INT32_MAX), 0.5);
         }
@@ -197,20 +172,18 @@ TEST(StatsDeviation, AgainstTwoPassReference)
 TEST(StatsDeviation, ShortAndFlatVectors)
 {
     const Orv32f two[] = {3.5f, 3.5f};
-    Orv32f sd = -1, mean = -1;
-    EXPECT_EQ(orvsStdDev_32f(two, 1, &sd, orvHintNone), orvStsErrSize);
-    EXPECT_EQ(sd, -1);
-    EXPECT_EQ(orvsMeanStdDev_32f(two, 2, &mean, &sd, orvHintNone), 0);
-    EXPECT_EQ(sd, 0);
-    EXPECT_EQ(mean, 3.5f);
-    Orv16s s16 = -1;
     const Orv16s pair[] = {-32768, 32767};
+    Orv32f sd = -1, mean = -1;
+    Orv16s s16 = -1;
+    EXPECT_EQ(orvsStdDev_32f(two, 1, &sd, orvHintNone), orvStsErrSize);
     EXPECT_EQ(orvsStdDev_16s_Sfs(pair, 1, &s16, 0), orvStsErrSize);
+    EXPECT_TRUE(sd == -1 && s16 == -1);
+    EXPECT_EQ(orvsMeanStdDev_32f(two, 2, &mean, &sd, orvHintNone), 0);
     EXPECT_EQ(orvsStdDev_16s_Sfs(pair, 2, &s16, 0), 0);
-    EXPECT_EQ(s16, 32767);  // 46340.6 clamps
+    EXPECT_TRUE(sd == 0 && mean == 3.5f && s16 == 32767);  // 46340.6 clamps
 }
 
-TEST(StatsSumsVariants, Avx) { ORVS_RERUN_UNDER_VARIANT("avx", "StatsSums.*:StatsDeviation.*"); }
-TEST(StatsSumsVariants, Avx2) { ORVS_RERUN_UNDER_VARIANT("avx2", "StatsSums.*:StatsDeviation.*"); }
+TEST(StatsVariants, Avx) { ORVS_RERUN_UNDER_VARIANT("avx", "Stats*-StatsVariants.*"); }
+TEST(StatsVariants, Avx2) { ORVS_RERUN_UNDER_VARIANT("avx2", "Stats*-StatsVariants.*"); }
 
 } // namespace
