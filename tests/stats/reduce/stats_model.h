@@ -36,9 +36,6 @@ inline i128 scaled(i128 r, int s)
     return r * (i128(1) << k);
 }
 
-// floor(m / 2^s) for m >= 0, or m * 2^-s for s < 0 (sign-huge when large).
-inline i128 truncated(i128 m, int s) { return s > 0 ? (s >= 120 ? 0 : m >> s) : scaled(m, s); }
-
 template <class T>
 T sat(i128 v)
 {
@@ -57,19 +54,7 @@ double ulps(T got, long double ref)
 }
 
 // Scale factors around every cut-over of the integer rules and far beyond.
-inline const std::vector<int>& scaleFactors()
-{
-    static const std::vector<int> v = {-2000, -64, -40, -33, -32, -31, -17, -16, -15, -3, -1, 0, 1, 2, 3,
-                                       5,     14,  15,  16,  17,  30,  31,  32,  33,  47, 63, 64, 70, 1100};
-    return v;
-}
-
-// Lengths for the long-vector paths: several 4096-element search blocks and
-// partial blocks of the 65536-element integer accumulators.
-inline const std::vector<int>& longLengths()
-{
-    static const std::vector<int> v = {4095, 4096, 4097, 12289, 65537, 140000};
-    return v;
-}
+inline const std::vector<int> kScales = {-2000, -64, -40, -33, -32, -31, -17, -16, -15, -3, -1, 0, 1, 2, 3,
+                                         5,     14,  15,  16,  17,  30,  31,  32,  33,  47, 63, 64, 70, 1100};
 
 } // namespace stats_test

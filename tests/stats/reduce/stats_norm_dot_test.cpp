@@ -3,8 +3,6 @@
 // error bounds of the accumulator precision for the floating-point members.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "stats_model.h"
 
 using namespace orvs_test;
@@ -38,7 +36,8 @@ T scaledNorm(const Exact& e, Kind k, int s)
         const long double r = std::trunc(std::ldexp(static_cast<long double>(std::sqrt(static_cast<double>(e.sq))), -std::clamp(s, -200, 200)));
         return r >= static_cast<long double>(std::numeric_limits<T>::max()) ? std::numeric_limits<T>::max() : static_cast<T>(r);
     }
-    return sat<T>(truncated(k == Inf ? e.inf : k == L1 ? e.l1 : e.sq, s));
+    const i128 v = k == Inf ? e.inf : k == L1 ? e.l1 : e.sq;
+    return sat<T>(s > 0 ? v >> std::min(s, 120) : scaled(v, s));  // truncation: the floor of v >= 0
 }
 
 // Rows by kind: Norm and NormDiff with 32s, 64s and 32f results.
@@ -65,7 +64,7 @@ TEST(StatsNorms, IntegerMembersTruncate)
         if (n == 65537) std::fill(a.begin(), a.end(), Orv16s(-32768)), std::fill(b.begin(), b.end(), Orv16s(32767));
         const Exact ea = exactNorms(a, nullptr), ed = exactNorms(a, &b);
         for (const auto& r : rows) {
-            for (int s : scaleFactors()) {
+            for (int s : kScales) {
                 Orv32s g32[2] = {-5, -5};
                 Orv64s g64[2] = {-5, -5};
                 if (r.n32) ASSERT_EQ(r.n32(a.data(), n, g32, s) | r.d32(a.data(), b.data(), n, g32 + 1, s), 0);
@@ -144,7 +143,7 @@ TEST(StatsDot, IntegerMembersScaleWithCaps)
                 std::fill(c.begin(), c.end(), INT32_MIN);
             i128 d = 0, e = 0;
             for (int i = 0; i < n; ++i) d += i128(a[i]) * b[i], e += i128(a[i]) * c[i];
-            for (int s : scaleFactors()) {
+            for (int s : kScales) {
                 Orv16s r16 = 0;
                 Orv32s r32 = 0, r3 = 0;
                 ASSERT_EQ(orvsDotProd_16s_Sfs(a.data(), b.data(), n, &r16, s), 0);
