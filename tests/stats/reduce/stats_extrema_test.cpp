@@ -42,7 +42,7 @@ int serialSearch(const std::vector<T>& v, Better better)
 template <class T>
 std::vector<T> tiedVector(int n, std::uint32_t seed, bool nan)
 {
-    auto r = randomVector<std::uint32_t>(n, seed);
+    const auto r = randomVector<std::uint32_t>(n + 6, seed);
     std::vector<T> v(n);
     const T pool[] = {T(-2), T(-1), T(0), T(-0.0), T(1), T(3)};
     for (int i = 0; i < n; ++i) v[i] = pool[r[i] % 6];
