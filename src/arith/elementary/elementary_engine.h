@@ -75,7 +75,7 @@ inline D rootElement(T x, int s, double scale)
         const double v = std::sqrt(static_cast<double>(x)) * scale + 0.5;
         return static_cast<D>(std::floor(std::min(v, kMaxOf<D>)));
     } else {
-        return static_cast<D>(roundedRoot(static_cast<std::uint64_t>(x), s, static_cast<std::uint64_t>(kMaxOf<D>)));
+        return static_cast<D>(roundedRoot(static_cast<std::uint64_t>(x), s, static_cast<std::uint64_t>(std::numeric_limits<D>::max())));
     }
 }
 
