@@ -152,12 +152,17 @@ inline typename A::V logF32(typename A::V x)
     const auto f = A::sub(m, A::set1(1));
     const auto s = A::div(f, A::add(f, A::set1(2)));
     const auto z = A::mul(s, s), w = A::mul(z, z);
-    const auto t1 = A::mul(w, horner<A>(w, {0x1.f13c4cp-3, 0x1.99c26ep-2}));
+    const auto t1 = A::mul(w, horner<A>(w, {0x1.f13c4cp-3, 0x1.999c26p-2}));
     const auto t2 = A::mul(z, horner<A>(w, {0x1.23d3dcp-2, 0x1.555554p-1}));
     const auto R = A::add(t2, t1);
+    // Near the ends of the range (f > 0.38 or f < -0.29) the half-square form
+    // keeps the error below one unit; elsewhere f - s (f - R) does.
     const auto hfsq = A::mul(A::set1(0.5), A::mul(f, f));
-    const auto lo = A::fma(s, A::add(hfsq, R), A::mul(e, A::set1(9.0580006145e-06f)));
-    const auto r = A::fma(e, A::set1(6.9313812256e-01f), A::sub(f, A::sub(hfsq, lo)));
+    const auto eLo = A::mul(e, A::set1(9.0580006145e-06f));
+    const auto nearEnds = A::mor(A::ge(f, A::set1(0.38)), A::le(f, A::set1(-0.29)));
+    const auto tail = A::blend(A::sub(A::mul(s, A::sub(f, R)), eLo),
+                               A::sub(hfsq, A::fma(s, A::add(hfsq, R), eLo)), nearEnds);
+    const auto r = A::fma(e, A::set1(6.9313812256e-01f), A::sub(f, tail));
     return logSpecials<A>(x, r);
 }
 
