@@ -82,6 +82,8 @@ template <> struct Bits<F32x16> {
         return _mm512_castsi512_ps(_mm512_cvttps_epi32(_mm512_mul_ps(_mm512_add_ps(k, F32x16::set1(127)), F32x16::set1(0x1p23))));
     }
     static V exponent(V x) { return _mm512_getexp_ps(x); }
+    // y 2^k rounded once, subnormal and overflowing results included.
+    static V scale(V y, V k) { return _mm512_scalef_ps(y, k); }
 };
 
 template <> struct Bits<F64x8> {
@@ -93,6 +95,7 @@ template <> struct Bits<F64x8> {
         return _mm512_castsi512_pd(_mm512_slli_epi64(i, 52));
     }
     static V exponent(V x) { return _mm512_getexp_pd(x); }
+    static V scale(V y, V k) { return _mm512_scalef_pd(y, k); }
 };
 #endif
 
@@ -118,14 +121,29 @@ inline typename A::V horner(typename A::V x, std::initializer_list<double> c)
 
 // Mantissa in [sqrt(1/2), sqrt(2)) and exponent of a positive x (subnormals
 // scaled into the normal range first).
+// True when some lane is not a positive normal finite number (zero,
+// negative, subnormal, infinite, NaN): only such registers take the slower
+// special-case steps.
 template <class A>
-inline void splitLog(typename A::V x, typename A::V& m, typename A::V& e)
+inline bool anyOdd(typename A::V x)
+{
+    using S = typename A::S;
+    const auto odd = A::mor(A::lt(x, A::set1(Fmt<S>::minNormal)), A::mor(A::ge(x, A::set1(__builtin_inf())), A::neq(x, x)));
+    return A::mask(odd) != 0;
+}
+
+template <class A>
+inline void splitLog(typename A::V x, bool odd, typename A::V& m, typename A::V& e)
 {
     using S = typename A::S;
     using B = Bits<A>;
-    const auto tiny = A::lt(x, A::set1(Fmt<S>::minNormal));
-    x = A::blend(x, A::mul(x, A::set1(Fmt<S>::subScale)), tiny);
-    e = A::sub(B::exponent(x), A::blend(A::zero(), A::set1(Fmt<S>::subExp), tiny));
+    if (odd) {
+        const auto tiny = A::lt(x, A::set1(Fmt<S>::minNormal));
+        x = A::blend(x, A::mul(x, A::set1(Fmt<S>::subScale)), tiny);
+        e = A::sub(B::exponent(x), A::blend(A::zero(), A::set1(Fmt<S>::subExp), tiny));
+    } else {
+        e = B::exponent(x);
+    }
     m = A::or_(A::and_(x, B::of(Fmt<S>::mant)), B::of(Fmt<S>::one));
     const auto big = A::ge(m, A::set1(1.4142135623730951));
     m = A::blend(m, A::mul(m, A::set1(0.5)), big);
@@ -135,8 +153,9 @@ inline void splitLog(typename A::V x, typename A::V& m, typename A::V& e)
 // IEEE results of the logarithm outside (0, inf): -inf at zero, NaN below,
 // the argument itself at +inf and NaN.
 template <class A>
-inline typename A::V logSpecials(typename A::V x, typename A::V r)
+inline typename A::V logSpecials(typename A::V x, bool odd, typename A::V r)
 {
+    if (!odd) return r;
     const typename A::V inf = A::set1(__builtin_inf());
     r = A::blend(r, x, A::mor(A::ge(x, inf), A::neq(x, x)));
     r = A::blend(r, A::set1(-__builtin_inf()), A::eq(x, A::zero()));
@@ -148,29 +167,26 @@ template <class A>
 inline typename A::V logF32(typename A::V x)
 {
     typename A::V m, e;
-    splitLog<A>(x, m, e);
+    const bool odd = anyOdd<A>(x);
+    splitLog<A>(x, odd, m, e);
     const auto f = A::sub(m, A::set1(1));
     const auto s = A::div(f, A::add(f, A::set1(2)));
     const auto z = A::mul(s, s), w = A::mul(z, z);
     const auto t1 = A::mul(w, horner<A>(w, {0x1.f13c4cp-3, 0x1.999c26p-2}));
     const auto t2 = A::mul(z, horner<A>(w, {0x1.23d3dcp-2, 0x1.555554p-1}));
     const auto R = A::add(t2, t1);
-    // Near the ends of the range (f > 0.38 or f < -0.29) the half-square form
-    // keeps the error below one unit; elsewhere f - s (f - R) does.
     const auto hfsq = A::mul(A::set1(0.5), A::mul(f, f));
-    const auto eLo = A::mul(e, A::set1(9.0580006145e-06f));
-    const auto nearEnds = A::mor(A::ge(f, A::set1(0.38)), A::le(f, A::set1(-0.29)));
-    const auto tail = A::blend(A::sub(A::mul(s, A::sub(f, R)), eLo),
-                               A::sub(hfsq, A::fma(s, A::add(hfsq, R), eLo)), nearEnds);
-    const auto r = A::fma(e, A::set1(6.9313812256e-01f), A::sub(f, tail));
-    return logSpecials<A>(x, r);
+    const auto lo = A::fma(s, A::add(hfsq, R), A::mul(e, A::set1(9.0580006145e-06f)));
+    const auto r = A::fma(e, A::set1(6.9313812256e-01f), A::sub(f, A::sub(hfsq, lo)));
+    return logSpecials<A>(x, odd, r);
 }
 
 template <class A>
 inline typename A::V logF64(typename A::V x)
 {
     typename A::V m, e;
-    splitLog<A>(x, m, e);
+    const bool odd = anyOdd<A>(x);
+    splitLog<A>(x, odd, m, e);
     const auto f = A::sub(m, A::set1(1));
     const auto s = A::div(f, A::add(f, A::set1(2)));
     const auto z = A::mul(s, s), w = A::mul(z, z);
@@ -181,38 +197,42 @@ inline typename A::V logF64(typename A::V x)
     const auto hfsq = A::mul(A::set1(0.5), A::mul(f, f));
     const auto lo = A::fma(s, A::add(hfsq, R), A::mul(e, A::set1(1.90821492927058770002e-10)));
     const auto r = A::fma(e, A::set1(6.93147180369123816490e-01), A::sub(f, A::sub(hfsq, lo)));
-    return logSpecials<A>(x, r);
+    return logSpecials<A>(x, odd, r);
 }
 
 // e^x = 2^k e^r, |r| <= ln2 / 2; 2^k applied in two halves so that results
 // down in the subnormal range are rounded once.
+// NaN needs no care: the clamps keep it (min and max return their second
+// operand when one is NaN), and every later step propagates it.
 template <class A>
-inline typename A::V scaleExp(typename A::V x, typename A::V y, typename A::V k)
+inline typename A::V scaleExp(typename A::V y, typename A::V k)
 {
-    using B = Bits<A>;
-    const auto k1 = A::roundEven(A::mul(k, A::set1(0.5)));
-    const auto k2 = A::sub(k, k1);
-    const auto r = A::mul(A::mul(y, B::pow2(k1)), B::pow2(k2));
-    return A::blend(r, A::add(x, x), A::neq(x, x));
+    if constexpr (requires { Bits<A>::scale(y, k); }) {
+        return Bits<A>::scale(y, k);
+    } else {
+        using B = Bits<A>;
+        const auto k1 = A::roundEven(A::mul(k, A::set1(0.5)));
+        return A::mul(A::mul(y, B::pow2(k1)), B::pow2(A::sub(k, k1)));
+    }
 }
 
 template <class A>
 inline typename A::V expF32(typename A::V x)
 {
-    const auto xc = A::min(A::max(x, A::set1(-104.0)), A::set1(89.0));
+    const auto xc = A::max(A::set1(-104.0), A::min(A::set1(89.0), x));
     const auto k = A::roundEven(A::mul(xc, A::set1(1.44269504088896341)));
     auto r = A::fma(k, A::set1(-0.693359375), xc);
     r = A::fma(k, A::set1(2.12194440e-4), r);
     const auto p = horner<A>(r, {1.9875691500E-4, 1.3981999507E-3, 8.3334519073E-3, 4.1665795894E-2, 1.6666665459E-1,
                                  5.0000001201E-1});
     const auto y = A::add(A::fma(p, A::mul(r, r), r), A::set1(1));
-    return scaleExp<A>(x, y, k);
+    return scaleExp<A>(y, k);
 }
 
 template <class A>
 inline typename A::V expF64(typename A::V x)
 {
-    const auto xc = A::min(A::max(x, A::set1(-746.0)), A::set1(710.0));
+    const auto xc = A::max(A::set1(-746.0), A::min(A::set1(710.0), x));
     const auto k = A::roundEven(A::mul(xc, A::set1(1.44269504088896338700e+00)));
     auto r = A::fma(k, A::set1(-6.93147180369123816490e-01), xc);
     r = A::fma(k, A::set1(-1.90821492927058770002e-10), r);
@@ -221,7 +241,7 @@ inline typename A::V expF64(typename A::V x)
                                  1.0 / 3628800.0, 1.0 / 362880.0, 1.0 / 40320.0, 1.0 / 5040.0, 1.0 / 720.0, 1.0 / 120.0,
                                  1.0 / 24.0, 1.0 / 6.0, 0.5});
     const auto y = A::add(A::fma(p, A::mul(r, r), r), A::set1(1));
-    return scaleExp<A>(x, y, k);
+    return scaleExp<A>(y, k);
 }
 
 // atan |x| = atan c + atan t with t = (|x| - c) / (1 + c |x|) for the
