@@ -178,22 +178,23 @@ TEST(ElementaryFloat, SquareRoots)
     }
 }
 
-// Logarithm warnings: the first block of 256 with a zero or negative decides.
+// Logarithm warnings: floating members by the first block of 256 with a zero
+// or negative element, integer members by the first such element.
 TEST(ElementaryFloat, LogarithmWarnings)
 {
-    const struct { int zeroAt, negAt, st; } cases[] = {{-1, -1, 0}, {3, 300, 7}, {300, 3, 8}, {600, -1, 7}, {-1, 255, 8}};
+    const struct { int zeroAt, negAt, st, st16; } cases[] = {{-1, -1, 0, 0}, {3, 300, 7, 7}, {300, 3, 8, 8}, {600, -1, 7, 7}, {-1, 255, 8, 8}, {40, 5, 7, 8}};
     for (auto c : cases) {
         std::vector<float> x(700, 2.0f), y(700);
         if (c.zeroAt >= 0) x[c.zeroAt] = 0;
         if (c.negAt >= 0) x[c.negAt] = -1;
         std::vector<double> xd(x.begin(), x.end()), yd(700);
-        EXPECT_EQ(orvsLn_32f(x.data(), y.data(), 700), c.st) << c.zeroAt;
-        EXPECT_EQ(orvsLn_64f(xd.data(), yd.data(), 700), c.st) << c.zeroAt;
-        EXPECT_EQ(orvsLn_64f32f(xd.data(), y.data(), 700), c.st) << c.zeroAt;
+        std::vector<Orv16s> xs(x.begin(), x.end()), ys(700);
         float s32;
         double s64;
-        EXPECT_EQ(orvsSumLn_32f(x.data(), 700, &s32), c.st);
-        EXPECT_EQ(orvsSumLn_64f(xd.data(), 700, &s64), c.st);
+        const OrvStatus got[] = {orvsLn_32f(x.data(), y.data(), 700), orvsLn_64f(xd.data(), yd.data(), 700),
+                                 orvsLn_64f32f(xd.data(), y.data(), 700), orvsSumLn_32f(x.data(), 700, &s32),
+                                 orvsSumLn_64f(xd.data(), 700, &s64), orvsLn_16s_Sfs(xs.data(), ys.data(), 700, -3)};
+        for (int k = 0; k < 6; ++k) EXPECT_EQ(got[k], k < 3 ? c.st : c.st16) << c.zeroAt << " " << c.negAt << " member " << k;
     }
 }
 
