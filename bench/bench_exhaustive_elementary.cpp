@@ -1,5 +1,5 @@
 // Every single-precision input (all 2^32 bit patterns) through Exp_32f,
-// Ln_32f, Arctan_32f and Cubrt_32f against long-double references: the
+// Ln_32f, Arctan_32f and Cubrt_32f against the correctly rounded results: the
 // largest distance in units in the last place from the correctly rounded
 // result, and how many results are not the correctly rounded one. Too long
 // for the test suite; run by hand (see docs/elementary.md):
@@ -21,15 +21,29 @@ namespace {
 struct Member {
     const char* name;
     OrvStatus (*fn)(const Orv32f*, Orv32f*, int);
-    long double (*ref)(long double);
+    double (*ref)(double);
+    long double (*refLong)(long double);
 };
 
 const Member kMembers[] = {
-    {"Exp", orvsExp_32f, [](long double x) { return std::exp(x); }},
-    {"Ln", orvsLn_32f, [](long double x) { return std::log(x); }},
-    {"Arctan", orvsArctan_32f, [](long double x) { return std::atan(x); }},
-    {"Cubrt", orvsCubrt_32f, [](long double x) { return std::cbrt(x); }},
+    {"Exp", orvsExp_32f, [](double x) { return std::exp(x); }, [](long double x) { return std::exp(x); }},
+    {"Ln", orvsLn_32f, [](double x) { return std::log(x); }, [](long double x) { return std::log(x); }},
+    {"Arctan", orvsArctan_32f, [](double x) { return std::atan(x); }, [](long double x) { return std::atan(x); }},
+    {"Cubrt", orvsCubrt_32f, [](double x) { return std::cbrt(x); }, [](long double x) { return std::cbrt(x); }},
 };
+
+// The correctly rounded float: from the double-precision reference, unless
+// it lies so close to a halfway point between two floats that its own error
+// could decide the rounding; then from the long-double one.
+float correctlyRounded(const Member& m, float x)
+{
+    const double d = m.ref(x);
+    const float f = static_cast<float>(d);
+    if (!std::isfinite(f) || d == f) return f;
+    const double mid = (static_cast<double>(f) + std::nextafter(f, d > f ? HUGE_VALF : -HUGE_VALF)) / 2;
+    if (std::fabs(d - mid) > std::fabs(mid) * 0x1p-45) return f;
+    return static_cast<float>(m.refLong(x));
+}
 
 // Distance in representable floats (the same NaN class counts as equal).
 double ulps(float a, float b)
@@ -62,7 +76,7 @@ void sweep(const Member& m)
             }
             m.fn(x.data(), y.data(), int(kChunk));
             for (std::uint64_t i = 0; i < kChunk; ++i) {
-                const double d = ulps(y[i], static_cast<float>(m.ref(x[i])));
+                const double d = ulps(y[i], correctlyRounded(m, x[i]));
                 nr += d != 0;
                 if (d > w) w = d, wAt = static_cast<std::uint32_t>(c * kChunk + i);
             }
