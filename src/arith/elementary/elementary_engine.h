@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <complex>
+#include <iterator>
 #include <cstdint>
 #include <limits>
 #include <type_traits>
@@ -229,10 +230,37 @@ OrvStatus lnFloat(const S* pSrc, D* pDst, int len)
 // Integer logarithms: ln x 2^-s rounded to nearest (no integer argument but
 // 1 has a rational logarithm, so there are no ties) and saturated; the
 // minimum for x <= 0, the first such element deciding the warning.
+// Ln_16s where few outputs are possible: whole logarithms (s = 0) by the
+// thresholds e^(k + 1/2) rounded up, and from s = -14 down the few
+// arguments whose result does not saturate, by table.
+inline bool lnSmallRange(const Orv16s* pSrc, Orv16s* pDst, int len, int s)
+{
+    static constexpr Orv16s kWhole[] = {2, 5, 13, 34, 91, 245, 666, 1809, 4915, 13360};
+    static constexpr Orv16s kScaled14[] = {0, 0, 11357, 18000, 22713, 26369, 29356, 31882};  // ln x 2^14, x < 8
+    if (s != 0 && s > -14) return false;
+    for (int i = 0; i < len; ++i) {
+        const Orv16s x = pSrc[i];
+        Orv16s r;
+        if (x <= 0) r = INT16_MIN;
+        else if (s == 0) r = static_cast<Orv16s>(std::upper_bound(std::begin(kWhole), std::end(kWhole), x) - std::begin(kWhole));
+        else if (s == -14) r = x < 8 ? kScaled14[x] : INT16_MAX;
+        else r = x == 1 ? 0 : (x == 2 && s == -15) ? 22713 : INT16_MAX;
+        pDst[i] = r;
+    }
+    return true;
+}
+
 template <class T, class D>
 OrvStatus lnSfs(const T* pSrc, D* pDst, int len, int s)
 {
     ORVS_CHECK(check::vectors(len, pSrc, pDst));
+    if constexpr (std::is_same_v<T, Orv16s> && std::is_same_v<D, Orv16s>) {
+        // The warning is read before an in-place call overwrites the source.
+        OrvStatus st = orvStsOk;
+        for (int i = 0; i < len && st == orvStsOk; ++i)
+            if (pSrc[i] <= 0) st = lnWarning(pSrc[i]);
+        if (lnSmallRange(pSrc, pDst, len, s)) return st;
+    }
     const double scale = std::ldexp(1.0, -std::clamp(s, -1000, 1000));
     OrvStatus st = orvStsOk;
     alignas(64) double x[kBlock], y[kBlock];
