@@ -1,6 +1,5 @@
-// Reference models of the elementary functions: exact integer comparisons
-// for the roots, long-double values for the transcendental functions, and
-// the distance in units in the last place between two floats.
+// Reference models: exact integer comparisons for the roots, long double for
+// the transcendental functions, distances in units in the last place.
 #pragma once
 #include <cmath>
 #include <cstring>
@@ -55,8 +54,7 @@ D lnModel(long long x, int s)
     return x > 0 ? halfUp<D>(std::log(static_cast<long double>(x)) * std::ldexp(1.0L, -s)) : std::numeric_limits<D>::min();
 }
 
-// Units in the last place between two floats of one type (0 when both are
-// the same NaN class or equal, huge when only one is NaN).
+// Floats of one type between a and b (NaN equals NaN only).
 template <class F>
 double ulpDistance(F a, F b)
 {
