@@ -1,0 +1,91 @@
+// Generator kernels, compiled once per instruction-set target (namespace
+// orvs::tone::ORVS_TARGET). The loops are plain element-wise or lane-strided
+// code that every target vectorises at its own width; no operation is fused.
+#include <algorithm>
+#include <cmath>
+
+#include "gen/tone/tone_kernels.h"
+
+namespace orvs::tone::ORVS_TARGET {
+
+namespace {
+
+void rotate(double* __restrict c, double* __restrict s, int count, double cL, double sL)
+{
+    // Each element depends on the one kLanes back only, so kLanes lanes advance
+    // side by side.
+    for (int j = kLanes; j < count; ++j) {
+        c[j] = c[j - kLanes] * cL - s[j - kLanes] * sL;
+        s[j] = s[j - kLanes] * cL + c[j - kLanes] * sL;
+    }
+}
+
+void scale_32f(const double* __restrict c, float* __restrict d, int n, double magn)
+{
+    for (int i = 0; i < n; ++i) d[i] = static_cast<float>(magn * c[i]);
+}
+
+void scaleCplx_64f(const double* __restrict c, const double* __restrict s, double* __restrict d, int n, double magn)
+{
+    for (int i = 0; i < n; ++i) {
+        d[2 * i] = magn * c[i];
+        d[2 * i + 1] = magn * s[i];
+    }
+}
+
+void scaleCplx_32f(const double* __restrict c, const double* __restrict s, float* __restrict d, int n, double magn)
+{
+    for (int i = 0; i < n; ++i) {
+        d[2 * i] = static_cast<float>(magn * c[i]);
+        d[2 * i + 1] = static_cast<float>(magn * s[i]);
+    }
+}
+
+// Half away from zero without a library call: the largest double below one
+// half pushes every fraction of one half or more over the next integer
+// (magnitudes here stay far below 2^52, where the addition is exact enough).
+inline double roundAway(double x) { return std::trunc(x + std::copysign(0.49999999999999994, x)); }
+
+void scaleRound_16s(const double* __restrict c, Orv16s* __restrict d, int n, int stride, double magn)
+{
+    for (int i = 0; i < n; ++i)
+        d[i * stride] = static_cast<Orv16s>(std::clamp(roundAway(magn * c[i]), -32768.0, 32767.0));
+}
+
+// x[0], x[1] given; x[n] = c1 x[n-1] - x[n-2] up to `head`, then four chains
+// x[n] = c4 x[n-4] - x[n-8] with c4 = 2 cos 4w formed from c1 = 2 cos w.
+template <class F, int Head>
+void fastBlock(F* x, int stride, int n, F x0, F x1, F c1)
+{
+    F v[Head];
+    v[0] = x0;
+    if (n > 1) v[1] = x1;
+    const int head = std::min(n, Head);
+    for (int i = 2; i < head; ++i) v[i] = c1 * v[i - 1] - v[i - 2];
+    for (int i = 0; i < head; ++i) x[i * stride] = v[i];
+    if (n <= Head) return;
+    const F c1sq = c1 * c1;
+    const F c4 = c1sq * (c1sq - F(4)) + F(2);
+    F a[4], b[4];  // b: the last four values, a: the four before them
+    for (int j = 0; j < 4; ++j) a[j] = v[Head - 8 + j], b[j] = v[Head - 4 + j];
+    int i = Head;
+    for (; i + 4 <= n; i += 4)
+        for (int j = 0; j < 4; ++j) {
+            const F y = c4 * b[j] - a[j];
+            a[j] = b[j];
+            b[j] = y;
+            x[(i + j) * stride] = y;
+        }
+    for (int j = 0; i < n; ++i, ++j) x[i * stride] = c4 * b[j] - a[j];
+}
+
+void fastBlock_32f(float* x, int stride, int n, float x0, float x1, float c1) { fastBlock<float, 16>(x, stride, n, x0, x1, c1); }
+void fastBlock_64f(double* x, int stride, int n, double x0, double x1, double c1) { fastBlock<double, 8>(x, stride, n, x0, x1, c1); }
+
+} // namespace
+
+#define ORVS_TONE_ENTRY(name, params) name,
+const KernelTable table = {ORVS_TONE_KERNELS(ORVS_TONE_ENTRY)};
+#undef ORVS_TONE_ENTRY
+
+} // namespace orvs::tone::ORVS_TARGET

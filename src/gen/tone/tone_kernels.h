@@ -1,0 +1,41 @@
+// Kernels of the generators (and of the cosine series the windows share),
+// compiled once per instruction-set target; the engines reach them through
+// the row chosen once for the process.
+#pragma once
+#include "orvs/types.h"
+
+namespace orvs::tone {
+
+// A phasor advanced by rotation: lanes 0 .. kLanes-1 of c and s hold
+// cos/sin of kLanes consecutive angles on entry; every later element j gets
+// the angle of element j - kLanes plus the lane step (cos cL, sin sL).
+// Restarting from exact values every block keeps the rounding drift to a few
+// hundred units in the last place.
+constexpr int kLanes = 8;
+
+#define ORVS_TONE_KERNELS(X)                                                               \
+    X(rotate, (double* c, double* s, int count, double cL, double sL))                    \
+    /* d = float(magn * c) */                                                             \
+    X(scale_32f, (const double* c, float* d, int n, double magn))                         \
+    /* re = magn * c, im = magn * s, interleaved */                                       \
+    X(scaleCplx_64f, (const double* c, const double* s, double* d, int n, double magn))   \
+    X(scaleCplx_32f, (const double* c, const double* s, float* d, int n, double magn))    \
+    /* 16-bit parts: magn * c rounded half away from zero, saturated; stride 1 or 2 */    \
+    X(scaleRound_16s, (const double* c, Orv16s* d, int n, int stride, double magn))       \
+    /* the fast single-precision method: one block from two start values */               \
+    X(fastBlock_32f, (float* x, int stride, int n, float x0, float x1, float c1))         \
+    X(fastBlock_64f, (double* x, int stride, int n, double x0, double x1, double c1))
+
+#define ORVS_TONE_MEMBER(name, params) void(*name) params;
+struct KernelTable {
+    ORVS_TONE_KERNELS(ORVS_TONE_MEMBER)
+};
+#undef ORVS_TONE_MEMBER
+
+namespace avx { extern const KernelTable table; }
+namespace avx2 { extern const KernelTable table; }
+namespace avx512 { extern const KernelTable table; }
+
+const KernelTable& kernels();
+
+} // namespace orvs::tone
