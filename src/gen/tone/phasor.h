@@ -1,5 +1,5 @@
-// Cosine and sine series in blocks: the first kLanes values of a block are
-// evaluated directly, the rest come from the rotation kernel. The window
+// Cosine and sine series in blocks: the first value of a block is evaluated
+// directly, the rest come from the rotation kernel. The window
 // functions and the tone generators share it.
 #pragma once
 #include <algorithm>
@@ -11,7 +11,6 @@ namespace orvs::tone {
 
 constexpr double kTwoPi = 6.283185307179586476925286766559;
 
-// Values per block: 128 rotations at most between exact restarts.
 constexpr int kBlock = 1024;
 
 // The fractional part of n * f for n < 2^31, with the rounding error of the
@@ -27,18 +26,21 @@ inline double fracProduct(double f, double n)
     return r;
 }
 
-// c[j] = cos(angle(j)), s[j] = sin(angle(j)) for j < count <= kBlock, where
-// angle(j + kLanes) - angle(j) is the angle of (cL, sL).
-template <class AngleAt>
-inline void phasorBlock(double* c, double* s, int count, AngleAt&& angleAt, double cL, double sL)
+// The rotations by 1, 8 and 32 steps of `cycles` each, every multiple reduced
+// to one cycle before the angle is formed (32 times a rounded angle would
+// carry 32 times its rounding).
+inline Steps stepsOf(double cycles)
 {
-    const int direct = std::min(count, kLanes);
-    for (int j = 0; j < direct; ++j) {
-        const double a = angleAt(j);
-        c[j] = std::cos(a);
-        s[j] = std::sin(a);
-    }
-    if (count > kLanes) kernels().rotate(c, s, count, cL, sL);
+    const double a1 = kTwoPi * fracProduct(cycles, 1), a8 = kTwoPi * fracProduct(cycles, 8), a32 = kTwoPi * fracProduct(cycles, 32);
+    return {std::cos(a1), std::sin(a1), std::cos(a8), std::sin(a8), std::cos(a32), std::sin(a32)};
+}
+
+// c[j] = cos(a0 + j step), s[j] = sin(a0 + j step) for j < count <= kBlock.
+inline void phasorBlock(double* c, double* s, int count, double a0, const Steps& steps)
+{
+    c[0] = std::cos(a0);
+    s[0] = std::sin(a0);
+    if (count > 1) kernels().rotate(c, s, count, steps);
 }
 
 } // namespace orvs::tone

@@ -42,12 +42,11 @@ template <class Put>
 inline void phasorSeries(int len, double phase, double rFreq, Put&& put)
 {
     alignas(64) double c[kBlock], s[kBlock];
-    const double step = kTwoPi * fracProduct(rFreq, kLanes);
-    const double cL = std::cos(step), sL = std::sin(step);
+    const Steps steps = stepsOf(rFreq);
     for (int k = 0; k < len; k += kBlock) {
         const int m = std::min(kBlock, len - k);
         const double base = fracProduct(rFreq, k);
-        phasorBlock(c, s, m, [&](int j) { return phase + kTwoPi * (base + j * rFreq); }, cL, sL);
+        phasorBlock(c, s, m, phase + kTwoPi * base, steps);
         put(k, m, c, s);
     }
 }

@@ -4,20 +4,40 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/simd/simd.h"
 #include "gen/tone/tone_kernels.h"
 
 namespace orvs::tone::ORVS_TARGET {
 
 namespace {
 
-void rotate(double* __restrict c, double* __restrict s, int count, double cL, double sL)
+using namespace simd::ORVS_TARGET;
+
+// Elements [from, to) from the ones d back, rotated by (cd, sd).
+template <int D>
+inline void rotateFrom(double* __restrict c, double* __restrict s, int from, int to, double cd, double sd)
 {
-    // Each element depends on the one kLanes back only, so kLanes lanes advance
-    // side by side.
-    for (int j = kLanes; j < count; ++j) {
-        c[j] = c[j - kLanes] * cL - s[j - kLanes] * sL;
-        s[j] = s[j - kLanes] * cL + c[j - kLanes] * sL;
+    using V = WF64;
+    int j = from;
+    if constexpr (D % V::W == 0) {
+        const V::V vc = V::set1(cd), vs = V::set1(sd);
+        for (; j + V::W <= to; j += V::W) {
+            const V::V c0 = V::load(c + j - D), s0 = V::load(s + j - D);
+            V::store(c + j, V::sub(V::mul(c0, vc), V::mul(s0, vs)));
+            V::store(s + j, V::add(V::mul(s0, vc), V::mul(c0, vs)));
+        }
     }
+    for (; j < to; ++j) {
+        c[j] = c[j - D] * cd - s[j - D] * sd;
+        s[j] = s[j - D] * cd + c[j - D] * sd;
+    }
+}
+
+void rotate(double* __restrict c, double* __restrict s, int count, const Steps& st)
+{
+    rotateFrom<1>(c, s, 1, std::min(count, 8), st.c1, st.s1);
+    rotateFrom<8>(c, s, 8, std::min(count, 32), st.c8, st.s8);
+    rotateFrom<32>(c, s, 32, count, st.c32, st.s32);
 }
 
 void scale_32f(const double* __restrict c, float* __restrict d, int n, double magn)

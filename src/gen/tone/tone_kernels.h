@@ -6,15 +6,20 @@
 
 namespace orvs::tone {
 
-// A phasor advanced by rotation: lanes 0 .. kLanes-1 of c and s hold
-// cos/sin of kLanes consecutive angles on entry; every later element j gets
-// the angle of element j - kLanes plus the lane step (cos cL, sin sL).
-// Restarting from exact values every block keeps the rounding drift to a few
-// hundred units in the last place.
-constexpr int kLanes = 8;
+// A phasor advanced by rotation. On entry c[0], s[0] hold cos/sin of the
+// first angle; element j gets the angle of element j - d plus d steps, with
+// d = 1 up to 8, d = 8 up to 32 and d = 32 from there on: 32 independent
+// lanes keep the multipliers busy, and a block of 1024 values sees at most
+// 41 rotations between exact restarts.
+constexpr int kLanes = 32;
+
+// cos/sin of one, eight and thirty-two steps.
+struct Steps {
+    double c1, s1, c8, s8, c32, s32;
+};
 
 #define ORVS_TONE_KERNELS(X)                                                               \
-    X(rotate, (double* c, double* s, int count, double cL, double sL))                    \
+    X(rotate, (double* c, double* s, int count, const Steps& st))                    \
     /* d = float(magn * c) */                                                             \
     X(scale_32f, (const double* c, float* d, int n, double magn))                         \
     /* re = magn * c, im = magn * s, interleaved */                                       \

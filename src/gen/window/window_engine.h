@@ -32,7 +32,8 @@ private:
     int len_;
     double alpha_;
     W lanes_[4], laneStep_;   // Bartlett: four running sums
-    double theta_, cL_, sL_;  // cosine series
+    double theta_;            // cosine series
+    tone::Steps steps_;
     double inv_;              // Kaiser: 1 / I0(beta)
 };
 extern template class Weights<float>;
@@ -51,18 +52,22 @@ template <> struct Sample<Orv32fc> { using P = float; static constexpr int parts
 template <> struct Sample<Orv16s> { using P = Orv16s; static constexpr int parts = 1; using W = float; };
 template <> struct Sample<Orv16sc> { using P = Orv16s; static constexpr int parts = 2; using W = float; };
 
-// The product of parts and weights for sample parts P and weights W; the
-// scaled 16-bit product when factor is given.
-template <class P, class W>
-inline void multiply(const P* s, const W* w, P* d, int n, double factor)
+// Samples k .. k+m-1 and len-1-k .. len-k-m times w[0 .. m-1]; the scaled
+// 16-bit product when factor is not 1.
+template <class T, class W>
+inline void multiplyEnds(const T* src, T* dst, int len, int k, const W* w, int m, double factor)
 {
+    using P = typename Sample<T>::P;
+    constexpr bool cplx = Sample<T>::parts == 2;
     const KernelTable& K = kernels();
-    if constexpr (std::is_same_v<P, double>) K.mul_64f(s, w, d, n);
-    else if constexpr (std::is_same_v<P, float> && std::is_same_v<W, float>) K.mul_32f(s, w, d, n);
-    else if constexpr (std::is_same_v<P, float>) K.mul_32f64f(s, w, d, n);
-    else if constexpr (std::is_same_v<W, double>) K.mul_16s64f(s, w, d, n);
-    else if (factor != 1.0) K.mul_16s32f_Sfs(s, w, d, n, factor);
-    else K.mul_16s32f(s, w, d, n);
+    const P* s = reinterpret_cast<const P*>(src);
+    P* d = reinterpret_cast<P*>(dst);
+    if constexpr (std::is_same_v<P, double>) (cplx ? K.ends_64fc : K.ends_64f)(s, d, len, k, w, m);
+    else if constexpr (std::is_same_v<P, float> && std::is_same_v<W, float>) (cplx ? K.ends_32fc : K.ends_32f)(s, d, len, k, w, m);
+    else if constexpr (std::is_same_v<P, float>) (cplx ? K.ends_32fc64f : K.ends_32f64f)(s, d, len, k, w, m);
+    else if constexpr (std::is_same_v<W, double>) (cplx ? K.ends_16sc64f : K.ends_16s64f)(s, d, len, k, w, m);
+    else if (factor != 1.0) K.ends_16s32f_Sfs(s, d, len, k, w, m, factor);
+    else (cplx ? K.ends_16sc32f : K.ends_16s32f)(s, d, len, k, w, m);
 }
 
 // Weights n = 0 .. len/2 - 1 multiply samples n and len-1-n; the middle
@@ -70,24 +75,12 @@ inline void multiply(const P* s, const W* w, P* d, int n, double factor)
 template <class T, class W>
 void applyWindow(const T* pSrc, T* pDst, int len, Weights<W>& weights, double factor = 1.0)
 {
-    using P = typename Sample<T>::P;
-    constexpr int parts = Sample<T>::parts;
-    alignas(64) W w[kBlock], front[parts * kBlock], back[parts * kBlock];
-    const P* s = reinterpret_cast<const P*>(pSrc);
-    P* d = reinterpret_cast<P*>(pDst);
+    alignas(64) W w[kBlock];
     const int half = len / 2;
     for (int k = 0; k < half; k += kBlock) {
         const int m = std::min(kBlock, half - k);
         weights.fill(k, m, w);
-        // The second half runs backwards through the weights.
-        for (int i = 0; i < m; ++i)
-            for (int p = 0; p < parts; ++p) {
-                front[parts * i + p] = w[i];
-                back[parts * (m - 1 - i) + p] = w[i];
-            }
-        multiply(s + parts * k, front, d + parts * k, parts * m, factor);
-        const int b = len - k - m;
-        multiply(s + parts * b, back, d + parts * b, parts * m, factor);
+        multiplyEnds(pSrc, pDst, len, k, w, m, factor);
     }
     if ((len & 1) && pSrc != pDst) pDst[half] = pSrc[half];
 }

@@ -1,22 +1,29 @@
-// Kernels of the window functions: the product of samples and weights in
-// each rounding the family uses, compiled once per instruction-set target.
-// Every kernel accepts pDst == pSrc.
+// Kernels of the window functions: samples k .. k+m-1 and their mirror
+// images len-1-k .. len-k-m times the weights w[0 .. m-1], in each rounding
+// the family uses, for real (1 part) and complex (2 parts) samples; compiled
+// once per instruction-set target. Every kernel accepts pDst == pSrc.
 #pragma once
 #include "orvs/types.h"
 
 namespace orvs::win {
 
-#define ORVS_WIN_KERNELS(X)                                                                   \
-    X(mul_64f, (const double* s, const double* w, double* d, int n))                         \
-    X(mul_32f, (const float* s, const float* w, float* d, int n))                            \
-    /* the product in double precision, rounded once to single */                            \
-    X(mul_32f64f, (const float* s, const double* w, float* d, int n))                        \
-    /* single-precision product, rounded to nearest even, saturated */                       \
-    X(mul_16s32f, (const Orv16s* s, const float* w, Orv16s* d, int n))                       \
-    /* double-precision product, rounded half away from zero, saturated */                   \
-    X(mul_16s64f, (const Orv16s* s, const double* w, Orv16s* d, int n))                      \
-    /* single-precision product times factor in double, half away from zero, saturated */    \
-    X(mul_16s32f_Sfs, (const Orv16s* s, const float* w, Orv16s* d, int n, double factor))
+// X(name, parameter list); s and d point at the parts of element 0.
+#define ORVS_WIN_KERNELS(X)                                                                          \
+    X(ends_64f, (const double* s, double* d, int len, int k, const double* w, int m))               \
+    X(ends_64fc, (const double* s, double* d, int len, int k, const double* w, int m))              \
+    X(ends_32f, (const float* s, float* d, int len, int k, const float* w, int m))                  \
+    X(ends_32fc, (const float* s, float* d, int len, int k, const float* w, int m))                 \
+    /* the product in double precision, rounded once to single */                                   \
+    X(ends_32f64f, (const float* s, float* d, int len, int k, const double* w, int m))              \
+    X(ends_32fc64f, (const float* s, float* d, int len, int k, const double* w, int m))             \
+    /* single-precision product, rounded to nearest even, saturated */                              \
+    X(ends_16s32f, (const Orv16s* s, Orv16s* d, int len, int k, const float* w, int m))             \
+    X(ends_16sc32f, (const Orv16s* s, Orv16s* d, int len, int k, const float* w, int m))            \
+    /* double-precision product, rounded half away from zero, saturated */                          \
+    X(ends_16s64f, (const Orv16s* s, Orv16s* d, int len, int k, const double* w, int m))            \
+    X(ends_16sc64f, (const Orv16s* s, Orv16s* d, int len, int k, const double* w, int m))           \
+    /* single-precision product times factor in double, half away from zero, saturated */           \
+    X(ends_16s32f_Sfs, (const Orv16s* s, Orv16s* d, int len, int k, const float* w, int m, double factor))
 
 #define ORVS_WIN_MEMBER(name, params) void(*name) params;
 struct KernelTable {

@@ -21,7 +21,7 @@ double besselI0(double x)
 
 template <class W>
 Weights<W>::Weights(Kind kind, int len, double alpha, double beta)
-    : kind_(kind), len_(len), alpha_(alpha), lanes_{}, laneStep_(0), theta_(0), cL_(1), sL_(0), inv_(1)
+    : kind_(kind), len_(len), alpha_(alpha), lanes_{}, laneStep_(0), theta_(0), steps_{}, inv_(1)
 {
     if (kind == Kind::Bartlett) {
         // The step rounded once to the weight precision; four lanes start at
@@ -34,8 +34,7 @@ Weights<W>::Weights(Kind kind, int len, double alpha, double beta)
         alpha_ = std::fabs(alpha);
     } else {
         theta_ = tone::kTwoPi / (len - 1);
-        cL_ = std::cos(tone::kLanes * theta_);
-        sL_ = std::sin(tone::kLanes * theta_);
+        steps_ = tone::stepsOf(1.0 / (len - 1));
     }
 }
 
@@ -60,7 +59,7 @@ void Weights<W>::fill(int k, int m, W* w)
         break;
     }
     alignas(64) double c[kBlock], s[kBlock];
-    tone::phasorBlock(c, s, m, [&](int j) { return (k + j) * theta_; }, cL_, sL_);
+    tone::phasorBlock(c, s, m, k * theta_, steps_);
     if (kind_ == Kind::Hann) {
         for (int i = 0; i < m; ++i) w[i] = static_cast<W>(0.5 - 0.5 * c[i]);
     } else if (kind_ == Kind::Hamming) {
