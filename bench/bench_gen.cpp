@@ -86,7 +86,11 @@ void registerAll()
     reg("WinHann_32f_I:orvs", [](const float*, float* d, int n) { orvsWinHann_32f_I(d, n); });
     reg("WinHann_32f_I:precomputed", [](const float*, float* d, int n) {
         const float* w = hannTable(n);
+#if defined(ORVS_HAVE_VOLK)
+        volk_32f_x2_multiply_32f(d, d, w, static_cast<unsigned>(n));
+#else
         for (int i = 0; i < n; ++i) d[i] *= w[i];
+#endif
     });
     reg("WinKaiser_32f:orvs", [](const float* s, float* d, int n) { orvsWinKaiser_32f(s, d, n, kaiserAlpha(n)); });
     reg("Tone_32f:orvs", [](const float*, float* d, int n) {

@@ -33,11 +33,32 @@ inline void rotateFrom(double* __restrict c, double* __restrict s, int from, int
     }
 }
 
+// The 32 lanes stay in registers from one group of 32 elements to the next.
+inline int rotateLanes(double* __restrict c, double* __restrict s, int count, double cd, double sd)
+{
+    using V = WF64;
+    constexpr int N = kLanes / V::W;
+    V::V vc[N], vs[N];
+    for (int r = 0; r < N; ++r) vc[r] = V::load(c + r * V::W), vs[r] = V::load(s + r * V::W);
+    const V::V mc = V::set1(cd), ms = V::set1(sd);
+    int j = kLanes;
+    for (; j + kLanes <= count; j += kLanes)
+        for (int r = 0; r < N; ++r) {
+            const V::V nc = V::sub(V::mul(vc[r], mc), V::mul(vs[r], ms));
+            vs[r] = V::add(V::mul(vs[r], mc), V::mul(vc[r], ms));
+            vc[r] = nc;
+            V::store(c + j + r * V::W, nc);
+            V::store(s + j + r * V::W, vs[r]);
+        }
+    return j;
+}
+
 void rotate(double* __restrict c, double* __restrict s, int count, const Steps& st)
 {
     rotateFrom<1>(c, s, 1, std::min(count, 8), st.c1, st.s1);
-    rotateFrom<8>(c, s, 8, std::min(count, 32), st.c8, st.s8);
-    rotateFrom<32>(c, s, 32, count, st.c32, st.s32);
+    rotateFrom<8>(c, s, 8, std::min(count, kLanes), st.c8, st.s8);
+    if (count <= kLanes) return;
+    rotateFrom<kLanes>(c, s, rotateLanes(c, s, count, st.c32, st.s32), count, st.c32, st.s32);
 }
 
 void scale_32f(const double* __restrict c, float* __restrict d, int n, double magn)

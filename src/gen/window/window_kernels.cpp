@@ -5,7 +5,9 @@
 // backwards). No operation is fused.
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
+#include "core/simd/simd.h"
 #include "gen/window/window_kernels.h"
 
 namespace orvs::win::ORVS_TARGET {
@@ -48,6 +50,75 @@ inline void ends(const P* s, P* d, int len, int k, const W* w, int m, double fac
     for (int i = 0; i < m; ++i)
         for (int p = 0; p < Parts; ++p) db[Parts * i + p] = product<R>(sb[Parts * i + p], w[m - 1 - i], factor);
 }
+
+// ---- weights from a rotating phasor ------------------------------------------
+using namespace simd::ORVS_TARGET;
+using tone::kLanes;
+
+template <class W>
+inline void formula(const double* c, W* w, int n, const CosShape& sh)
+{
+    if (!sh.blackman) {
+        for (int i = 0; i < n; ++i) w[i] = static_cast<W>(sh.a - sh.b * c[i]);
+        return;
+    }
+    const W a = static_cast<W>(sh.alpha), a4 = W(4) * a, base = W(0.5) + a;
+    for (int i = 0; i < n; ++i) {
+        const W h = static_cast<W>(0.5 * c[i]);
+        w[i] = base - h - a4 * h * h;
+    }
+}
+
+// The phasor of one block, as in the generators' rotation kernel (steps of
+// 1, 8, then 32 elements), with the 32 lanes in registers and only the
+// weights stored.
+template <class W>
+void cosWeights(W* w, int count, double a0, const tone::Steps& st, const CosShape& sh)
+{
+    using V = WF64;
+    constexpr int N = kLanes / V::W;
+    alignas(64) double c[kLanes], s[kLanes];
+    const int head = std::min(count, kLanes);
+    c[0] = std::cos(a0);
+    s[0] = std::sin(a0);
+    for (int j = 1; j < head; ++j) {
+        const int d = j < 8 ? 1 : 8;
+        const double cd = j < 8 ? st.c1 : st.c8, sd = j < 8 ? st.s1 : st.s8;
+        c[j] = c[j - d] * cd - s[j - d] * sd;
+        s[j] = s[j - d] * cd + c[j - d] * sd;
+    }
+    formula(c, w, head, sh);
+    if (count <= kLanes) return;
+    V::V vc[N], vs[N];
+    for (int r = 0; r < N; ++r) vc[r] = V::load(c + r * V::W), vs[r] = V::load(s + r * V::W);
+    const V::V mc = V::set1(st.c32), ms = V::set1(st.s32);
+    int j = kLanes;
+    if (!sh.blackman) {
+        // a - b c straight from the registers, rounded once to the weight type.
+        const V::V va = V::set1(sh.a), vb = V::set1(sh.b);
+        for (; j + kLanes <= count; j += kLanes)
+            for (int r = 0; r < N; ++r) {
+                const V::V nc = V::sub(V::mul(vc[r], mc), V::mul(vs[r], ms));
+                vs[r] = V::add(V::mul(vs[r], mc), V::mul(vc[r], ms));
+                vc[r] = nc;
+                const V::V wv = V::sub(va, V::mul(vb, nc));
+                if constexpr (std::is_same_v<W, float>) V::storeNarrowed(w + j + r * V::W, wv);
+                else V::store(w + j + r * V::W, wv);
+            }
+    }
+    for (; j < count; j += kLanes) {
+        for (int r = 0; r < N; ++r) {
+            const V::V nc = V::sub(V::mul(vc[r], mc), V::mul(vs[r], ms));
+            vs[r] = V::add(V::mul(vs[r], mc), V::mul(vc[r], ms));
+            vc[r] = nc;
+            V::store(c + r * V::W, nc);
+        }
+        formula(c, w + j, std::min(kLanes, count - j), sh);
+    }
+}
+
+void cosWeights_32f(float* w, int count, double a0, const tone::Steps& st, const CosShape& sh) { cosWeights(w, count, a0, st, sh); }
+void cosWeights_64f(double* w, int count, double a0, const tone::Steps& st, const CosShape& sh) { cosWeights(w, count, a0, st, sh); }
 
 void ends_64f(const double* s, double* d, int len, int k, const double* w, int m) { ends<Rule::Float, 1>(s, d, len, k, w, m); }
 void ends_64fc(const double* s, double* d, int len, int k, const double* w, int m) { ends<Rule::Float, 2>(s, d, len, k, w, m); }

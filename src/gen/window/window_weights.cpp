@@ -1,6 +1,7 @@
 // Window weights, block by block: running sums for Bartlett, a cosine series
 // for Hann, Hamming and Blackman, I0 ratios for Kaiser.
 #include <cmath>
+#include <type_traits>
 
 #include "gen/window/window_engine.h"
 
@@ -58,20 +59,11 @@ void Weights<W>::fill(int k, int m, W* w)
     default:
         break;
     }
-    alignas(64) double c[kBlock], s[kBlock];
-    tone::phasorBlock(c, s, m, k * theta_, steps_);
-    if (kind_ == Kind::Hann) {
-        for (int i = 0; i < m; ++i) w[i] = static_cast<W>(0.5 - 0.5 * c[i]);
-    } else if (kind_ == Kind::Hamming) {
-        for (int i = 0; i < m; ++i) w[i] = static_cast<W>(0.54 - 0.46 * c[i]);
-    } else {
-        // 0.5 + alpha - c' - 4 alpha c'^2 with c' = cos / 2, in the weight precision.
-        const W a = static_cast<W>(alpha_), a4 = W(4) * a;
-        for (int i = 0; i < m; ++i) {
-            const W h = static_cast<W>(0.5 * c[i]);
-            w[i] = W(0.5) + a - h - a4 * h * h;
-        }
-    }
+    const CosShape shape = kind_ == Kind::Hann      ? CosShape{false, 0.5, 0.5, 0}
+                           : kind_ == Kind::Hamming ? CosShape{false, 0.54, 0.46, 0}
+                                                    : CosShape{true, 0, 0, alpha_};
+    if constexpr (std::is_same_v<W, float>) kernels().cosWeights_32f(w, m, k * theta_, steps_, shape);
+    else kernels().cosWeights_64f(w, m, k * theta_, steps_, shape);
 }
 
 template class Weights<float>;
