@@ -52,20 +52,25 @@ static int writeSvg(const char* dir, const Window* w, const double* weights, con
 {
     char path[512];
     FILE* f;
-    const double pw = 300, ph = 180, top = 40, left = 40;
+    const double pw = 300, ph = 180, top = 40, left = 60;
     snprintf(path, sizeof path, "%s/window_%s.svg", dir, w->name);
     f = fopen(path, "w");
     if (!f) return 0;
-    fprintf(f, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"720\" height=\"260\" font-family=\"sans-serif\" font-size=\"12\">\n");
-    fprintf(f, "<rect width=\"720\" height=\"260\" fill=\"white\"/>\n");
+    fprintf(f, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"760\" height=\"280\" font-family=\"sans-serif\" font-size=\"12\">\n");
+    fprintf(f, "<rect width=\"760\" height=\"280\" fill=\"white\"/>\n");
     fprintf(f, "<text x=\"%g\" y=\"20\" font-size=\"14\">%s, N = %d</text>\n", left, w->title, N);
     fprintf(f, "<text x=\"%g\" y=\"%g\">weights w[n], n = 0 .. %d</text>\n", left, top + ph + 30, N - 1);
-    fprintf(f, "<text x=\"%g\" y=\"%g\">|W(f)| in dB, f = 0 .. 0.5; main lobe to %.2f bins, highest side lobe %.1f dB</text>\n",
-            left + pw + 40, top + ph + 30, lobe, side);
+    fprintf(f, "<text x=\"%g\" y=\"%g\">|W(f)| in dB, f = 0 .. 0.5 cycles per sample</text>\n", left + pw + 60, top + ph + 30);
+    fprintf(f, "<text x=\"%g\" y=\"%g\">main lobe to %.2f bins, highest side lobe %.1f dB</text>\n", left + pw + 60, top + ph + 48,
+            lobe, side);
+    fprintf(f, "<text x=\"%g\" y=\"%g\" text-anchor=\"end\">1</text><text x=\"%g\" y=\"%g\" text-anchor=\"end\">0</text>\n",
+            left - 4, top + 10, left - 4, top + ph);
+    fprintf(f, "<text x=\"%g\" y=\"%g\" text-anchor=\"end\">0 dB</text><text x=\"%g\" y=\"%g\" text-anchor=\"end\">%g dB</text>\n",
+            left + pw + 56, top + 10, left + pw + 56, top + ph, FLOOR_DB);
     fprintf(f, "<rect x=\"%g\" y=\"%g\" width=\"%g\" height=\"%g\" fill=\"none\" stroke=\"#999\"/>\n", left, top, pw, ph);
-    fprintf(f, "<rect x=\"%g\" y=\"%g\" width=\"%g\" height=\"%g\" fill=\"none\" stroke=\"#999\"/>\n", left + pw + 40, top, pw, ph);
+    fprintf(f, "<rect x=\"%g\" y=\"%g\" width=\"%g\" height=\"%g\" fill=\"none\" stroke=\"#999\"/>\n", left + pw + 60, top, pw, ph);
     polyline(f, weights, N, 0.0, 1.0, left, top, pw, ph, "#1f5fa8");
-    polyline(f, db, bins, FLOOR_DB, 0.0, left + pw + 40, top, pw, ph, "#b0341f");
+    polyline(f, db, bins, FLOOR_DB, 0.0, left + pw + 60, top, pw, ph, "#b0341f");
     fprintf(f, "</svg>\n");
     return fclose(f) == 0;
 }
