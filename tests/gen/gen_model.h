@@ -49,14 +49,6 @@ template <> struct PartOf<Orv32fc> { using type = Orv32f; };
 template <> struct PartOf<Orv64fc> { using type = Orv64f; };
 template <class T> using Part = typename PartOf<T>::type;
 
-// The bound on |library - model| of one part for value v (model units):
-// relative in floating point, one unit for 16-bit results.
-template <class T> long double tolerance(long double v, long double rel)
-{
-    if constexpr (std::is_integral_v<Part<T>>) return 1.0L;
-    else return rel * std::fabs(v) + rel;
-}
-
 // Triangle value at theta in [0, 2 pi).
 inline long double triangle(long double theta, long double magn, long double asym)
 {

@@ -5,6 +5,8 @@
 #pragma once
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 #include "gen/tone/phasor.h"
@@ -147,11 +149,22 @@ template <class T>
 void triangle(T* d, int len, double magn, double rFreq, double asym, double phase)
 {
     const double shift = (3.0 * kPi + asym) / 2.0;
+    // The frequency split so that j * hi is exact for j < 2^11: the whole
+    // cycles of j f leave without rounding (steep slopes magnify any phase
+    // error).
+    std::uint64_t bits;
+    std::memcpy(&bits, &rFreq, sizeof bits);
+    bits &= ~std::uint64_t(0x7FF);
+    double hi;
+    std::memcpy(&hi, &bits, sizeof hi);
+    const double lo = rFreq - hi;
+    static_assert(kBlock <= 2048);
     for (int k = 0; k < len; k += kBlock) {
         const int m = std::min(kBlock, len - k);
         const double base = fracProduct(rFreq, k);
         for (int j = 0; j < m; ++j) {
-            double t = base + j * rFreq;
+            const double jh = j * hi;
+            double t = (jh - std::floor(jh)) + base + j * lo;
             t -= std::floor(t);
             double theta = phase + kTwoPi * t;
             if (theta >= kTwoPi) theta -= kTwoPi;
