@@ -88,15 +88,25 @@ void toneFast(T* d, int len, double magn, double rFreq, double phase)
     const F c1 = static_cast<F>(2.0 * std::cos(kTwoPi * rFreq));
     F* x = reinterpret_cast<F*>(d);
     constexpr int stride = cplx ? 2 : 1;
-    for (int k = 0; k < len; k += block) {
+    // Groups of kFastBlocks whole blocks, then the rest one block at a time.
+    for (int k = 0; k < len;) {
+        const int whole = (len - k) / block;
+        const int nb = whole >= kFastBlocks ? kFastBlocks : 1;
         const int m = std::min(block, len - k);
-        const double a0 = phase + kTwoPi * fracProduct(rFreq, k), a1 = phase + kTwoPi * fracProduct(rFreq, k + 1.0);
-        auto run = [&](F* at, double v0, double v1) {
-            if constexpr (std::is_same_v<F, float>) K.fastBlock_32f(at, stride, m, F(v0), F(v1), c1);
-            else K.fastBlock_64f(at, stride, m, F(v0), F(v1), c1);
+        F c0[kFastBlocks], c1v[kFastBlocks], s0[kFastBlocks], s1v[kFastBlocks];
+        for (int b = 0; b < nb; ++b) {
+            const double at = k + double(b) * block;
+            const double a0 = phase + kTwoPi * fracProduct(rFreq, at), a1 = phase + kTwoPi * fracProduct(rFreq, at + 1);
+            c0[b] = F(magn * std::cos(a0)), c1v[b] = F(magn * std::cos(a1));
+            s0[b] = F(magn * std::sin(a0)), s1v[b] = F(magn * std::sin(a1));
+        }
+        auto run = [&](F* at, const F* v0, const F* v1) {
+            if constexpr (std::is_same_v<F, float>) K.fastBlocks_32f(at, stride, block * stride, nb, m, v0, v1, c1);
+            else K.fastBlocks_64f(at, stride, block * stride, nb, m, v0, v1, c1);
         };
-        run(x + k * stride, magn * std::cos(a0), magn * std::cos(a1));
-        if constexpr (cplx) run(x + k * stride + 1, magn * std::sin(a0), magn * std::sin(a1));
+        run(x + k * stride, c0, c1v);
+        if constexpr (cplx) run(x + k * stride + 1, s0, s1v);
+        k += nb * m;
     }
 }
 

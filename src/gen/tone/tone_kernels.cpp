@@ -1,6 +1,11 @@
 // Generator kernels, compiled once per instruction-set target (namespace
 // orvs::tone::ORVS_TARGET). The loops are plain element-wise or lane-strided
 // code that every target vectorises at its own width; no operation is fused.
+#if defined(__AVX512F__)
+// GCC 12 reports the deliberately undefined pass-through operand of the
+// unmasked 512-bit intrinsics as "maybe uninitialized"; nothing reads it.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <algorithm>
 #include <cmath>
 
@@ -93,35 +98,48 @@ void scaleRound_16s(const double* __restrict c, Orv16s* __restrict d, int n, int
         d[i * stride] = static_cast<Orv16s>(std::clamp(roundAway(magn * c[i]), -32768.0, 32767.0));
 }
 
-// x[0], x[1] given; x[n] = c1 x[n-1] - x[n-2] up to `head`, then four chains
-// x[n] = c4 x[n-4] - x[n-8] with c4 = 2 cos 4w formed from c1 = 2 cos w.
+// Per block: x[0], x[1] given; x[n] = c1 x[n-1] - x[n-2] up to `Head`, then
+// four chains x[n] = c4 x[n-4] - x[n-8] with c4 = 2 cos 4w formed from
+// c1 = 2 cos w. The chains of up to kFastBlocks blocks advance together, so
+// their latencies overlap.
 template <class F, int Head>
-void fastBlock(F* x, int stride, int n, F x0, F x1, F c1)
+void fastBlocks(F* x, int stride, int blockStride, int nb, int n, const F* x0, const F* x1, F c1)
 {
-    F v[Head];
-    v[0] = x0;
-    if (n > 1) v[1] = x1;
+    F a[kFastBlocks][4] = {}, b[kFastBlocks][4] = {};
     const int head = std::min(n, Head);
-    for (int i = 2; i < head; ++i) v[i] = c1 * v[i - 1] - v[i - 2];
-    for (int i = 0; i < head; ++i) x[i * stride] = v[i];
+    for (int k = 0; k < nb; ++k) {
+        F v[Head];
+        v[0] = x0[k];
+        if (n > 1) v[1] = x1[k];
+        for (int i = 2; i < head; ++i) v[i] = c1 * v[i - 1] - v[i - 2];
+        for (int i = 0; i < head; ++i) x[k * blockStride + i * stride] = v[i];
+        if (n > Head)
+            for (int j = 0; j < 4; ++j) a[k][j] = v[Head - 8 + j], b[k][j] = v[Head - 4 + j];
+    }
     if (n <= Head) return;
     const F c1sq = c1 * c1;
     const F c4 = c1sq * (c1sq - F(4)) + F(2);
-    F a[4], b[4];  // b: the last four values, a: the four before them
-    for (int j = 0; j < 4; ++j) a[j] = v[Head - 8 + j], b[j] = v[Head - 4 + j];
     int i = Head;
     for (; i + 4 <= n; i += 4)
-        for (int j = 0; j < 4; ++j) {
-            const F y = c4 * b[j] - a[j];
-            a[j] = b[j];
-            b[j] = y;
-            x[(i + j) * stride] = y;
-        }
-    for (int j = 0; i < n; ++i, ++j) x[i * stride] = c4 * b[j] - a[j];
+        for (int k = 0; k < kFastBlocks; ++k)
+            for (int j = 0; j < 4; ++j) {
+                const F y = c4 * b[k][j] - a[k][j];
+                a[k][j] = b[k][j];
+                b[k][j] = y;
+                if (k < nb) x[k * blockStride + (i + j) * stride] = y;
+            }
+    for (int k = 0; k < nb; ++k)
+        for (int j = 0; i + j < n; ++j) x[k * blockStride + (i + j) * stride] = c4 * b[k][j] - a[k][j];
 }
 
-void fastBlock_32f(float* x, int stride, int n, float x0, float x1, float c1) { fastBlock<float, 16>(x, stride, n, x0, x1, c1); }
-void fastBlock_64f(double* x, int stride, int n, double x0, double x1, double c1) { fastBlock<double, 8>(x, stride, n, x0, x1, c1); }
+void fastBlocks_32f(float* x, int stride, int blockStride, int nb, int n, const float* x0, const float* x1, float c1)
+{
+    fastBlocks<float, 16>(x, stride, blockStride, nb, n, x0, x1, c1);
+}
+void fastBlocks_64f(double* x, int stride, int blockStride, int nb, int n, const double* x0, const double* x1, double c1)
+{
+    fastBlocks<double, 8>(x, stride, blockStride, nb, n, x0, x1, c1);
+}
 
 } // namespace
 

@@ -13,6 +13,9 @@ namespace orvs::tone {
 // 41 rotations between exact restarts.
 constexpr int kLanes = 32;
 
+// Blocks of the fast method run side by side, their chains interleaved.
+constexpr int kFastBlocks = 4;
+
 // cos/sin of one, eight and thirty-two steps.
 struct Steps {
     double c1, s1, c8, s8, c32, s32;
@@ -27,9 +30,10 @@ struct Steps {
     X(scaleCplx_32f, (const double* c, const double* s, float* d, int n, double magn))    \
     /* 16-bit parts: magn * c rounded half away from zero, saturated; stride 1 or 2 */    \
     X(scaleRound_16s, (const double* c, Orv16s* d, int n, int stride, double magn))       \
-    /* the fast single-precision method: one block from two start values */               \
-    X(fastBlock_32f, (float* x, int stride, int n, float x0, float x1, float c1))         \
-    X(fastBlock_64f, (double* x, int stride, int n, double x0, double x1, double c1))
+    /* the fast method: nb <= kFastBlocks blocks of n values, block b at x + b * blockStride, \
+       each from its two start values x0[b], x1[b] */                                      \
+    X(fastBlocks_32f, (float* x, int stride, int blockStride, int nb, int n, const float* x0, const float* x1, float c1)) \
+    X(fastBlocks_64f, (double* x, int stride, int blockStride, int nb, int n, const double* x0, const double* x1, double c1))
 
 #define ORVS_TONE_MEMBER(name, params) void(*name) params;
 struct KernelTable {

@@ -18,7 +18,7 @@ namespace {
 struct Wave { double magn, rFreq, asym, phase; };
 const Wave kWaves[] = {{1, 0.25, 0, 0},     {1000, 0.1, 1.0, 1.0}, {20000, 0.377, -2.5, 0.5}, {7, 0.3, 3.1, 5.0},
                        {1, 0.0, 0.5, 0.0},  {12345, 0.4999, -3.0, 6.28}, {3, 0.001, 0, 3.0}, {1, 0.49, 0.0, 2.0}};
-const int kLens[] = {1, 2, 9, 100, 1023, 1025, 2049, 5000};
+const int kLens[] = {1, 2, 9, 100, 1023, 1025, 2049, 5000, 9000};
 
 // Runs gen(d, len, phase&) for every wave and length; value(theta) is the
 // model at phase theta (imaginary part at theta + shift(wave)); the returned
