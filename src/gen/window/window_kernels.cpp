@@ -86,11 +86,13 @@ void cosWeights(W* w, int count, double a0, const tone::Steps& st, const CosShap
     const int head = std::min(count, kLanes);
     c[0] = std::cos(a0);
     s[0] = std::sin(a0);
-    for (int j = 1; j < head; ++j) {
-        const int d = j < 8 ? 1 : 8;
-        const double cd = j < 8 ? st.c1 : st.c8, sd = j < 8 ? st.s1 : st.s8;
-        c[j] = c[j - d] * cd - s[j - d] * sd;
-        s[j] = s[j - d] * cd + c[j - d] * sd;
+    for (int j = 1; j < std::min(head, 8); ++j) {
+        c[j] = c[j - 1] * st.c1 - s[j - 1] * st.s1;
+        s[j] = s[j - 1] * st.c1 + c[j - 1] * st.s1;
+    }
+    for (int j = 8; j < head; ++j) {
+        c[j] = c[j - 8] * st.c8 - s[j - 8] * st.s8;
+        s[j] = s[j - 8] * st.c8 + c[j - 8] * st.s8;
     }
     formula(c, w, head, sh);
     if (count <= kLanes) return;
