@@ -198,6 +198,8 @@ bool checkedAfterLengths(const Entry& e, int at)
     // The polar split runs the magnitude entry, length included, before the
     // phase entry looks at its destination.
     if (e.name.starts_with("orvsCartToPolar_") && e.names[at] == "pDstPhase") return true;
+    // The optimal Blackman window needs N >= 4 before its parameter exists.
+    if (e.name.starts_with("orvsWinBlackmanOpt_")) return true;
     return e.name.starts_with("orvsMaxOrder_");  // the length comes first there
 }
 } // namespace
