@@ -228,10 +228,13 @@ struct Pairs {
         for (int k = 0; k < A::W; k += 2) p[k] = x, p[k + 1] = y;
         return A::load(p);
     }
-    // Runs fix(re, im, outRe, outIm) on the pairs whose lanes are set in `lanes`.
+    // Runs fix(re, im, outRe, outIm) on the pairs of v whose lanes are set in
+    // `lanes` (v, not the source: in place, the source is already overwritten).
     template <class Fix>
-    static void redo(const S* in, S* out, int lanes, Fix&& fix)
+    static void redo(V v, S* out, int lanes, Fix&& fix)
     {
+        S in[A::W];
+        A::store(in, v);
         for (int k = 0; k < A::W; k += 2)
             if (lanes & (1 << k)) fix(in[k], in[k + 1], out[k], out[k + 1]);
     }
@@ -267,12 +270,18 @@ void cclampFloat(const typename A::S* s, typename A::S* d, int pairs, typename A
     const V L = A::set1(level), L2 = A::set1(level * level), value = P::pair(vre, vim);
     const V half = A::set1(0.5), three = A::set1(3.0), levelRe = P::pair(level, S(0));
     const H wideL2 = H(level) * H(level);
+    // |z| < level. A zero element is below any positive level even where
+    // level^2 underflows; other elements that small are redone below.
+    const auto noLanes = A::lt(L, L);
+    auto below = [&](V m, V v) {
+        return A::mor(A::lt(m, L2), level > 0 ? A::eq(P::absBoth(v), A::zero()) : noLanes);
+    };
     forPaddedBlocks<A>(s, d, 2 * pairs, [&](const S* in, S* out) {
         const V v = A::load(in);
         const V m = P::magSq(v);
         V r;
         if constexpr (M == CMode::Lower || M == CMode::Upper) {
-            const auto clamp = M == CMode::Upper ? A::lt(L2, m) : A::lt(m, L2);
+            const auto clamp = M == CMode::Upper ? A::lt(L2, m) : below(m, v);
             // Scale by level / |z|, the unit vector first so no product overflows.
             V y = rsqrtEstimate(m);
             y = A::mul(A::mul(half, y), A::sub(three, A::mul(A::mul(m, y), y)));
@@ -280,11 +289,11 @@ void cclampFloat(const typename A::S* s, typename A::S* d, int pairs, typename A
             if constexpr (M == CMode::Lower) scaled = A::blend(scaled, levelRe, A::eq(m, A::zero()));
             r = A::blend(v, scaled, clamp);
         } else {
-            r = A::blend(v, value, M == CMode::UpperVal ? A::lt(L2, m) : A::lt(m, L2));
+            r = A::blend(v, value, M == CMode::UpperVal ? A::lt(L2, m) : below(m, v));
         }
         A::store(out, r);
         if (const int lanes = A::mask(P::risky(m, v))) {
-            P::redo(in, out, lanes, [&](S re, S im, S& oRe, S& oIm) {
+            P::redo(v, out, lanes, [&](S re, S im, S& oRe, S& oIm) {
                 const bool inf = std::isinf(re) || std::isinf(im);
                 const H wm = inf ? std::numeric_limits<H>::infinity() : H(re) * H(re) + H(im) * H(im);
                 const bool hit = (M == CMode::Upper || M == CMode::UpperVal) ? wm > wideL2 : wm < wideL2;
@@ -396,7 +405,7 @@ bool invComplex(const C* sc, C* dc, int pairs, typename A::S level)
         zeros |= zeroLanes;
         A::store(out, r);
         if (const int lanes = A::mask(P::risky(m, v))) {
-            P::redo(in, out, lanes, [&](S re, S im, S& oRe, S& oIm) {
+            P::redo(v, out, lanes, [&](S re, S im, S& oRe, S& oIm) {
                 if (std::isinf(re) || std::isinf(im)) {
                     oRe = std::copysign(S(0), re), oIm = std::copysign(S(0), -im);
                     return;
