@@ -26,15 +26,11 @@ template <class T> long double mag(T x) { return std::fabs(static_cast<long doub
 // level with the sign of x (integers: x < 0 selects -level).
 template <class T> T signed_(T level, T x) { if constexpr (std::is_floating_point_v<T>) return std::copysign(level, x); else return x < 0 ? T(-level) : level; }
 template <class T> T lower(T x, T l, T v) { return l <= x ? x : v; }
+template <class T> T gtVal(T x, P<T> p) { return x > p.a ? p.b : x; }
 template <class T> T lt(T x, P<T> p) { return isNaN(x) || x < p.a ? p.a : x; }
 template <class T> T gt(T x, P<T> p) { return isNaN(x) || x > p.a ? p.a : x; }
 template <class T> T ltVal(T x, P<T> p) { return lower(x, p.a, p.b); }
-template <class T> T gtVal(T x, P<T> p) { return x > p.a ? p.b : x; }
-template <class T> T both(T x, P<T> p)
-{
-    const T y = lower(x, std::min(p.a, p.b), p.c);
-    return y > std::max(p.a, p.b) ? T(-p.c) : y;
-}
+template <class T> T both(T x, P<T> p) { return gtVal(lower(x, std::min(p.a, p.b), p.c), {std::max(p.a, p.b), T(-p.c), 0}); }
 template <class T> T absT(T x) { return static_cast<T>(std::abs(x)); }
 template <class T> T ltAbs(T x, P<T> p) { return isNaN(x) || mag(x) < mag(p.a) ? signed_(absT(p.a), x) : x; }
 template <class T> T gtAbs(T x, P<T> p) { return isNaN(x) || mag(x) > mag(p.a) ? signed_(absT(p.a), x) : x; }
@@ -98,34 +94,21 @@ void checkMembers()
             }
 }
 
-TEST(ThresholdReal, MembersFollowTheirRules16s) { checkMembers<Orv16s>(); }
-TEST(ThresholdReal, MembersFollowTheirRules32s) { checkMembers<Orv32s>(); }
-TEST(ThresholdReal, MembersFollowTheirRules32f) { checkMembers<Orv32f>(); }
-TEST(ThresholdReal, MembersFollowTheirRules64f) { checkMembers<Orv64f>(); }
+TEST(ThresholdReal, MembersFollowTheirRules)
+{
+    checkMembers<Orv16s>(), checkMembers<Orv32s>(), checkMembers<Orv32f>(), checkMembers<Orv64f>();
+}
 
-// Every 16-bit input against every level sign of the absolute clamps.
-TEST(ThresholdReal, AbsoluteClampsOverEvery16BitValue)
+// Every member over every 16-bit input.
+TEST(ThresholdReal, Every16BitValue)
 {
     std::vector<Orv16s> x(65536), d(65536);
     for (int i = 0; i < 65536; ++i) x[i] = static_cast<Orv16s>(i - 32768);
-    for (Orv16s level : {0, 1, 255, 32767}) {
-        ASSERT_EQ(orvsThreshold_LTAbs_16s(x.data(), d.data(), 65536, level), orvStsOk);
-        for (int i = 0; i < 65536; ++i) ASSERT_EQ(d[i], ltAbs<Orv16s>(x[i], {level, 0, 0})) << x[i] << " level " << level;
-        ASSERT_EQ(orvsThreshold_GTAbs_16s(x.data(), d.data(), 65536, level), orvStsOk);
-        for (int i = 0; i < 65536; ++i) ASSERT_EQ(d[i], gtAbs<Orv16s>(x[i], {level, 0, 0})) << x[i] << " level " << level;
-    }
-}
-
-TEST(ThresholdReal, SmallExamples)
-{
-    const float x[3] = {0.5f, 1.0f, 2.0f}, y[3] = {-0.1f, 0.1f, -3.0f};
-    float d[3];
-    ASSERT_EQ(orvsThreshold_LT_32f(x, d, 3, 1.0f), orvStsOk);
-    EXPECT_TRUE(d[0] == 1.0f && d[1] == 1.0f && d[2] == 2.0f);
-    ASSERT_EQ(orvsThreshold_GT_32f(x, d, 3, 1.0f), orvStsOk);
-    EXPECT_TRUE(d[0] == 0.5f && d[1] == 1.0f && d[2] == 1.0f);
-    ASSERT_EQ(orvsThreshold_LTAbs_32f(y, d, 3, 0.5f), orvStsOk);
-    EXPECT_TRUE(d[0] == -0.5f && d[1] == 0.5f && d[2] == -3.0f);
+    for (const Member<Orv16s>& m : members<Orv16s>())
+        for (P<Orv16s> p : {P<Orv16s>{0, 1, 2}, {1, -1, 5}, {255, -300, 7}, {32767, -32767, 32767}}) {
+            ASSERT_EQ(m.run(x.data(), d.data(), 65536, p), orvStsOk);
+            for (int i = 0; i < 65536; ++i) ASSERT_EQ(d[i], m.model(x[i], p)) << m.name << " x " << x[i] << " level " << p.a;
+        }
 }
 
 // Statuses in the order pointers, length, relation, level sign, level order;
