@@ -212,14 +212,17 @@ template <class A>
 struct Pairs {
     using S = typename A::S;
     using V = typename A::V;
-    using M = decltype(A::lt(A::zero(), A::zero()));
     // m = re^2 + im^2 in both lanes of each pair; zero: both parts are zero.
     static V magSq(V v) { const V sq = A::mul(v, v); return A::add(sq, A::swapParts(sq)); }
     static V absBoth(V v) { const V a = A::andnot(A::set1(-0.0), v); return A::or_(a, A::swapParts(a)); }
-    static M risky(V m, V v)
+    // Lanes to redo: m overflowed, or underflowed for a non-zero element.
+    // One range test clears the common case; zeros and the rare risky lanes
+    // take the exact test.
+    static int risky(V m, V v)
     {
-        return A::mor(A::ge(m, A::set1(std::numeric_limits<S>::max())),
-                      A::mand(A::lt(m, A::set1(std::numeric_limits<S>::min())), A::neq(absBoth(v), A::zero())));
+        const V lo = A::set1(std::numeric_limits<S>::min()), hi = A::set1(std::numeric_limits<S>::max());
+        if (A::mask(A::mand(A::ge(m, lo), A::lt(m, hi))) == (1 << A::W) - 1) return 0;
+        return A::mask(A::mor(A::ge(m, hi), A::mand(A::lt(m, lo), A::neq(absBoth(v), A::zero()))));
     }
     // (x, y) repeated over the register.
     static V pair(S x, S y)
@@ -292,7 +295,7 @@ void cclampFloat(const typename A::S* s, typename A::S* d, int pairs, typename A
             r = A::blend(v, value, M == CMode::UpperVal ? A::lt(L2, m) : below(m, v));
         }
         A::store(out, r);
-        if (const int lanes = A::mask(P::risky(m, v))) {
+        if (const int lanes = P::risky(m, v)) {
             P::redo(v, out, lanes, [&](S re, S im, S& oRe, S& oIm) {
                 const bool inf = std::isinf(re) || std::isinf(im);
                 const H wm = inf ? std::numeric_limits<H>::infinity() : H(re) * H(re) + H(im) * H(im);
@@ -404,7 +407,7 @@ bool invComplex(const C* sc, C* dc, int pairs, typename A::S level)
         if (zeroLanes) r = A::blend(r, zeroResult, zero);
         zeros |= zeroLanes;
         A::store(out, r);
-        if (const int lanes = A::mask(P::risky(m, v))) {
+        if (const int lanes = P::risky(m, v)) {
             P::redo(v, out, lanes, [&](S re, S im, S& oRe, S& oIm) {
                 if (std::isinf(re) || std::isinf(im)) {
                     oRe = std::copysign(S(0), re), oIm = std::copysign(S(0), -im);
