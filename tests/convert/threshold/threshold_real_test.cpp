@@ -126,7 +126,7 @@ TEST(ThresholdChecks, OrderAndStatuses)
         {"relOp 1", orvsThreshold_32f(s.data(), d.data(), 8, 1, (OrvCmpOp)1), orvStsErrBadArg},
         {"relOp 2", orvsThreshold_32f_I(d.data(), 8, 1, (OrvCmpOp)2), orvStsErrBadArg},
         {"relOp 3", orvsThreshold_16s(is.data(), id.data(), 8, 1, (OrvCmpOp)3), orvStsErrBadArg},
-        {"relOp -1 before the level", orvsThreshold_32fc(cs.data(), cd.data(), 8, -1, (OrvCmpOp)-1), orvStsErrBadArg},
+        {"relOp 5 before the level", orvsThreshold_32fc(cs.data(), cd.data(), 8, -1, (OrvCmpOp)5), orvStsErrBadArg},
         {"complex level", orvsThreshold_LT_32fc(cs.data(), cd.data(), 8, -1), orvStsErrThreshNegLevel},
         {"complex GT level", orvsThreshold_GT_16sc_I(reinterpret_cast<Orv16sc*>(id.data()), 4, -1), orvStsErrThreshNegLevel},
         {"complex value level", orvsThreshold_LTVal_64fc(reinterpret_cast<Orv64fc*>(s.data()), reinterpret_cast<Orv64fc*>(d.data()), 2, -0.5, {-1, -1}), orvStsErrThreshNegLevel},
