@@ -1,5 +1,5 @@
 // The G.711 family's entry logic: the checks (pointers, then the length) and
-// the call of the kernel or of the transcoding table.
+// the call of the kernel.
 #pragma once
 #include "core/check.h"
 #include "speech/g711/g711_kernels.h"
@@ -35,9 +35,12 @@ inline OrvStatus encode(const Orv32f* src, Orv8u* dst, int len)
     return orvStsOk;
 }
 
-// Code to code of the other law: the decoded value encoded again.
-OrvStatus transcode(Law from, const Orv8u* src, Orv8u* dst, int len);
 template <Law from>
-inline OrvStatus transcode(const Orv8u* src, Orv8u* dst, int len) { return transcode(from, src, dst, len); }
+inline OrvStatus transcode(const Orv8u* src, Orv8u* dst, int len)
+{
+    ORVS_CHECK(check::vectors(len, src, dst));
+    kernels().transcode(from, src, dst, len);
+    return orvStsOk;
+}
 
 } // namespace orvs::g711

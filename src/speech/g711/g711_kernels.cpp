@@ -36,6 +36,17 @@ struct LawLanes {
     static void store8(Orv8u* p, I v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm512_cvtepi32_epi8(v)); }
     static void store16(Orv16s* p, I v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), _mm512_cvtepi32_epi16(v)); }
     static void storeF(Orv32f* p, F v) { _mm512_storeu_ps(p, v); }
+    // Four registers to 64 bytes, two to 32 16-bit values: the in-lane
+    // packs leave 4-byte (8-byte) pieces lane by lane, one permute orders them.
+    static void store8x4(Orv8u* p, I a, I b, I c, I d)
+    {
+        const I r = _mm512_packus_epi16(_mm512_packs_epi32(a, b), _mm512_packs_epi32(c, d));
+        _mm512_storeu_si512(p, _mm512_permutexvar_epi32(_mm512_setr_epi32(0, 4, 8, 12, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15), r));
+    }
+    static void store16x2(Orv16s* p, I a, I b)
+    {
+        _mm512_storeu_si512(p, _mm512_permutexvar_epi64(_mm512_setr_epi64(0, 2, 4, 6, 1, 3, 5, 7), _mm512_packs_epi32(a, b)));
+    }
     static I set(int x) { return _mm512_set1_epi32(x); }
     static I add(I a, I b) { return _mm512_add_epi32(a, b); }
     static I sub(I a, I b) { return _mm512_sub_epi32(a, b); }
@@ -84,6 +95,15 @@ struct LawLanes {
     }
     static void store16(Orv16s* p, I v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), packed16(v)); }
     static void storeF(Orv32f* p, F v) { _mm256_storeu_ps(p, v); }
+    static void store8x4(Orv8u* p, I a, I b, I c, I d)
+    {
+        const I r = _mm256_packus_epi16(_mm256_packs_epi32(a, b), _mm256_packs_epi32(c, d));
+        _mm256_storeu_si256(reinterpret_cast<I*>(p), _mm256_permutevar8x32_epi32(r, _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7)));
+    }
+    static void store16x2(Orv16s* p, I a, I b)
+    {
+        _mm256_storeu_si256(reinterpret_cast<I*>(p), _mm256_permute4x64_epi64(_mm256_packs_epi32(a, b), 0xD8));
+    }
     static I set(int x) { return _mm256_set1_epi32(x); }
     static I add(I a, I b) { return _mm256_add_epi32(a, b); }
     static I sub(I a, I b) { return _mm256_sub_epi32(a, b); }
@@ -137,6 +157,11 @@ struct LawLanes {
     }
     static void store16(Orv16s* p, I v) { _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_packs_epi32(v, v)); }
     static void storeF(Orv32f* p, F v) { _mm_storeu_ps(p, v); }
+    static void store8x4(Orv8u* p, I a, I b, I c, I d)
+    {
+        _mm_storeu_si128(reinterpret_cast<I*>(p), _mm_packus_epi16(_mm_packs_epi32(a, b), _mm_packs_epi32(c, d)));
+    }
+    static void store16x2(Orv16s* p, I a, I b) { _mm_storeu_si128(reinterpret_cast<I*>(p), _mm_packs_epi32(a, b)); }
     static I set(int x) { return _mm_set1_epi32(x); }
     static I add(I a, I b) { return _mm_add_epi32(a, b); }
     static I sub(I a, I b) { return _mm_sub_epi32(a, b); }
@@ -203,6 +228,8 @@ template <Law law>
 void decode16Of(const Orv8u* s, Orv16s* d, int n)
 {
     int i = 0;
+    for (; i + 2 * L::W <= n; i += 2 * L::W)
+        L::store16x2(d + i, decodeLanes<law>(L::load8(s + i)), decodeLanes<law>(L::load8(s + i + L::W)));
     for (; i + L::W <= n; i += L::W) L::store16(d + i, decodeLanes<law>(L::load8(s + i)));
     for (; i < n; ++i) d[i] = law == Law::A ? aLawDecode(s[i]) : muLawDecode(s[i]);
 }
@@ -243,11 +270,12 @@ I muLawLanes(I x, I neg)
 template <Law law>
 void encode16Of(const Orv16s* s, Orv8u* d, int n)
 {
+    const auto code = [](I x) { return law == Law::A ? aLawLanes(x) : muLawLanes(x, L::srai(x, 31)); };
     int i = 0;
-    for (; i + L::W <= n; i += L::W) {
-        const I x = L::load16(s + i);
-        L::store8(d + i, law == Law::A ? aLawLanes(x) : muLawLanes(x, L::srai(x, 31)));
-    }
+    for (; i + 4 * L::W <= n; i += 4 * L::W)
+        L::store8x4(d + i, code(L::load16(s + i)), code(L::load16(s + i + L::W)), code(L::load16(s + i + 2 * L::W)),
+                    code(L::load16(s + i + 3 * L::W)));
+    for (; i + L::W <= n; i += L::W) L::store8(d + i, code(L::load16(s + i)));
     for (; i < n; ++i) d[i] = law == Law::A ? aLawEncode(s[i]) : muLawEncode(s[i]);
 }
 
@@ -267,14 +295,38 @@ I linear16(F v)
 template <Law law>
 void encode32fOf(const Orv32f* s, Orv8u* d, int n)
 {
-    int i = 0;
-    for (; i + L::W <= n; i += L::W) {
-        const F v = L::loadF(s + i);
+    const auto code = [](F v) {
         const I x = linear16(v);
-        L::store8(d + i, law == Law::A ? aLawLanes(x) : muLawLanes(x, L::srai(L::bits(v), 31)));
-    }
+        return law == Law::A ? aLawLanes(x) : muLawLanes(x, L::srai(L::bits(v), 31));
+    };
+    int i = 0;
+    for (; i + 4 * L::W <= n; i += 4 * L::W)
+        L::store8x4(d + i, code(L::loadF(s + i)), code(L::loadF(s + i + L::W)), code(L::loadF(s + i + 2 * L::W)),
+                    code(L::loadF(s + i + 3 * L::W)));
+    for (; i + L::W <= n; i += L::W) L::store8(d + i, code(L::loadF(s + i)));
     for (; i < n; ++i)
         d[i] = law == Law::A ? aLawEncode(toLinear16(s[i])) : muLawEncode(toLinear16(s[i]), std::signbit(s[i]));
+}
+
+// Code to code: the decoded value encoded by the other law, on the lanes.
+template <Law from>
+void transcodeOf(const Orv8u* s, Orv8u* d, int n)
+{
+    const auto code = [](I c) {
+        const I x = decodeLanes<from>(c);
+        return from == Law::A ? muLawLanes(x, L::srai(x, 31)) : aLawLanes(x);
+    };
+    int i = 0;
+    for (; i + 4 * L::W <= n; i += 4 * L::W)
+        L::store8x4(d + i, code(L::load8(s + i)), code(L::load8(s + i + L::W)), code(L::load8(s + i + 2 * L::W)),
+                    code(L::load8(s + i + 3 * L::W)));
+    for (; i + L::W <= n; i += L::W) L::store8(d + i, code(L::load8(s + i)));
+    for (; i < n; ++i) d[i] = from == Law::A ? muLawEncode(aLawDecode(s[i])) : aLawEncode(muLawDecode(s[i]));
+}
+
+void transcode(Law from, const Orv8u* s, Orv8u* d, int n)
+{
+    from == Law::A ? transcodeOf<Law::A>(s, d, n) : transcodeOf<Law::Mu>(s, d, n);
 }
 
 void decode16(Law law, const Orv8u* s, Orv16s* d, int n)

@@ -11,7 +11,9 @@ namespace orvs::g711 {
     X(decode16, (Law law, const Orv8u* s, Orv16s* d, int n))               \
     X(decode32f, (Law law, const Orv8u* s, Orv32f* d, int n))              \
     X(encode16, (Law law, const Orv16s* s, Orv8u* d, int n))               \
-    X(encode32f, (Law law, const Orv32f* s, Orv8u* d, int n))
+    X(encode32f, (Law law, const Orv32f* s, Orv8u* d, int n))             \
+    /* the code of the other law for the decoded value */                \
+    X(transcode, (Law from, const Orv8u* s, Orv8u* d, int n))
 
 #define ORVS_G711_MEMBER(name, params) void(*name) params;
 struct KernelTable {

@@ -1,7 +1,6 @@
 // The companding rules of the two laws on one value at a time: the source of
 // the code tables, and of the last elements of the vector kernels.
 #pragma once
-#include <array>
 #include <cstdint>
 
 #include "orvs/types.h"
@@ -69,14 +68,6 @@ inline int toLinear16(float v)
     const float t = static_cast<float>(static_cast<int>(w));
     const float frac = w - t;
     return static_cast<int>(t) + (frac >= 0.5f ? 1 : frac <= -0.5f ? -1 : 0);
-}
-
-constexpr std::array<Orv8u, 256> transcodeTable(Law from)
-{
-    std::array<Orv8u, 256> t{};
-    for (int c = 0; c < 256; ++c)
-        t[c] = from == Law::A ? muLawEncode(aLawDecode(static_cast<Orv8u>(c))) : aLawEncode(muLawDecode(static_cast<Orv8u>(c)));
-    return t;
 }
 
 } // namespace orvs::g711
