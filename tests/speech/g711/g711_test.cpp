@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -74,55 +75,58 @@ using Decode32 = OrvStatus (*)(const Orv8u*, Orv32f*, int);
 using Encode16 = OrvStatus (*)(const Orv16s*, Orv8u*, int);
 using Encode32 = OrvStatus (*)(const Orv32f*, Orv8u*, int);
 
+// A law's entries and model, and the transcoder to the other law with that law's encoder.
 struct LawRow {
     const char* name;
     Decode16 dec16;
     Decode32 dec32;
     Encode16 enc16;
     Encode32 enc32;
+    OrvStatus (*toOther)(const Orv8u*, Orv8u*, int);
     int (*decode)(Orv8u);
-    Orv8u (*encode)(int, bool);
+    Orv8u (*encode)(int, bool), (*otherEncode)(int, bool);
 };
-
 Orv8u aModelEncodeSigned(int x, bool) { return aModelEncode(x); }
 const LawRow kLaws[] = {
-    {"A-law", orvsALawToLin_8u16s, orvsALawToLin_8u32f, orvsLinToALaw_16s8u, orvsLinToALaw_32f8u, aModelDecode, aModelEncodeSigned},
-    {"mu-law", orvsMuLawToLin_8u16s, orvsMuLawToLin_8u32f, orvsLinToMuLaw_16s8u, orvsLinToMuLaw_32f8u, muModelDecode, muModelEncode},
+    {"A-law", orvsALawToLin_8u16s, orvsALawToLin_8u32f, orvsLinToALaw_16s8u, orvsLinToALaw_32f8u, orvsALawToMuLaw_8u, aModelDecode,
+     aModelEncodeSigned, muModelEncode},
+    {"mu-law", orvsMuLawToLin_8u16s, orvsMuLawToLin_8u32f, orvsLinToMuLaw_16s8u, orvsLinToMuLaw_32f8u, orvsMuLawToALaw_8u, muModelDecode,
+     muModelEncode, aModelEncodeSigned},
 };
 
 std::vector<Orv8u> everyCode()
 {
     std::vector<Orv8u> v(256);
-    for (int c = 0; c < 256; ++c) v[c] = static_cast<Orv8u>(c);
-    return v;
-}
-std::vector<Orv16s> everySample()
-{
-    std::vector<Orv16s> v(65536);
-    for (int i = 0; i < 65536; ++i) v[i] = static_cast<Orv16s>(i - 32768);
+    std::iota(v.begin(), v.end(), Orv8u(0));
     return v;
 }
 
 // ---- every code, every sample ----------------------------------------------------------
 
-TEST(G711Values, EveryCodeDecodes)
+// Decoding, then encoding the decoded values returns every code but the
+// second mu-law zero.
+TEST(G711Values, EveryCodeDecodesAndComesBack)
 {
     const auto codes = everyCode();
     std::vector<Orv16s> d16(256);
     std::vector<Orv32f> d32(256);
+    std::vector<Orv8u> back(256);
     for (const auto& law : kLaws) {
         ASSERT_EQ(law.dec16(codes.data(), d16.data(), 256), orvStsOk);
         ASSERT_EQ(law.dec32(codes.data(), d32.data(), 256), orvStsOk);
+        ASSERT_EQ(law.enc16(d16.data(), back.data(), 256), orvStsOk);
         for (int c = 0; c < 256; ++c) {
             ASSERT_EQ(d16[c], law.decode(Orv8u(c))) << law.name << " code " << c;
             ASSERT_EQ(d32[c], static_cast<float>(law.decode(Orv8u(c)) / 32768.0)) << law.name << " code " << c;
+            EXPECT_EQ(back[c], law.dec16 == orvsMuLawToLin_8u16s && c == 0x7F ? 0xFF : c) << law.name << " code " << c;
         }
     }
 }
 
 TEST(G711Values, EverySampleEncodes)
 {
-    const auto x = everySample();
+    std::vector<Orv16s> x(65536);
+    std::iota(x.begin(), x.end(), Orv16s(-32768));
     std::vector<Orv8u> d(x.size());
     for (const auto& law : kLaws) {
         ASSERT_EQ(law.enc16(x.data(), d.data(), static_cast<int>(x.size())), orvStsOk);
@@ -130,49 +134,41 @@ TEST(G711Values, EverySampleEncodes)
     }
 }
 
-TEST(G711Values, RoundTripsAndFixedPoints)
+// Fixed points that check the model as much as the entries.
+TEST(G711Values, KnownCodes)
 {
-    const auto codes = everyCode();
-    std::vector<Orv16s> lin(256);
-    std::vector<Orv8u> back(256);
-    for (const auto& law : kLaws) {
-        law.dec16(codes.data(), lin.data(), 256);
-        law.enc16(lin.data(), back.data(), 256);
-        for (int c = 0; c < 256; ++c)
-            EXPECT_EQ(back[c], std::string(law.name) == "mu-law" && c == 0x7F ? 0xFF : c) << law.name << " code " << c;
-    }
-    const Orv16s ends[] = {32767, -32768};
-    Orv8u a[2], m[2];
-    orvsLinToALaw_16s8u(ends, a, 2);
-    orvsLinToMuLaw_16s8u(ends, m, 2);
-    EXPECT_EQ(a[0], 0xAA);
-    EXPECT_EQ(a[1], 0x2A);
-    EXPECT_EQ(m[0], 0x80);
-    EXPECT_EQ(m[1], 0x00);
-    const Orv8u c[] = {0xD5, 0xFF};
-    Orv16s v[2];
-    orvsALawToLin_8u16s(c, v, 1);
-    orvsMuLawToLin_8u16s(c + 1, v + 1, 1);
-    EXPECT_EQ(v[0], 8);
-    EXPECT_EQ(v[1], 0);
+    const auto enc16 = [](Encode16 f, Orv16s x) { Orv8u c = 0; f(&x, &c, 1); return int(c); };
+    const auto enc32 = [](Encode32 f, Orv32f x) { Orv8u c = 0; f(&x, &c, 1); return int(c); };
+    const auto dec = [](Decode16 f, Orv8u c) { Orv16s x = 0; f(&c, &x, 1); return int(x); };
+    const struct { const char* what; int got, want; } cases[] = {
+        {"A 32767", enc16(orvsLinToALaw_16s8u, 32767), 0xAA}, {"A -32768", enc16(orvsLinToALaw_16s8u, -32768), 0x2A},
+        {"mu 32767", enc16(orvsLinToMuLaw_16s8u, 32767), 0x80}, {"mu -32768", enc16(orvsLinToMuLaw_16s8u, -32768), 0x00},
+        {"A 0xD5", dec(orvsALawToLin_8u16s, 0xD5), 8}, {"mu 0xFF", dec(orvsMuLawToLin_8u16s, 0xFF), 0},
+        {"mu 1.0f", enc32(orvsLinToMuLaw_32f8u, 1.0f), 0x80}, {"A -1.0f", enc32(orvsLinToALaw_32f8u, -1.0f), 0x2A},
+        {"mu -1e-9f", enc32(orvsLinToMuLaw_32f8u, -1e-9f), 0x7F}, {"mu 1e-9f", enc32(orvsLinToMuLaw_32f8u, 1e-9f), 0xFF},
+        {"A -1e-9f", enc32(orvsLinToALaw_32f8u, -1e-9f), 0xD5},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
 }
 
-// Transcoding gives the other law's code of the decoded value; the sign
-// survives and A-law to mu-law and back returns every code to within one step.
+// Transcoding gives the other law's code of the decoded value; the sign of
+// a non-zero value survives, and A-law to mu-law and back stays within a step.
 TEST(G711Values, EveryCodeTranscodes)
 {
     const auto codes = everyCode();
-    std::vector<Orv8u> toMu(256), toA(256), back(256);
-    ASSERT_EQ(orvsALawToMuLaw_8u(codes.data(), toMu.data(), 256), orvStsOk);
-    ASSERT_EQ(orvsMuLawToALaw_8u(codes.data(), toA.data(), 256), orvStsOk);
-    ASSERT_EQ(orvsMuLawToALaw_8u(toMu.data(), back.data(), 256), orvStsOk);
-    for (int c = 0; c < 256; ++c) {
-        const int a = aModelDecode(Orv8u(c)), m = muModelDecode(Orv8u(c));
-        EXPECT_EQ(toMu[c], muModelEncode(a, a < 0)) << "A-law code " << c;
-        EXPECT_EQ(toA[c], aModelEncode(m)) << "mu-law code " << c;
-        EXPECT_EQ((toMu[c] ^ c) & 0x80, 0) << "sign of A-law code " << c;
-        EXPECT_LE(std::abs(aModelDecode(back[c]) - a), 2 * std::abs(a) / 16 + 16) << "A-law code " << c;
+    std::vector<Orv8u> other(256), back(256);
+    for (const auto& law : kLaws) {
+        ASSERT_EQ(law.toOther(codes.data(), other.data(), 256), orvStsOk);
+        for (int c = 0; c < 256; ++c) {
+            const int v = law.decode(Orv8u(c));
+            EXPECT_EQ(other[c], law.otherEncode(v, v < 0)) << law.name << " code " << c;
+            if (v != 0) EXPECT_EQ((other[c] ^ c) & 0x80, 0) << "sign of " << law.name << " code " << c;
+        }
     }
+    orvsALawToMuLaw_8u(codes.data(), other.data(), 256);
+    orvsMuLawToALaw_8u(other.data(), back.data(), 256);
+    for (int c = 0; c < 256; ++c)
+        EXPECT_LE(std::abs(aModelDecode(back[c]) - aModelDecode(Orv8u(c))), std::abs(aModelDecode(Orv8u(c))) / 8 + 16) << "A-law code " << c;
 }
 
 // ---- floating point ----------------------------------------------------------------------
@@ -198,21 +194,6 @@ TEST(G711Float, EverySampleAndEveryRoundingBoundary)
     }
 }
 
-TEST(G711Float, SaturationAndSignOfZero)
-{
-    const float v[] = {1.0f, -1.0f, -1e-9f, 1e-9f};
-    Orv8u m[4], a[4];
-    orvsLinToMuLaw_32f8u(v, m, 4);
-    orvsLinToALaw_32f8u(v, a, 4);
-    EXPECT_EQ(m[0], 0x80);  // 1.0 -> 32767
-    EXPECT_EQ(a[0], 0xAA);
-    EXPECT_EQ(m[1], 0x00);  // -1.0 -> -32768
-    EXPECT_EQ(a[1], 0x2A);
-    EXPECT_EQ(m[2], 0x7F);  // the sign of the float
-    EXPECT_EQ(m[3], 0xFF);
-    EXPECT_EQ(a[2], 0xD5);  // A-law takes the sign of the rounded value
-}
-
 // ---- lengths, offsets, variants ------------------------------------------------------------
 
 TEST(G711Lanes, EveryLengthEveryOffset)
@@ -233,6 +214,8 @@ TEST(G711Lanes, EveryLengthEveryOffset)
             for (int i = 0; i < n; ++i) ASSERT_EQ(d8[i], law.encode(linear16Model(f[i]), f[i] < 0)) << what;
             ASSERT_EQ(law.dec16(s8.data(), d16.data(), n), orvStsOk);
             for (int i = 0; i < n; ++i) ASSERT_EQ(d16[i], law.decode(c[i])) << what;
+            ASSERT_EQ(law.toOther(s8.data(), d8.data(), n), orvStsOk);
+            for (int i = 0; i < n; ++i) ASSERT_EQ(d8[i], law.otherEncode(law.decode(c[i]), law.decode(c[i]) < 0)) << what;
             ASSERT_EQ(law.dec32(s8.data(), d32.data(), n), orvStsOk);
             for (int i = 0; i < n; ++i) ASSERT_EQ(d32[i], law.decode(c[i]) / 32768.0f) << what;
             ASSERT_TRUE(d8.guardsIntact() && d16.guardsIntact() && d32.guardsIntact()) << what << ": wrote outside";
