@@ -258,12 +258,15 @@ I aLawLanes(I x)
     return L::bxor(code, L::bxor(L::band(neg, L::set(0x55 ^ 0xD5)), L::set(0xD5)));
 }
 
-// mu-law: segment k = exponent - 4 of the biased magnitude (>= 32), code
-// (8 - k)·16 + 15 - step, i.e. ((12 + 127) << 4) + 15 minus the float bits.
+// mu-law: the biased magnitude (|x| >> 2) + 33 is (|x| + 132) >> 2, and the
+// shift only moves the exponent: with v = |x| + 132 (at most 32767, the
+// limit 8191 before the shift), segment k = exponent - 6 and the code
+// (8 - k)·16 + 15 - step is ((14 + 127) << 4) + 15 minus the float bits.
+// |x| is x ^ sign, one below the magnitude for negative x.
 I muLawLanes(I x, I neg)
 {
-    const I mag = L::min(L::add(L::srai(L::bxor(x, neg), 2), L::set(33)), L::set(8191));
-    const I code = L::sub(L::set(((12 + 127) << 4) + 15), L::srli(L::bits(L::toF(mag)), 19));
+    const I v = L::min(L::add(L::bxor(x, neg), L::set(132)), L::set(32767));
+    const I code = L::sub(L::set(((14 + 127) << 4) + 15), L::srli(L::bits(L::toF(v)), 19));
     return L::bor(code, L::band(L::bxor(neg, L::set(-1)), L::set(0x80)));
 }
 
