@@ -7,6 +7,28 @@
 extern "C" {
 #endif
 
+/* Window applied to designed FIR taps; any other value means none
+   (rectangular). */
+typedef enum {
+    orvWinBartlett = 0,
+    orvWinBlackman = 1, /* the optimal Blackman window */
+    orvWinHamming  = 2,
+    orvWinHann     = 3
+} OrvWinType;
+
+typedef enum {
+    orvButterworth = 0,
+    orvChebyshev1  = 1  /* type I: equiripple passband */
+} OrvIirFilterType;
+
+/* IIR taps b0..bN, a0..aN (a0 = 1; 2*(order+1) values) of an order 1..12
+   Butterworth or Chebyshev type I filter by the bilinear transform;
+   rDeviation is the Chebyshev passband ripple in dB, (0, 29]. */
+ORVS_API OrvStatus orvsIIRGenLowpass_64f(Orv64f rFreq, Orv64f rDeviation, int order, Orv64f* pTaps,
+                                         OrvIirFilterType filterType);
+ORVS_API OrvStatus orvsIIRGenHighpass_64f(Orv64f rFreq, Orv64f rDeviation, int order, Orv64f* pTaps,
+                                          OrvIirFilterType filterType);
+
 #ifdef __cplusplus
 }
 #endif
