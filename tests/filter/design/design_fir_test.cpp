@@ -112,3 +112,7 @@ TEST(FirDesign, StopbandAttenuation)
             EXPECT_LT(double(20 * std::log10(worst)), -w.dB) << "window " << w.win << " kind " << k;
         }
 }
+
+// The tone and window kernels differ per instruction set; the designs must not.
+TEST(FirDesignVariants, Avx) { ORVS_RERUN_UNDER_VARIANT("avx", "FirDesign.*:DesignedFiltering.*"); }
+TEST(FirDesignVariants, Avx2) { ORVS_RERUN_UNDER_VARIANT("avx2", "FirDesign.*:DesignedFiltering.*"); }
