@@ -87,7 +87,7 @@ OrvStatus tenLog10Sfs(const Orv32s* pSrc, Orv32s* pDst, int len, int s)
         }
         return st;
     }
-    const double factor = std::ldexp(10.0 / std::log(10.0), std::min(-s, 1000));
+    const double factor = std::ldexp(10.0 / std::log(10.0), -std::max(s, -1000));
     alignas(64) double x[kBlock], y[kBlock];
     for (int b = 0; b < len; b += kBlock) {
         const int m = std::min(kBlock, len - b);

@@ -99,7 +99,7 @@ OrvStatus sqrtSfs(const T* pSrc, D* pDst, int len, int s)
         const OrvStatus z = zeroAll(pDst, len);
         return z ? z : neg ? orvStsWarnSqrtNegArg : orvStsOk;
     }
-    const double scale = std::ldexp(1.0, -s);
+    const double scale = s < lo ? 1.0 : std::ldexp(1.0, -s);  // unused below lo
     const bool neg = parallel::forChunks(len, threshold, 2, [&](int b, int c) {
         bool met = false;
         for (int i = b; i < b + c; ++i) {

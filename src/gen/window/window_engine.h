@@ -158,7 +158,7 @@ template <class T, class A>
 OrvStatus kaiser(const T* s, T* d, int len, A alpha)
 {
     if constexpr (std::is_same_v<typename Sample<T>::P, float>) {
-        const float product = static_cast<float>(len - 1) * alpha;
+        const float product = static_cast<float>(static_cast<double>(len) - 1.0) * alpha;
         return kaiserRun(s, d, len, alpha, std::fabs(static_cast<double>(product)) / 2.0, 38.0);
     } else {
         return kaiserRun(s, d, len, alpha, std::fabs(static_cast<double>(alpha)) * (len - 1.0) / 2.0, 308.0);

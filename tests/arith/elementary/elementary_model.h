@@ -24,11 +24,13 @@ D rootModel(long long x, int s, int k, bool tiesEven)
     const long double cap = x < 0 ? -static_cast<long double>(std::numeric_limits<D>::min()) : kMaxL<D>;
     if (v >= cap) return x < 0 ? std::numeric_limits<D>::min() : std::numeric_limits<D>::max();
     using u128 = unsigned __int128;  // (2m - 1)^2 and 4|x| 4^-s reach 2^127
+    // A shift past the width stands for a value beyond any the other side reaches.
+    auto shl = [](u128 v, int n) { return n < 128 ? v << n : v ? ~u128(0) : u128(0); };
     auto cmpHalf = [&](i128 m) {  // sign of (m - 1/2) 2^s - root
         u128 l = 1, r = u128(ax) << k;
         for (int j = 0; j < k; ++j) l *= 2 * m - 1;
-        if (s >= 0) l <<= k * s;
-        else r <<= -k * s;
+        if (s >= 0) l = shl(l, k * s);
+        else r = shl(r, -k * s);
         return l < r ? -1 : l > r ? 1 : 0;
     };
     i128 m = static_cast<i128>(std::floor(v + 0.5L));

@@ -38,22 +38,23 @@ LD slack(const std::vector<double>& t, LD f)
 
 TEST(IirDesign, StatusesInCheckOrder)
 {
-    const auto B = orvButterworth, C = orvChebyshev1, X = OrvIirFilterType(2);
-    const struct { double f, dev; int n; OrvIirFilterType type; OrvStatus want; } cases[] = {
+    // Types are kept as int: an enum object holding a value outside its enumerators is not valid.
+    const int B = orvButterworth, C = orvChebyshev1, X = 2;
+    const struct { double f, dev; int n; int type; OrvStatus want; } cases[] = {
         {0.0, 1, 4, B, -208}, {0.5, 1, 4, B, -208}, {-0.1, 1, 4, B, -208}, {kNaN, 1, 4, B, -208}, {0.5, 1, 13, C, -208},
         {0.5, 1, 4, X, -208}, {0.2, 1, 0, B, -206}, {0.2, 1, 13, B, -206}, {0.2, 30, 13, C, -206}, {0.2, 30, 4, C, -209},
         {0.2, 0, 4, C, -209}, {0.2, -1, 4, C, -209}, {0.2, kNaN, 4, C, -209}, {0.2, 29, 4, C, 0}, {0.2, 30, 4, B, 0},
-        {0.2, 1, 12, B, 0}, {0.2, 1, 1, C, 0}, {0.2, 50, 4, X, 0}, {0.2, 1, 4, OrvIirFilterType(-1), 0}};
+        {0.2, 1, 12, B, 0}, {0.2, 1, 1, C, 0}, {0.2, 50, 4, X, 0}, {0.2, 1, 4, -1, 0}};
     for (auto gen : {orvsIIRGenLowpass_64f, orvsIIRGenHighpass_64f})
         for (const auto& c : cases) {
             orvs_test::Guarded<double> taps(2 * 14);
             taps.fill();
             const auto before = taps.vec();
-            EXPECT_EQ(gen(c.f, c.dev, c.n, taps.data(), c.type), c.want) << c.f << " " << c.dev << " " << c.n;
+            EXPECT_EQ(gen(c.f, c.dev, c.n, taps.data(), OrvIirFilterType(c.type)), c.want) << c.f << " " << c.dev << " " << c.n;
             EXPECT_EQ(taps.vec() == before, c.want != 0 || c.type == X || c.type < 0);
             EXPECT_TRUE(taps.guardsIntact());
         }
-    EXPECT_EQ(orvsIIRGenHighpass_64f(0.7, 1, 40, nullptr, C), orvStsErrNullPtr);
+    EXPECT_EQ(orvsIIRGenHighpass_64f(0.7, 1, 40, nullptr, orvChebyshev1), orvStsErrNullPtr);
 }
 
 TEST(IirDesign, WorkedValues)
