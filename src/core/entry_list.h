@@ -37,6 +37,8 @@
 //   - a pointer whose name ends in `Opt`: may be null (work buffers, optional
 //     delay lines); every other pointer is required (null gives
 //     orvStsErrNullPtr before any other check);
+//   - `pPhase`: a generator's phase, read and written back (required; the
+//     generic tests pass a valid phase in it);
 //   - anything else: a family parameter.
 #pragma once
 #include "orvs/types.h"

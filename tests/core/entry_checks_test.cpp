@@ -23,7 +23,7 @@
 namespace {
 using orvs_test::Guarded;
 
-enum class Role { Len, Scale, Param, Record, Optional, Required };
+enum class Role { Len, Scale, Param, Record, Optional, Required, Phase };
 
 // Whether a pointer parameter can be a record: a pointer to a struct that is
 // not a complex element (records are opaque), never to a number or pointer.
@@ -55,6 +55,7 @@ std::vector<std::string> parameterNames(const std::string& params)
 Role roleOf(const std::string& name, bool pointer, bool recordLike)
 {
     if (pointer && recordLike && (name.ends_with("Spec") || name.ends_with("State"))) return Role::Record;
+    if (pointer && name == "pPhase") return Role::Phase;
     if (pointer) return name.ends_with("Opt") ? Role::Optional : Role::Required;
     if (name == "tapsLen") return Role::Param;  // a tap count has its own status (-26)
     if (name == "len" || name.ends_with("Len")) return Role::Len;
@@ -101,6 +102,9 @@ A argument(Role role, bool nulled, const Setting& s, bool lenChanged, Arena& are
         if (nulled) return nullptr;
         using P = std::remove_cv_t<std::remove_pointer_t<A>>;
         unsigned char* p = arena.add(s, role == Role::Record);
+        if constexpr (std::is_floating_point_v<P>) {
+            if (role == Role::Phase) *reinterpret_cast<P*>(p) = P(0.25);  // a valid phase
+        }
         if constexpr (std::is_pointer_v<P>) {  // per-channel or per-row pointers
             for (int k = 0; k < 8; ++k) {
                 unsigned char* row = arena.add(s, false);
@@ -163,7 +167,7 @@ std::vector<int> positions(const Entry& e, Role r)
 {
     std::vector<int> v;
     for (std::size_t i = 0; i < e.roles.size(); ++i)
-        if (e.roles[i] == r) v.push_back(static_cast<int>(i));
+        if (e.roles[i] == r || (r == Role::Required && e.roles[i] == Role::Phase)) v.push_back(static_cast<int>(i));
     return v;
 }
 } // namespace
