@@ -96,23 +96,33 @@ void cosWeights(W* w, int count, double a0, const tone::Steps& st, const CosShap
     }
     formula(c, w, head, sh);
     if (count <= kLanes) return;
-    V::V vc[N], vs[N];
-    for (int r = 0; r < N; ++r) vc[r] = V::load(c + r * V::W), vs[r] = V::load(s + r * V::W);
     const V::V mc = V::set1(st.c32), ms = V::set1(st.s32);
     int j = kLanes;
     if (!sh.blackman) {
         // a - b c straight from the registers, rounded once to the weight type.
+        // G vectors of lanes per pass, so that their phasors and the
+        // constants stay in registers (16 of them on 256-bit targets).
+        constexpr int G = N < 4 ? N : 4;
         const V::V va = V::set1(sh.a), vb = V::set1(sh.b);
-        for (; j + kLanes <= count; j += kLanes)
-            for (int r = 0; r < N; ++r) {
-                const V::V nc = V::sub(V::mul(vc[r], mc), V::mul(vs[r], ms));
-                vs[r] = V::add(V::mul(vs[r], mc), V::mul(vc[r], ms));
-                vc[r] = nc;
-                const V::V wv = V::sub(va, V::mul(vb, nc));
-                if constexpr (std::is_same_v<W, float>) V::storeNarrowed(w + j + r * V::W, wv);
-                else V::store(w + j + r * V::W, wv);
-            }
+        const int end = kLanes + (count - kLanes) / kLanes * kLanes;
+        for (int g = 0; g < N; g += G) {
+            V::V vc[G], vs[G];
+            for (int r = 0; r < G; ++r) vc[r] = V::load(c + (g + r) * V::W), vs[r] = V::load(s + (g + r) * V::W);
+            for (int at = kLanes; at < end; at += kLanes)
+                for (int r = 0; r < G; ++r) {
+                    const V::V nc = V::sub(V::mul(vc[r], mc), V::mul(vs[r], ms));
+                    vs[r] = V::add(V::mul(vs[r], mc), V::mul(vc[r], ms));
+                    vc[r] = nc;
+                    const V::V wv = V::sub(va, V::mul(vb, nc));
+                    if constexpr (std::is_same_v<W, float>) V::storeNarrowed(w + at + (g + r) * V::W, wv);
+                    else V::store(w + at + (g + r) * V::W, wv);
+                }
+            for (int r = 0; r < G; ++r) V::store(c + (g + r) * V::W, vc[r]), V::store(s + (g + r) * V::W, vs[r]);
+        }
+        j = end;
     }
+    V::V vc[N], vs[N];
+    for (int r = 0; r < N; ++r) vc[r] = V::load(c + r * V::W), vs[r] = V::load(s + r * V::W);
     for (; j < count; j += kLanes) {
         for (int r = 0; r < N; ++r) {
             const V::V nc = V::sub(V::mul(vc[r], mc), V::mul(vs[r], ms));
