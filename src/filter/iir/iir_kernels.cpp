@@ -12,6 +12,7 @@
 #include "filter/iir/iir_lanes.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace orvs::iir::ORVS_TARGET {
 namespace {
@@ -30,6 +31,7 @@ struct RealLanes : L {
     static V bcast(const S* p) { return simd::broadcastFrom(p); }
     static V last(V v) { return simd::broadcastLast(v); }
     static V prev(V v) { return simd::broadcastPrev(v); }
+    static void transpose(V (&t)[g]) { simd::transpose(t); }
 };
 template <>
 struct Lanes<float> : RealLanes<simd::F32, 8> {};
@@ -163,6 +165,139 @@ void cascadeBlock(const R* rec, const R* rows, R* d, int k, const R* x, R* y, in
     }
 }
 
+// Sub-block lanes. A stretch of M = kSub·rn samples is seen as kSub
+// sub-blocks of rn consecutive samples, one per vector lane, and held
+// transposed in the work buffer (row r: sample r of every sub-block), so
+// that one vector step advances kSub independent recursions at once. Each
+// section first runs from a zero state in every sub-block but the first
+// (which starts from the section's delay line), in the state-space form
+//     y = b0·x + d0,  d0' = -a1·d0 + d1 + (b1 - a1·b0)·x,  d1' = -a2·d0 + (b2 - a2·b0)·x
+// with explicit multiply-adds. The recursion is linear, so the true start
+// state of sub-block p is then carried across the sub-blocks in double
+// precision (S[p+1] = e[p] + A^rn·S[p], e the zero-state end states, A the
+// state matrix) and its free response A^r·S[p] is added to the outputs
+// while they feed the next section (or leave the block). Only the carried
+// states pass between sub-blocks, so the vector recursions never wait for
+// each other.
+constexpr int kSub = 16;
+
+template <class R>
+constexpr int kLaneStretch = kSub * kGroup<R>;  // rn a multiple of the tile
+
+// A^n for the state matrix A = [[-a1, 1], [-a2, 0]], by squaring.
+inline void statePower(double na1, double na2, int n, double (&p)[4])
+{
+    double b[4] = {na1, 1, na2, 0};
+    p[0] = 1, p[1] = 0, p[2] = 0, p[3] = 1;
+    auto mul = [](const double (&u)[4], const double (&v)[4], double (&o)[4]) {
+        const double r[4] = {u[0] * v[0] + u[1] * v[2], u[0] * v[1] + u[1] * v[3], u[2] * v[0] + u[3] * v[2], u[2] * v[1] + u[3] * v[3]};
+        for (int i = 0; i < 4; ++i) o[i] = r[i];
+    };
+    for (; n > 0; n >>= 1) {
+        if (n & 1) mul(p, b, p);
+        mul(b, b, b);
+    }
+}
+
+template <class R>
+void cascadeLanes(const R* rows, R* d, int k, const R* x, R* y, int m, R* buf)
+{
+    using Q = Lanes<R>;
+    using V = typename Q::V;
+    constexpr int g = Q::G, nv = kSub / g;
+    const int rn = m / kSub;
+
+    for (int r0 = 0; r0 < rn; r0 += g)
+        for (int v = 0; v < nv; ++v) {
+            V t[g];
+            for (int i = 0; i < g; ++i) t[i] = Q::load(x + (v * g + i) * rn + r0);
+            Q::transpose(t);
+            for (int i = 0; i < g; ++i) Q::store(buf + (r0 + i) * kSub + v * g, t[i]);
+        }
+
+    // Free response of the previous section still to be added to its
+    // outputs (c0 is the correction of the current row).
+    V c0[nv], c1[nv], pa1 = Q::set1(R(0)), pa2 = Q::set1(R(0));
+    alignas(32) R e0[kSub], e1[kSub];
+    for (int s = 0; s < k; ++s) {
+        const R* row = rows + 8 * s;
+        const R b0 = row[0], na1 = row[4], na2 = row[5];
+        const auto vb0 = Q::set1(b0), va1 = Q::set1(na1), va2 = Q::set1(na2);
+        const auto vB0 = Q::set1(row[1] + na1 * b0), vB1 = Q::set1(row[2] + na2 * b0);
+        V d0[nv], d1[nv];
+        std::fill(e0, e0 + kSub, R(0));
+        std::fill(e1, e1 + kSub, R(0));
+        e0[0] = d[2 * s], e1[0] = d[2 * s + 1];
+        for (int v = 0; v < nv; ++v) d0[v] = Q::load(e0 + v * g), d1[v] = Q::load(e1 + v * g);
+        auto step = [&](R* at, int v, auto fix) {
+            auto xv = Q::load(at);
+            if constexpr (decltype(fix)::value) {
+                xv = Q::add(xv, c0[v]);
+                const auto n0 = Q::fma(pa1, c0[v], c1[v]);
+                c1[v] = Q::mul(pa2, c0[v]);
+                c0[v] = n0;
+            }
+            Q::store(at, Q::fma(vb0, xv, d0[v]));
+            const auto n1 = Q::fma(va2, d0[v], Q::mul(vB1, xv));
+            d0[v] = Q::fma(va1, d0[v], Q::fma(vB0, xv, d1[v]));
+            d1[v] = n1;
+        };
+        for (int r = 0; r < rn; ++r)
+            for (int v = 0; v < nv; ++v) {
+                if (s == 0) step(buf + r * kSub + v * g, v, std::false_type{});
+                else step(buf + r * kSub + v * g, v, std::true_type{});
+            }
+        for (int v = 0; v < nv; ++v) Q::store(e0 + v * g, d0[v]), Q::store(e1 + v * g, d1[v]);
+
+        // True start states: sub-block 0 ran from the delay line, so its end
+        // state is exact.
+        double a[4];
+        statePower(double(na1), double(na2), rn, a);
+        double s0 = double(e0[0]), s1 = double(e1[0]);
+        e0[0] = R(0), e1[0] = R(0);
+        for (int p = 1; p < kSub; ++p) {
+            const double n0 = double(e0[p]) + (a[0] * s0 + a[1] * s1), n1 = double(e1[p]) + (a[2] * s0 + a[3] * s1);
+            e0[p] = R(s0), e1[p] = R(s1);
+            s0 = n0, s1 = n1;
+        }
+        d[2 * s] = R(s0), d[2 * s + 1] = R(s1);
+        for (int v = 0; v < nv; ++v) c0[v] = Q::load(e0 + v * g), c1[v] = Q::load(e1 + v * g);
+        pa1 = va1, pa2 = va2;
+    }
+
+    for (int r0 = 0; r0 < rn; r0 += g)
+        for (int v = 0; v < nv; ++v) {
+            V t[g];
+            for (int i = 0; i < g; ++i) {
+                t[i] = Q::add(Q::load(buf + (r0 + i) * kSub + v * g), c0[v]);
+                const auto n0 = Q::fma(pa1, c0[v], c1[v]);
+                c1[v] = Q::mul(pa2, c0[v]);
+                c0[v] = n0;
+            }
+            Q::transpose(t);
+            for (int i = 0; i < g; ++i) Q::store(y + (v * g + i) * rn + r0, t[i]);
+        }
+}
+
+// A cascade over a block of L > 2 samples: the longest multiple of the
+// lane stretch through the sub-block lanes (real types, no DF1 history to
+// keep), the rest through the look-ahead stretches.
+template <class R>
+void cascade(const R* rec, const R* rows, R* d, int k, const R* x, R* y, int len, R* work, R* hist)
+{
+    if constexpr (!Real<R>::complex) {
+        const int m = hist ? 0 : len / kLaneStretch<R> * kLaneStretch<R>;
+        if (m > 0) {
+            cascadeLanes(rows, d, k, x, y, m, work);
+            if (len - m > 2) cascadeBlock(rec, rows, d, k, x + m, y + m, len - m, work, hist);
+            else
+                for (int i = m; i < len; ++i) y[i] = cascadeStep(rows, d, k, x[i], hist);
+            return;
+        }
+    }
+    cascadeBlock(rec, rows, d, k, x, y, len, work, hist);
+}
+
 template <class R>
 void biquadBlock(IirState& st, const R* x, R* y, int len)
 {
@@ -174,7 +309,7 @@ void biquadBlock(IirState& st, const R* x, R* y, int len)
         for (int i = 0; i < len; ++i) y[i] = cascadeStep(rows, d, k, x[i], hist);
         return;
     }
-    cascadeBlock(at<const R>(st.recTab), rows, d, k, x, y, len, at<R>(st.work1), hist);
+    cascade(at<const R>(st.recTab), rows, d, k, x, y, len, at<R>(st.work1), hist);
 }
 
 template <class R>
@@ -187,7 +322,7 @@ void arBlock(IirState& st, const R* x, R* y, int len)
         // Order two: the section kernel works on inputs and outputs directly.
         const R* a = taps + 3;
         const R row[8] = {taps[0], taps[1], taps[2], R(0), -a[0], -a[1], R(0), R(0)};
-        cascadeBlock(at<const R>(st.recTab), row, d, 1, x, y, len, at<R>(st.work1), static_cast<R*>(nullptr));
+        cascade(at<const R>(st.recTab), row, d, 1, x, y, len, at<R>(st.work1), static_cast<R*>(nullptr));
         return;
     }
     if (st.dedicated2 || len <= 4 * n) {
