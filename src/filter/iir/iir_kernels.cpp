@@ -224,6 +224,8 @@ void cascadeLanes(const R* rows, R* d, int k, const R* x, R* y, int m, R* buf)
         const R b0 = row[0], na1 = row[4], na2 = row[5];
         const auto vb0 = Q::set1(b0), va1 = Q::set1(na1), va2 = Q::set1(na2);
         const auto vB0 = Q::set1(row[1] + na1 * b0), vB1 = Q::set1(row[2] + na2 * b0);
+        double a[4];  // A^rn, before the rows so that it overlaps them
+        statePower(double(na1), double(na2), rn, a);
         V d0[nv], d1[nv];
         std::fill(e0, e0 + kSub, R(0));
         std::fill(e1, e1 + kSub, R(0));
@@ -251,8 +253,6 @@ void cascadeLanes(const R* rows, R* d, int k, const R* x, R* y, int m, R* buf)
 
         // True start states: sub-block 0 ran from the delay line, so its end
         // state is exact.
-        double a[4];
-        statePower(double(na1), double(na2), rn, a);
         double s0 = double(e0[0]), s1 = double(e1[0]);
         e0[0] = R(0), e1[0] = R(0);
         for (int p = 1; p < kSub; ++p) {

@@ -1,0 +1,115 @@
+// Long blocks of real-valued filters cut into independent stretches whose
+// start states are joined afterwards: narrow-band filters (poles close to
+// the unit circle, where a wrongly carried state shows at once), lengths on
+// both sides of the stretch multiples, free responses of a delay line alone,
+// in place and one element off alignment, against the long-double model.
+#include <gtest/gtest.h>
+
+#include "iir_model.h"
+
+using namespace iir_test;
+
+namespace {
+
+// Poles of radius lo..hi, numerator in [-1, 1] with b0 away from 0, every
+// tap times a0 = 2.
+std::vector<LC> narrowTaps(std::mt19937& g, int n, bool biquad, double lo, double hi)
+{
+    std::uniform_real_distribution<double> u(-1.0, 1.0), rad(lo, hi), ang(0.05, 3.1);
+    std::vector<LC> taps;
+    for (int s = 0, order = biquad ? 2 : n; s < (biquad ? n : 1); ++s) {
+        std::vector<long double> a{1};
+        for (int k = 0; k < order; k += 2) {
+            const long double r = rad(g), th = ang(g);
+            const long double q[3] = {1, -2 * r * std::cos(th), r * r};
+            std::vector<long double> na(a.size() + 2, 0);
+            for (size_t i = 0; i < a.size(); ++i)
+                for (int j = 0; j < 3; ++j) na[i + j] += a[i] * q[j];
+            a = na;
+        }
+        for (int j = 0; j <= order; ++j) taps.push_back(LC(2) * (j == 0 ? LC(0.5 + std::abs(u(g)) / 2) : LC(u(g))));
+        for (long double v : a) taps.push_back(LC(2 * v));
+    }
+    return taps;
+}
+
+struct LaneCase {
+    bool biquad;
+    int n;                    // sections or order
+    double lo, hi;            // pole radii
+    bool silent;              // zero input: the delay line's free response alone
+    std::vector<int> chunks;  // call lengths, cycled; negative = in place
+    int total;
+};
+
+// 16 stretches of 8 (single precision) or 4 (double) rows: 128 and 64 are
+// the multiples; 1024 is a whole block.
+const LaneCase kLaneCases[] = {
+    {true, 1, 0.95, 0.999, false, {128}, 1280},
+    {true, 3, 0.9, 0.995, false, {129, -127, 64, 65, 1}, 2000},
+    {true, 8, 0.5, 0.98, false, {3000}, 3000},
+    {true, 2, 0.97, 0.999, true, {1024, 1025}, 2049},
+    {true, 5, 0.2, 0.9, false, {-1157, 63, 191}, 3000},
+    {false, 2, 0.95, 0.999, false, {2500}, 2500},
+    {false, 2, 0.9, 0.99, true, {-1024, 130}, 1154},
+    {false, 4, 0.5, 0.95, false, {129, 1100}, 2458},
+    {false, 8, 0.3, 0.9, false, {777, -2048}, 2825},
+};
+
+template <class A>
+void runLanes(const A& api, const LaneCase& c, std::uint32_t seed)
+{
+    using T = typename A::T;
+    using D = typename A::D;
+    std::mt19937 g(seed);
+    const std::string what = std::string(api.name) + (c.biquad ? " biquad " : " AR ") + std::to_string(c.n) + " seed " + std::to_string(seed);
+    const std::vector<LC> exact = narrowTaps(g, c.n, c.biquad, c.lo, c.hi);
+    const std::vector<D> taps = cast<D>(exact);
+    std::vector<LC> rounded;
+    for (const D& t : taps) rounded.push_back(toLC(t));
+    Model model(rounded, c.n, c.biquad);
+    std::uniform_real_distribution<double> u(-1, 1);
+    for (auto& p : model.parts)
+        for (size_t k = 0; k < p.xs.size(); ++k) p.xs[k] = u(g), p.ys[k] = u(g);
+    const std::vector<D> dly0 = cast<D>(model.state());
+
+    typename A::S* st = nullptr;
+    ASSERT_EQ(api.initAlloc[c.biquad](&st, taps.data(), c.n, dly0.data()), orvStsOk) << what;
+    std::vector<T> xb(c.total + 1, T(0)), yb(c.total + 1);
+    T *x = xb.data() + 1, *y = yb.data() + 1;  // one element off alignment
+    if (!c.silent)
+        for (int i = 0; i < c.total; ++i) x[i] = T(u(g));
+    for (int at = 0, k = 0; at < c.total; ++k) {
+        const int chunk = c.chunks[k % c.chunks.size()], len = std::min(std::abs(chunk), c.total - at);
+        if (chunk < 0) std::copy(x + at, x + at + len, y + at);
+        ASSERT_EQ(chunk < 0 ? api.filterI(y + at, len, st, 0) : api.filter(x + at, y + at, len, st, 0), orvStsOk) << what;
+        at += len;
+    }
+    std::vector<LC> ref;
+    long double scale = 0;
+    for (int i = 0; i < c.total; ++i) ref.push_back(model.step(toLC(x[i]))), scale = std::max(scale, std::abs(ref.back()));
+    const double tol = (api.wide ? 1e-9 : 2e-4) * double(scale);  // the delay line, in the internal type
+    const double tolOut = std::is_same_v<T, Orv32f> ? std::max(tol, 2e-6 * double(scale)) : tol;
+    double worst = 0;
+    int at = -1;
+    for (int i = 0; i < c.total; ++i)
+        if (const double e = double(std::abs(toLC(y[i]) - ref[i])); e > worst) worst = e, at = i;
+    EXPECT_LE(worst, tolOut) << what << ": worst at " << at << " of " << c.total;
+    const std::vector<LC> want = model.state();
+    std::vector<D> line(want.size());
+    ASSERT_EQ(api.getDly(st, line.data()), orvStsOk);
+    for (size_t i = 0; i < want.size(); ++i) EXPECT_LE(double(std::abs(toLC(line[i]) - want[i])), tol) << what << " delay " << i;
+    EXPECT_EQ(api.free(st), orvStsOk);
+}
+
+} // namespace
+
+TEST(IirLanes, NarrowBandFiltersOverLongBlocks)
+{
+    std::uint32_t seed = 100;
+    forEachPair([&](const auto& api) {
+        using T = typename std::decay_t<decltype(api)>::T;
+        if constexpr (!isComplex<T> && !integerSamples<T>)
+            for (const LaneCase& c : kLaneCases) runLanes(api, c, seed++);
+    });
+}
