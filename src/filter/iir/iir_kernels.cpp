@@ -226,11 +226,14 @@ void cascadeLanes(const R* rows, R* d, int k, const R* x, R* y, int m, R* buf)
         const auto vB0 = Q::set1(row[1] + na1 * b0), vB1 = Q::set1(row[2] + na2 * b0);
         double a[4];  // A^rn, before the rows so that it overlaps them
         statePower(double(na1), double(na2), rn, a);
-        V d0[nv], d1[nv];
+        // d1 is kept as its two parts, -a2·d0 of the row before (dp) and
+        // (b2 - a2·b0)·x of the row before (bx), so that no dependency chain
+        // is longer than one multiply-add per row.
+        V d0[nv], dp[nv], bx[nv];
         std::fill(e0, e0 + kSub, R(0));
         std::fill(e1, e1 + kSub, R(0));
         e0[0] = d[2 * s], e1[0] = d[2 * s + 1];
-        for (int v = 0; v < nv; ++v) d0[v] = Q::load(e0 + v * g), d1[v] = Q::load(e1 + v * g);
+        for (int v = 0; v < nv; ++v) d0[v] = Q::load(e0 + v * g), bx[v] = Q::load(e1 + v * g), dp[v] = Q::set1(R(0));
         auto step = [&](R* at, int v, auto fix) {
             auto xv = Q::load(at);
             if constexpr (decltype(fix)::value) {
@@ -240,16 +243,17 @@ void cascadeLanes(const R* rows, R* d, int k, const R* x, R* y, int m, R* buf)
                 c0[v] = n0;
             }
             Q::store(at, Q::fma(vb0, xv, d0[v]));
-            const auto n1 = Q::fma(va2, d0[v], Q::mul(vB1, xv));
-            d0[v] = Q::fma(va1, d0[v], Q::fma(vB0, xv, d1[v]));
-            d1[v] = n1;
+            const auto n0 = Q::fma(va1, d0[v], Q::fma(va2, dp[v], Q::fma(vB0, xv, bx[v])));
+            dp[v] = d0[v];
+            d0[v] = n0;
+            bx[v] = Q::mul(vB1, xv);
         };
         for (int r = 0; r < rn; ++r)
             for (int v = 0; v < nv; ++v) {
                 if (s == 0) step(buf + r * kSub + v * g, v, std::false_type{});
                 else step(buf + r * kSub + v * g, v, std::true_type{});
             }
-        for (int v = 0; v < nv; ++v) Q::store(e0 + v * g, d0[v]), Q::store(e1 + v * g, d1[v]);
+        for (int v = 0; v < nv; ++v) Q::store(e0 + v * g, d0[v]), Q::store(e1 + v * g, Q::fma(va2, dp[v], bx[v]));
 
         // True start states: sub-block 0 ran from the delay line, so its end
         // state is exact.
