@@ -165,118 +165,183 @@ void cascadeBlock(const R* rec, const R* rows, R* d, int k, const R* x, R* y, in
     }
 }
 
-// Sub-block lanes. A stretch of M = kSub·rn samples is seen as kSub
-// sub-blocks of rn consecutive samples, one per vector lane, and held
-// transposed in the work buffer (row r: sample r of every sub-block), so
-// that one vector step advances kSub independent recursions at once. Each
-// section first runs from a zero state in every sub-block but the first
-// (which starts from the section's delay line), in the state-space form
-//     y = b0·x + d0,  d0' = -a1·d0 + d1 + (b1 - a1·b0)·x,  d1' = -a2·d0 + (b2 - a2·b0)·x
+// Sub-block lanes. A stretch of M samples is seen as nl sub-blocks of rn
+// consecutive samples, one per vector lane, and held transposed in the work
+// buffer (row r: sample r of every sub-block), so that one vector step
+// advances nl independent recursions. A stage (one biquad section, or a
+// whole AR filter of order N) first runs from a zero state in every
+// sub-block but the first, which starts from the stage's delay line, in the
+// state-space form of the transposed form II
+//     y = b0·x + d0,   dk' = -a(k+1)·d0 + d(k+1) + (b(k+1) - a(k+1)·b0)·x   (dN = 0)
 // with explicit multiply-adds. The recursion is linear, so the true start
 // state of sub-block p is then carried across the sub-blocks in double
 // precision (S[p+1] = e[p] + A^rn·S[p], e the zero-state end states, A the
-// state matrix) and its free response A^r·S[p] is added to the outputs
-// while they feed the next section (or leave the block). Only the carried
+// state matrix), and its free response A^r·S[p] is added to the outputs
+// while they feed the next stage (or leave the block). Only the carried
 // states pass between sub-blocks, so the vector recursions never wait for
 // each other.
-constexpr int kSub = 16;
+constexpr int kMaxLaneOrder = 8;
 
-template <class R>
-constexpr int kLaneStretch = kSub * kGroup<R>;  // rn a multiple of the tile
+// Vectors per row: enough independent recursions to cover the latency of
+// a multiply-add while the state stays in registers.
+template <class R, int N>
+constexpr int kLaneVectors = N <= 4 ? 2 : 1;
+// Samples per stretch: rn must be a multiple of the transposed tile.
+template <class R, int N>
+constexpr int kLaneStretch = kLaneVectors<R, N> * kGroup<R> * kGroup<R>;
 
-// A^n for the state matrix A = [[-a1, 1], [-a2, 0]], by squaring.
-inline void statePower(double na1, double na2, int n, double (&p)[4])
+// One stage: b0, B[k] = b(k+1) - a(k+1)·b0 and na[k] = -a(k+1).
+template <class R, int N>
+struct Stage {
+    R b0, B[N], na[N];
+};
+
+// b: b0..bN; na: -a1..-aN.
+template <class R, int N>
+Stage<R, N> stageOf(const R* b, const R* na)
 {
-    double b[4] = {na1, 1, na2, 0};
-    p[0] = 1, p[1] = 0, p[2] = 0, p[3] = 1;
-    auto mul = [](const double (&u)[4], const double (&v)[4], double (&o)[4]) {
-        const double r[4] = {u[0] * v[0] + u[1] * v[2], u[0] * v[1] + u[1] * v[3], u[2] * v[0] + u[3] * v[2], u[2] * v[1] + u[3] * v[3]};
-        for (int i = 0; i < 4; ++i) o[i] = r[i];
+    Stage<R, N> st;
+    st.b0 = b[0];
+    for (int k = 0; k < N; ++k) st.na[k] = na[k], st.B[k] = b[k + 1] + na[k] * b[0];
+    return st;
+}
+
+// p = A^e for the state matrix of order n (A[k][0] = na[k], A[k][k+1] = 1).
+inline void statePower(const double* na, int n, int e, double* p)
+{
+    double b[kMaxLaneOrder * kMaxLaneOrder], t[kMaxLaneOrder * kMaxLaneOrder];
+    for (int i = 0; i < n * n; ++i) b[i] = 0, p[i] = 0;
+    for (int i = 0; i < n; ++i) b[i * n] = na[i], p[i * n + i] = 1;
+    for (int i = 0; i + 1 < n; ++i) b[i * n + i + 1] = 1;
+    auto mul = [n, &t](const double* u, const double* v, double* o) {
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j) {
+                double acc = 0;
+                for (int k = 0; k < n; ++k) acc += u[i * n + k] * v[k * n + j];
+                t[i * n + j] = acc;
+            }
+        std::copy(t, t + n * n, o);
     };
-    for (; n > 0; n >>= 1) {
-        if (n & 1) mul(p, b, p);
-        mul(b, b, b);
+    for (; e > 0; e >>= 1) {
+        if (e & 1) mul(p, b, p);
+        if (e > 1) mul(b, b, b);
     }
 }
 
-template <class R>
-void cascadeLanes(const R* rows, R* d, int k, const R* x, R* y, int m, R* buf)
+// A^rn of stage s: from the call's cache when it holds it, else worked out
+// (and kept when there is room).
+inline const double* powerOf(LaneCache& c, int s, const double* na, int n, int rn, double* local)
+{
+    const int size = n * n, fits = LaneCache::kValues / size;
+    if (c.rows == rn && s < c.stages) return c.p + s * size;
+    statePower(na, n, rn, local);
+    if (s < fits && (c.rows != rn ? s == 0 : s == c.stages)) {
+        c.rows = rn, c.stages = s + 1;
+        std::copy(local, local + size, c.p + s * size);
+    }
+    return local;
+}
+
+// ns stages of order N over m samples (a multiple of the stretch); d holds
+// N delay values per stage; coef(s) gives stage s.
+template <class R, int N, class Coef>
+void lanesRun(Coef coef, int ns, R* d, const R* x, R* y, int m, R* buf, LaneCache& cache)
 {
     using Q = Lanes<R>;
     using V = typename Q::V;
-    constexpr int g = Q::G, nv = kSub / g;
-    const int rn = m / kSub;
+    constexpr int g = Q::G, nv = kLaneVectors<R, N>, nl = nv * g;
+    const int rn = m / nl;
 
     for (int r0 = 0; r0 < rn; r0 += g)
         for (int v = 0; v < nv; ++v) {
             V t[g];
             for (int i = 0; i < g; ++i) t[i] = Q::load(x + (v * g + i) * rn + r0);
             Q::transpose(t);
-            for (int i = 0; i < g; ++i) Q::store(buf + (r0 + i) * kSub + v * g, t[i]);
+            for (int i = 0; i < g; ++i) Q::store(buf + (r0 + i) * nl + v * g, t[i]);
         }
 
-    // Free response of the previous section still to be added to its
-    // outputs (c0 is the correction of the current row).
-    V c0[nv], c1[nv], pa1 = Q::set1(R(0)), pa2 = Q::set1(R(0));
-    alignas(32) R e0[kSub], e1[kSub];
-    for (int s = 0; s < k; ++s) {
-        const R* row = rows + 8 * s;
-        const R b0 = row[0], na1 = row[4], na2 = row[5];
-        const auto vb0 = Q::set1(b0), va1 = Q::set1(na1), va2 = Q::set1(na2);
-        const auto vB0 = Q::set1(row[1] + na1 * b0), vB1 = Q::set1(row[2] + na2 * b0);
-        double a[4];  // A^rn, before the rows so that it overlaps them
-        statePower(double(na1), double(na2), rn, a);
-        // d1 is kept as its two parts, -a2·d0 of the row before (dp) and
-        // (b2 - a2·b0)·x of the row before (bx), so that no dependency chain
-        // is longer than one multiply-add per row.
-        V d0[nv], dp[nv], bx[nv];
-        std::fill(e0, e0 + kSub, R(0));
-        std::fill(e1, e1 + kSub, R(0));
-        e0[0] = d[2 * s], e1[0] = d[2 * s + 1];
-        for (int v = 0; v < nv; ++v) d0[v] = Q::load(e0 + v * g), bx[v] = Q::load(e1 + v * g), dp[v] = Q::set1(R(0));
+    // Free response of the previous stage still to be added to its outputs
+    // (c[0] is the correction of the current row), with its denominator.
+    V c[N][nv], pa[N];
+    for (int k = 0; k < N; ++k) pa[k] = Q::set1(R(0));
+    auto advance = [&](int v) {
+        const auto c0 = c[0][v];
+        for (int k = 0; k + 1 < N; ++k) c[k][v] = Q::fma(pa[k], c0, c[k + 1][v]);
+        c[N - 1][v] = Q::mul(pa[N - 1], c0);
+    };
+    alignas(32) R e[N][nl];
+    for (int s = 0; s < ns; ++s) {
+        const Stage<R, N> st = coef(s);
+        double na[N], local[N * N];
+        for (int k = 0; k < N; ++k) na[k] = double(st.na[k]);
+        const double* a = powerOf(cache, s, na, N, rn, local);
+        V vB[N], va[N];
+        const auto vb0 = Q::set1(st.b0);
+        for (int k = 0; k < N; ++k) vB[k] = Q::set1(st.B[k]), va[k] = Q::set1(st.na[k]);
+        for (int k = 0; k < N; ++k) {
+            std::fill(e[k], e[k] + nl, R(0));
+            e[k][0] = d[N * s + k];
+        }
+        // Order two keeps d1 as its two parts, -a2·d0 of the row before (dp)
+        // and (b2 - a2·b0)·x of the row before (bx), so that no dependency
+        // chain is longer than one multiply-add per row.
+        V dv[N][nv], dp[nv], bx[nv];
+        for (int v = 0; v < nv; ++v) {
+            for (int k = 0; k < N; ++k) dv[k][v] = Q::load(e[k] + v * g);
+            bx[v] = dv[N - 1][v], dp[v] = Q::set1(R(0));
+        }
         auto step = [&](R* at, int v, auto fix) {
             auto xv = Q::load(at);
             if constexpr (decltype(fix)::value) {
-                xv = Q::add(xv, c0[v]);
-                const auto n0 = Q::fma(pa1, c0[v], c1[v]);
-                c1[v] = Q::mul(pa2, c0[v]);
-                c0[v] = n0;
+                xv = Q::add(xv, c[0][v]);
+                advance(v);
             }
-            Q::store(at, Q::fma(vb0, xv, d0[v]));
-            const auto n0 = Q::fma(va1, d0[v], Q::fma(va2, dp[v], Q::fma(vB0, xv, bx[v])));
-            dp[v] = d0[v];
-            d0[v] = n0;
-            bx[v] = Q::mul(vB1, xv);
+            const auto d0 = dv[0][v];
+            Q::store(at, Q::fma(vb0, xv, d0));
+            if constexpr (N == 2) {
+                dv[0][v] = Q::fma(va[0], d0, Q::fma(va[1], dp[v], Q::fma(vB[0], xv, bx[v])));
+                dp[v] = d0;
+                bx[v] = Q::mul(vB[1], xv);
+            } else {
+                for (int k = 0; k + 1 < N; ++k) dv[k][v] = Q::fma(va[k], d0, Q::fma(vB[k], xv, dv[k + 1][v]));
+                dv[N - 1][v] = Q::fma(va[N - 1], d0, Q::mul(vB[N - 1], xv));
+            }
         };
         for (int r = 0; r < rn; ++r)
             for (int v = 0; v < nv; ++v) {
-                if (s == 0) step(buf + r * kSub + v * g, v, std::false_type{});
-                else step(buf + r * kSub + v * g, v, std::true_type{});
+                if (s == 0) step(buf + r * nl + v * g, v, std::false_type{});
+                else step(buf + r * nl + v * g, v, std::true_type{});
             }
-        for (int v = 0; v < nv; ++v) Q::store(e0 + v * g, d0[v]), Q::store(e1 + v * g, Q::fma(va2, dp[v], bx[v]));
+        if constexpr (N == 2)
+            for (int v = 0; v < nv; ++v) dv[1][v] = Q::fma(va[1], dp[v], bx[v]);
+        for (int k = 0; k < N; ++k)
+            for (int v = 0; v < nv; ++v) Q::store(e[k] + v * g, dv[k][v]);
 
         // True start states: sub-block 0 ran from the delay line, so its end
-        // state is exact.
-        double s0 = double(e0[0]), s1 = double(e1[0]);
-        e0[0] = R(0), e1[0] = R(0);
-        for (int p = 1; p < kSub; ++p) {
-            const double n0 = double(e0[p]) + (a[0] * s0 + a[1] * s1), n1 = double(e1[p]) + (a[2] * s0 + a[3] * s1);
-            e0[p] = R(s0), e1[p] = R(s1);
-            s0 = n0, s1 = n1;
+        // state is exact. e then holds each sub-block's start state.
+        double sv[N], nx[N];
+        for (int k = 0; k < N; ++k) sv[k] = double(e[k][0]), e[k][0] = R(0);
+        for (int p = 1; p < nl; ++p) {
+            for (int i = 0; i < N; ++i) {
+                double acc = 0;
+                for (int j = 0; j < N; ++j) acc += a[i * N + j] * sv[j];
+                nx[i] = double(e[i][p]) + acc;
+            }
+            for (int k = 0; k < N; ++k) e[k][p] = R(sv[k]), sv[k] = nx[k];
         }
-        d[2 * s] = R(s0), d[2 * s + 1] = R(s1);
-        for (int v = 0; v < nv; ++v) c0[v] = Q::load(e0 + v * g), c1[v] = Q::load(e1 + v * g);
-        pa1 = va1, pa2 = va2;
+        for (int k = 0; k < N; ++k) d[N * s + k] = R(sv[k]);
+        for (int k = 0; k < N; ++k) {
+            pa[k] = va[k];
+            for (int v = 0; v < nv; ++v) c[k][v] = Q::load(e[k] + v * g);
+        }
     }
 
     for (int r0 = 0; r0 < rn; r0 += g)
         for (int v = 0; v < nv; ++v) {
             V t[g];
             for (int i = 0; i < g; ++i) {
-                t[i] = Q::add(Q::load(buf + (r0 + i) * kSub + v * g), c0[v]);
-                const auto n0 = Q::fma(pa1, c0[v], c1[v]);
-                c1[v] = Q::mul(pa2, c0[v]);
-                c0[v] = n0;
+                t[i] = Q::add(Q::load(buf + (r0 + i) * nl + v * g), c[0][v]);
+                advance(v);
             }
             Q::transpose(t);
             for (int i = 0; i < g; ++i) Q::store(y + (v * g + i) * rn + r0, t[i]);
@@ -287,12 +352,14 @@ void cascadeLanes(const R* rows, R* d, int k, const R* x, R* y, int m, R* buf)
 // lane stretch through the sub-block lanes (real types, no DF1 history to
 // keep), the rest through the look-ahead stretches.
 template <class R>
-void cascade(const R* rec, const R* rows, R* d, int k, const R* x, R* y, int len, R* work, R* hist)
+void cascade(const R* rec, const R* rows, R* d, int k, const R* x, R* y, int len, R* work, R* hist, LaneCache& cache)
 {
     if constexpr (!Real<R>::complex) {
-        const int m = hist ? 0 : len / kLaneStretch<R> * kLaneStretch<R>;
+        constexpr int stretch = kLaneStretch<R, 2>;
+        const int m = hist ? 0 : len / stretch * stretch;
         if (m > 0) {
-            cascadeLanes(rows, d, k, x, y, m, work);
+            auto coef = [rows](int s) { return stageOf<R, 2>(rows + 8 * s, rows + 8 * s + 4); };
+            lanesRun<R, 2>(coef, k, d, x, y, m, work, cache);
             if (len - m > 2) cascadeBlock(rec, rows, d, k, x + m, y + m, len - m, work, hist);
             else
                 for (int i = m; i < len; ++i) y[i] = cascadeStep(rows, d, k, x[i], hist);
@@ -303,7 +370,7 @@ void cascade(const R* rec, const R* rows, R* d, int k, const R* x, R* y, int len
 }
 
 template <class R>
-void biquadBlock(IirState& st, const R* x, R* y, int len)
+void biquadBlock(IirState& st, const R* x, R* y, int len, LaneCache& cache)
 {
     const int k = st.numBq;
     const R* rows = at<const R>(st.rows);
@@ -313,11 +380,47 @@ void biquadBlock(IirState& st, const R* x, R* y, int len)
         for (int i = 0; i < len; ++i) y[i] = cascadeStep(rows, d, k, x[i], hist);
         return;
     }
-    cascade(at<const R>(st.recTab), rows, d, k, x, y, len, at<R>(st.work1), hist);
+    cascade(at<const R>(st.recTab), rows, d, k, x, y, len, at<R>(st.work1), hist, cache);
+}
+
+// An AR filter of order N through the sub-block lanes over the longest
+// multiple of the stretch; returns the samples done.
+template <class R, int N>
+int arLanes(IirState& st, const R* x, R* y, int len, LaneCache& cache)
+{
+    constexpr int stretch = kLaneStretch<R, N>;
+    const int m = len / stretch * stretch;
+    if (m == 0) return 0;
+    const R* taps = at<const R>(st.taps);
+    R na[N];
+    for (int k = 0; k < N; ++k) na[k] = -taps[N + 1 + k];
+    const Stage<R, N> stage = stageOf<R, N>(taps, na);
+    lanesRun<R, N>([&stage](int) { return stage; }, 1, at<R>(st.dly), x, y, m, at<R>(st.work1), cache);
+    return m;
 }
 
 template <class R>
-void arBlock(IirState& st, const R* x, R* y, int len)
+int arLanesAny(IirState& st, const R* x, R* y, int len, LaneCache& cache)
+{
+    if constexpr (Real<R>::complex) return 0;
+    else switch (st.order) {
+        case 1: return arLanes<R, 1>(st, x, y, len, cache);
+        case 2: return arLanes<R, 2>(st, x, y, len, cache);
+        case 3: return arLanes<R, 3>(st, x, y, len, cache);
+        case 4: return arLanes<R, 4>(st, x, y, len, cache);
+        case 5: return arLanes<R, 5>(st, x, y, len, cache);
+        case 6: return arLanes<R, 6>(st, x, y, len, cache);
+        case 7: return arLanes<R, 7>(st, x, y, len, cache);
+        case 8: return arLanes<R, 8>(st, x, y, len, cache);
+        default: return 0;
+    }
+}
+
+template <class R>
+void arLookAhead(IirState& st, const R* x, R* y, int len);
+
+template <class R>
+void arBlock(IirState& st, const R* x, R* y, int len, LaneCache& cache)
 {
     const int n = st.order;
     const R* taps = at<const R>(st.taps);
@@ -326,13 +429,27 @@ void arBlock(IirState& st, const R* x, R* y, int len)
         // Order two: the section kernel works on inputs and outputs directly.
         const R* a = taps + 3;
         const R row[8] = {taps[0], taps[1], taps[2], R(0), -a[0], -a[1], R(0), R(0)};
-        cascade(at<const R>(st.recTab), row, d, 1, x, y, len, at<R>(st.work1), static_cast<R*>(nullptr));
+        cascade(at<const R>(st.recTab), row, d, 1, x, y, len, at<R>(st.work1), static_cast<R*>(nullptr), cache);
         return;
     }
     if (st.dedicated2 || len <= 4 * n) {
         for (int i = 0; i < len; ++i) y[i] = arStep(taps, d, n, x[i]);
         return;
     }
+    const int m = arLanesAny(st, x, y, len, cache);
+    if (len - m <= 4 * n)
+        for (int i = m; i < len; ++i) y[i] = arStep(taps, d, n, x[i]);
+    else
+        arLookAhead(st, x + m, y + m, len - m);
+}
+
+// Numerator pass and look-ahead recursion over L > 4N samples.
+template <class R>
+void arLookAhead(IirState& st, const R* x, R* y, int len)
+{
+    const int n = st.order;
+    const R* taps = at<const R>(st.taps);
+    R* d = at<R>(st.dly);
     using Q = Lanes<R>;
     const R* b = taps;
     const R* a = taps + n + 1;
@@ -388,7 +505,7 @@ void arBlock(IirState& st, const R* x, R* y, int len)
 // DF1: each section over the whole vector in the order of summation
 // ((b2·x2 + b1·x1) - a1·y1 - a2·y2) + b0·x.
 template <class R>
-void df1(IirState& st, const R* x, R* y, int len)
+void df1(IirState& st, const R* x, R* y, int len, LaneCache&)
 {
     const R* taps = at<const R>(st.taps);
     R* dly = at<R>(st.dly);
