@@ -19,12 +19,13 @@ std::vector<LC> narrowTaps(std::mt19937& g, int n, bool biquad, double lo, doubl
     std::vector<LC> taps;
     for (int s = 0, order = biquad ? 2 : n; s < (biquad ? n : 1); ++s) {
         std::vector<long double> a{1};
-        for (int k = 0; k < order; k += 2) {
+        for (int k = 0; k < order; k += 2) {  // conjugate pairs, one real pole for an odd order
             const long double r = rad(g), th = ang(g);
-            const long double q[3] = {1, -2 * r * std::cos(th), r * r};
+            const long double q[3] = {1, k + 1 < order ? -2 * r * std::cos(th) : -r, k + 1 < order ? r * r : 0};
             std::vector<long double> na(a.size() + 2, 0);
             for (size_t i = 0; i < a.size(); ++i)
                 for (int j = 0; j < 3; ++j) na[i + j] += a[i] * q[j];
+            na.resize(std::min<size_t>(na.size(), order + 1));
             a = na;
         }
         for (int j = 0; j <= order; ++j) taps.push_back(LC(2) * (j == 0 ? LC(0.5 + std::abs(u(g)) / 2) : LC(u(g))));
@@ -54,6 +55,12 @@ const LaneCase kLaneCases[] = {
     {false, 2, 0.9, 0.99, true, {-1024, 130}, 1154},
     {false, 4, 0.5, 0.95, false, {129, 1100}, 2458},
     {false, 8, 0.3, 0.9, false, {777, -2048}, 2825},
+    {false, 1, 0.9, 0.999, false, {1024, 33}, 2114},
+    {false, 3, 0.6, 0.97, true, {1500}, 1500},
+    {false, 5, 0.3, 0.9, false, {65, -1000}, 2130},
+    {false, 7, 0.3, 0.9, false, {2048}, 2048},
+    {false, 9, 0.3, 0.85, false, {1030}, 2060},  // beyond the lanes' orders
+    {true, 20, 0.3, 0.9, false, {1024, -1024, 512}, 2560},  // more sections than the call keeps powers for
 };
 
 template <class A>
