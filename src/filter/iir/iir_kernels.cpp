@@ -190,6 +190,17 @@ constexpr int kLaneVectors = N <= 4 ? 2 : 1;
 template <class R, int N>
 constexpr int kLaneStretch = kLaneVectors<R, N> * kGroup<R> * kGroup<R>;
 
+// The samples of a block the lanes take: whole stretches, and only when
+// every sub-block has at least 16 rows (shorter ones lose more to carrying
+// the states than they gain; at 8 rows the look-ahead groups are faster).
+template <class R, int N>
+int lanesLength(int len)
+{
+    constexpr int stretch = kLaneStretch<R, N>, lanes = kLaneVectors<R, N> * kGroup<R>;
+    const int m = len / stretch * stretch;
+    return m >= 16 * lanes ? m : 0;
+}
+
 // One stage: b0, B[k] = b(k+1) - a(k+1)·b0 and na[k] = -a(k+1).
 template <class R, int N>
 struct Stage {
@@ -355,8 +366,7 @@ template <class R>
 void cascade(const R* rec, const R* rows, R* d, int k, const R* x, R* y, int len, R* work, R* hist, LaneCache& cache)
 {
     if constexpr (!Real<R>::complex) {
-        constexpr int stretch = kLaneStretch<R, 2>;
-        const int m = hist ? 0 : len / stretch * stretch;
+        const int m = hist ? 0 : lanesLength<R, 2>(len);
         if (m > 0) {
             auto coef = [rows](int s) { return stageOf<R, 2>(rows + 8 * s, rows + 8 * s + 4); };
             lanesRun<R, 2>(coef, k, d, x, y, m, work, cache);
@@ -388,8 +398,7 @@ void biquadBlock(IirState& st, const R* x, R* y, int len, LaneCache& cache)
 template <class R, int N>
 int arLanes(IirState& st, const R* x, R* y, int len, LaneCache& cache)
 {
-    constexpr int stretch = kLaneStretch<R, N>;
-    const int m = len / stretch * stretch;
+    const int m = lanesLength<R, N>(len);
     if (m == 0) return 0;
     const R* taps = at<const R>(st.taps);
     R na[N];

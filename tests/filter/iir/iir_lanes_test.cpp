@@ -43,21 +43,23 @@ struct LaneCase {
     int total;
 };
 
-// 16 stretches of 8 (single precision) or 4 (double) rows: 128 and 64 are
-// the multiples; 1024 is a whole block.
+// The lanes take whole stretches of a block once each sub-block has 16 rows:
+// from 256 samples (multiples of 128) in single precision and from 128
+// (multiples of 32) in double for orders up to 4; from 128 (multiples of 64)
+// and 64 (multiples of 16) for orders 5 to 8. The chunks sit on both sides.
 const LaneCase kLaneCases[] = {
-    {true, 1, 0.95, 0.999, false, {128}, 1280},
-    {true, 3, 0.9, 0.995, false, {129, -127, 64, 65, 1}, 2000},
+    {true, 1, 0.95, 0.999, false, {256}, 1280},
+    {true, 3, 0.9, 0.995, false, {255, -257, 127, 129, 1, 383}, 3000},
     {true, 8, 0.5, 0.98, false, {3000}, 3000},
     {true, 2, 0.97, 0.999, true, {1024, 1025}, 2049},
     {true, 5, 0.2, 0.9, false, {-1157, 63, 191}, 3000},
     {false, 2, 0.95, 0.999, false, {2500}, 2500},
     {false, 2, 0.9, 0.99, true, {-1024, 130}, 1154},
-    {false, 4, 0.5, 0.95, false, {129, 1100}, 2458},
-    {false, 8, 0.3, 0.9, false, {777, -2048}, 2825},
+    {false, 4, 0.5, 0.95, false, {129, 1100, 256}, 2458},
+    {false, 8, 0.3, 0.9, false, {777, -2048, 127, 128, 65}, 3400},
     {false, 1, 0.9, 0.999, false, {1024, 33}, 2114},
     {false, 3, 0.6, 0.97, true, {1500}, 1500},
-    {false, 5, 0.3, 0.9, false, {65, -1000}, 2130},
+    {false, 5, 0.3, 0.9, false, {65, -1000, 63, 64}, 2130},
     {false, 7, 0.3, 0.9, false, {2048}, 2048},
     {false, 9, 0.3, 0.85, false, {1030}, 2060},  // beyond the lanes' orders
     {true, 20, 0.3, 0.9, false, {1024, -1024, 512}, 2560},  // more sections than the call keeps powers for
