@@ -318,11 +318,15 @@ void lanesRun(Coef coef, int ns, R* d, const R* x, R* y, int m, R* buf, LaneCach
                 dv[N - 1][v] = Q::fma(va[N - 1], d0, Q::mul(vB[N - 1], xv));
             }
         };
-        for (int r = 0; r < rn; ++r)
+        for (int r = 0; r < rn; ++r) {
+            // The first stage also asks for the samples after these (the
+            // next block of a long call), one row's worth at a time.
+            if (s == 0) __builtin_prefetch(x + m + r * nl);
             for (int v = 0; v < nv; ++v) {
                 if (s == 0) step(buf + r * nl + v * g, v, std::false_type{});
                 else step(buf + r * nl + v * g, v, std::true_type{});
             }
+        }
         if constexpr (N == 2)
             for (int v = 0; v < nv; ++v) dv[1][v] = Q::fma(va[1], dp[v], bx[v]);
         for (int k = 0; k < N; ++k)
