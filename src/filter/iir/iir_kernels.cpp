@@ -1,8 +1,10 @@
 // IIR block kernels, compiled once per instruction-set target.
 //
-// A group of G outputs (four; eight in single precision, one 256-bit
-// register) is produced per step. With t[n] the numerator part of the
-// output, h the impulse response of the recursion 1/A(z) and y[n-1] ..
+// Long blocks of the real types go through the sub-block lanes (lanesRun
+// below); what is left of a block, and the complex types, through the
+// look-ahead groups: a group of G outputs (four; eight in single precision,
+// one 256-bit register) is produced per step. With t[n] the numerator part
+// of the output, h the impulse response of the recursion 1/A(z) and y[n-1] ..
 // y[n-N] the outputs before the group,
 //     y[n+k] = sum_j h[k-j]·t[n+j] (j <= k) + sum_m C_m[k]·y[n-m],
 // so a group costs one short dependency chain instead of G. The
