@@ -220,25 +220,36 @@ Stage<R, N> stageOf(const R* b, const R* na)
 }
 
 // p = A^e for the state matrix of order n (A[k][0] = na[k], A[k][k+1] = 1).
+// Order two by squaring. Higher orders step by step as the recursion itself
+// runs (column j is A applied e times to the unit vector j; the columns are
+// independent chains advanced side by side): their powers grow a long way
+// before they decay, and squaring loses too much on the way.
 inline void statePower(const double* na, int n, int e, double* p)
 {
-    double b[kMaxLaneOrder * kMaxLaneOrder], t[kMaxLaneOrder * kMaxLaneOrder];
-    for (int i = 0; i < n * n; ++i) b[i] = 0, p[i] = 0;
-    for (int i = 0; i < n; ++i) b[i * n] = na[i], p[i * n + i] = 1;
-    for (int i = 0; i + 1 < n; ++i) b[i * n + i + 1] = 1;
-    auto mul = [n, &t](const double* u, const double* v, double* o) {
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j) {
-                double acc = 0;
-                for (int k = 0; k < n; ++k) acc += u[i * n + k] * v[k * n + j];
-                t[i * n + j] = acc;
-            }
-        std::copy(t, t + n * n, o);
-    };
-    for (; e > 0; e >>= 1) {
-        if (e & 1) mul(p, b, p);
-        if (e > 1) mul(b, b, b);
+    if (n <= 2) {
+        double b[4] = {na[0], 1, n == 2 ? na[1] : 0, 0}, q[4] = {1, 0, 0, 1};
+        auto mul = [](const double* u, const double* v, double* o) {
+            const double r[4] = {u[0] * v[0] + u[1] * v[2], u[0] * v[1] + u[1] * v[3], u[2] * v[0] + u[3] * v[2], u[2] * v[1] + u[3] * v[3]};
+            std::copy(r, r + 4, o);
+        };
+        for (; e > 0; e >>= 1) {
+            if (e & 1) mul(q, b, q);
+            if (e > 1) mul(b, b, b);
+        }
+        if (n == 2) std::copy(q, q + 4, p);
+        else p[0] = q[0];
+        return;
     }
+    double v[kMaxLaneOrder][kMaxLaneOrder] = {};  // v[j]: column j
+    for (int j = 0; j < n; ++j) v[j][j] = 1;
+    for (int t = 0; t < e; ++t)
+        for (int j = 0; j < n; ++j) {
+            const double v0 = v[j][0];
+            for (int k = 0; k + 1 < n; ++k) v[j][k] = na[k] * v0 + v[j][k + 1];
+            v[j][n - 1] = na[n - 1] * v0;
+        }
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j) p[i * n + j] = v[j][i];
 }
 
 // A^rn of stage s: from the call's cache when it holds it, else worked out

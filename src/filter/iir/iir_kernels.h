@@ -49,7 +49,7 @@ inline R cascadeStep(const R* rows, R* d, int k, R x, R* hist)
 // matrices over the sub-block length of a full block (the first stages
 // that fit), worked out by the first block that needs them.
 struct LaneCache {
-    static constexpr int kValues = 64;
+    static constexpr int kValues = 256;
     int rows = 0, stages = 0;
     double p[kValues];
 };
