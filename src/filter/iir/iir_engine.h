@@ -378,12 +378,13 @@ OrvStatus filter(const typename P::T* pSrc, typename P::T* pDst, int len, typena
     IirState* st = open(pState, s, P::ar, P::bq, P::df1);
     if (!st) return s;
     const Fns<R>& k = fns<R>();
+    LaneCache cache;
     if constexpr (P::native) {
         const R* x = reinterpret_cast<const R*>(pSrc);
         R* y = reinterpret_cast<R*>(pDst);
-        if (st->form == kDf1) return k.df1(*st, x, y, len), orvStsOk;
+        if (st->form == kDf1) return k.df1(*st, x, y, len, cache), orvStsOk;
         const auto run = st->form == kAr ? k.ar : k.biquad;
-        for (int off = 0; off < len; off += kBlock) run(*st, x + off, y + off, std::min(kBlock, len - off));
+        for (int off = 0; off < len; off += kBlock) run(*st, x + off, y + off, std::min(kBlock, len - off), cache);
     } else {
         if (st->form == kDf1) historyToState<R>(*st);
         const auto run = st->form == kAr ? k.ar : k.biquad;
@@ -392,7 +393,7 @@ OrvStatus filter(const typename P::T* pSrc, typename P::T* pDst, int len, typena
         for (int off = 0; off < len; off += kBlock) {
             const int n = std::min(kBlock, len - off);
             for (int i = 0; i < n; ++i) w[i] = toInternal<R>(pSrc[off + i]);
-            run(*st, w, w, n);
+            run(*st, w, w, n, cache);
             for (int i = 0; i < n; ++i) pDst[off + i] = toSample<typename P::T>(w[i], scale);
         }
     }

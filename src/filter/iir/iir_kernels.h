@@ -45,13 +45,22 @@ inline R cascadeStep(const R* rows, R* d, int k, R x, R* hist)
     return x;
 }
 
+// What the blocks of one filtering call share: the powers of the state
+// matrices over the sub-block length of a full block (the first stages
+// that fit), worked out by the first block that needs them.
+struct LaneCache {
+    static constexpr int kValues = 256;
+    int rows = 0, stages = 0;
+    double p[kValues];
+};
+
 template <class R>
 struct Fns {
     // One block of L <= kBlock samples; x == y is allowed.
-    void (*ar)(IirState& st, const R* x, R* y, int len);
-    void (*biquad)(IirState& st, const R* x, R* y, int len);
+    void (*ar)(IirState& st, const R* x, R* y, int len, LaneCache& cache);
+    void (*biquad)(IirState& st, const R* x, R* y, int len, LaneCache& cache);
     // A whole vector, section after section (DF1 has no blocks).
-    void (*df1)(IirState& st, const R* x, R* y, int len);
+    void (*df1)(IirState& st, const R* x, R* y, int len, LaneCache& cache);
 };
 
 struct KernelTable {
