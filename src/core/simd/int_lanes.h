@@ -9,6 +9,7 @@
 //   IntVec          the register and its primitives (lane width in the name)
 //   IntLanes<C>     the same on lanes of one component type C (16/32 bits)
 //   Int64Lanes      the same on signed 64-bit lanes
+//   SignedLanes<T>  compare, minimum and maximum on Orv16s or Orv32s lanes
 //   Int32Vec        32-bit lanes as many as a single-precision register holds,
 //                   loaded from and stored to 8-, 16- and 32-bit elements
 #pragma once
@@ -26,6 +27,11 @@
 
 namespace orvs::simd {
 inline namespace ORVS_TARGET {
+
+// The count operand of the shifts by a register (sll, sra16, ...): n in the
+// low 64 bits; counts at or above the lane width give 0 (or the sign, for
+// the arithmetic shifts).
+inline __m128i shiftCount(int n) { return _mm_cvtsi32_si128(n); }
 
 #if defined(__AVX512BW__)
 // 64-byte registers. Comparisons produce mask registers; the primitives that
@@ -439,6 +445,25 @@ struct Int64Lanes : IntVec {
         return blend64(r, limit, band(bxor(r, a), bxor(r, b)));
     }
 };
+
+// Signed 16- or 32-bit lanes chosen by the element type T: broadcast,
+// greater-than mask, minimum and maximum, kLanes lanes to a register.
+template <class T> struct SignedLanes;
+template <> struct SignedLanes<Orv16s> : IntVec {
+    static constexpr int kLanes = static_cast<int>(sizeof(V) / 2);
+    static V set(int x) { return set16(x); }
+    static V gt(V a, V b) { return cmpgt16(a, b); }
+    static V lo(V a, V b) { return min16(a, b); }
+    static V hi(V a, V b) { return max16(a, b); }
+};
+template <> struct SignedLanes<Orv32s> : IntVec {
+    static constexpr int kLanes = static_cast<int>(sizeof(V) / 4);
+    static V set(int x) { return set32(x); }
+    static V gt(V a, V b) { return cmpgt32(a, b); }
+    static V lo(V a, V b) { return min(a, b); }
+    static V hi(V a, V b) { return max(a, b); }
+};
+
 
 // ---- 32-bit lanes of a single-precision register's width -------------------
 
