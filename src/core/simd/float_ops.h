@@ -31,20 +31,26 @@ inline namespace ORVS_TARGET {
 
 template <class A> struct FloatOps;
 
-template <> struct FloatOps<F32> : F32 {
-    static V loadPart(const float* p, int n, float fill)
+// The 256-bit parts go through a padded copy on the stack.
+template <class A> struct PartsByCopy : A {
+    using typename A::S;
+    using typename A::V;
+    static V loadPart(const S* p, int n, S fill)
     {
-        alignas(32) float b[8];
-        for (int k = 0; k < 8; ++k) b[k] = fill;
-        std::memcpy(b, p, n * sizeof(float));
-        return _mm256_load_ps(b);
+        alignas(32) S b[A::W];
+        for (int k = 0; k < A::W; ++k) b[k] = fill;
+        std::memcpy(b, p, n * sizeof(S));
+        return A::load(b);
     }
-    static void storePart(float* p, int n, V v)
+    static void storePart(S* p, int n, V v)
     {
-        alignas(32) float b[8];
-        _mm256_store_ps(b, v);
-        std::memcpy(p, b, n * sizeof(float));
+        alignas(32) S b[A::W];
+        A::store(b, v);
+        std::memcpy(p, b, n * sizeof(S));
     }
+};
+
+template <> struct FloatOps<F32> : PartsByCopy<F32> {
     static V keepWhere(M m, V a) { return _mm256_and_ps(m, a); }
     static M ordered(V a) { return _mm256_cmp_ps(a, a, _CMP_ORD_Q); }
     static M outside(V a, V lo, V hi) { return _mm256_or_ps(_mm256_cmp_ps(a, lo, _CMP_NGE_UQ), _mm256_cmp_ps(a, hi, _CMP_NLE_UQ)); }
@@ -56,19 +62,7 @@ template <> struct FloatOps<F32> : F32 {
 #endif
 };
 
-template <> struct FloatOps<F64> : F64 {
-    static V loadPart(const double* p, int n, double fill)
-    {
-        alignas(32) double b[4] = {fill, fill, fill, fill};
-        std::memcpy(b, p, n * sizeof(double));
-        return _mm256_load_pd(b);
-    }
-    static void storePart(double* p, int n, V v)
-    {
-        alignas(32) double b[4];
-        _mm256_store_pd(b, v);
-        std::memcpy(p, b, n * sizeof(double));
-    }
+template <> struct FloatOps<F64> : PartsByCopy<F64> {
     static V keepWhere(M m, V a) { return _mm256_and_pd(m, a); }
     static M ordered(V a) { return _mm256_cmp_pd(a, a, _CMP_ORD_Q); }
     static M outside(V a, V lo, V hi) { return _mm256_or_pd(_mm256_cmp_pd(a, lo, _CMP_NGE_UQ), _mm256_cmp_pd(a, hi, _CMP_NLE_UQ)); }

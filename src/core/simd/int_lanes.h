@@ -448,22 +448,16 @@ struct Int64Lanes : IntVec {
 
 // Signed 16- or 32-bit lanes chosen by the element type T: broadcast,
 // greater-than mask, minimum and maximum, kLanes lanes to a register.
-template <class T> struct SignedLanes;
-template <> struct SignedLanes<Orv16s> : IntVec {
-    static constexpr int kLanes = static_cast<int>(sizeof(V) / 2);
-    static V set(int x) { return set16(x); }
-    static V gt(V a, V b) { return cmpgt16(a, b); }
-    static V lo(V a, V b) { return min16(a, b); }
-    static V hi(V a, V b) { return max16(a, b); }
+template <class T>
+struct SignedLanes : IntVec {
+    static_assert(std::is_same_v<T, Orv16s> || std::is_same_v<T, Orv32s>);
+    static constexpr bool k16 = sizeof(T) == 2;
+    static constexpr int kLanes = static_cast<int>(sizeof(V) / sizeof(T));
+    static V set(int x) { return k16 ? set16(x) : set32(x); }
+    static V gt(V a, V b) { return k16 ? cmpgt16(a, b) : cmpgt32(a, b); }
+    static V lo(V a, V b) { return k16 ? min16(a, b) : min(a, b); }
+    static V hi(V a, V b) { return k16 ? max16(a, b) : max(a, b); }
 };
-template <> struct SignedLanes<Orv32s> : IntVec {
-    static constexpr int kLanes = static_cast<int>(sizeof(V) / 4);
-    static V set(int x) { return set32(x); }
-    static V gt(V a, V b) { return cmpgt32(a, b); }
-    static V lo(V a, V b) { return min(a, b); }
-    static V hi(V a, V b) { return max(a, b); }
-};
-
 
 // ---- 32-bit lanes of a single-precision register's width -------------------
 
