@@ -17,25 +17,6 @@
 #include "arith/bitwise/bitwise_kernels.h"
 #include "core/simd/simd.h"
 
-// Byte shuffles within 16-byte lanes, which the integer layer lacks.
-namespace orvs::simd {
-inline namespace ORVS_TARGET {
-struct ByteShuffle {
-    using V = IntVec::V;
-#if defined(__AVX512BW__)
-    static V lanes(__m128i ctl) { return _mm512_broadcast_i32x4(ctl); }
-    static V apply(V a, V ctl) { return _mm512_shuffle_epi8(a, ctl); }
-#elif defined(__AVX2__)
-    static V lanes(__m128i ctl) { return _mm256_broadcastsi128_si256(ctl); }
-    static V apply(V a, V ctl) { return _mm256_shuffle_epi8(a, ctl); }
-#else
-    static V lanes(__m128i ctl) { return ctl; }
-    static V apply(V a, V ctl) { return _mm_shuffle_epi8(a, ctl); }
-#endif
-};
-} // namespace ORVS_TARGET
-} // namespace orvs::simd
-
 namespace orvs::bits::ORVS_TARGET {
 namespace {
 
@@ -153,7 +134,7 @@ void logicC(Logic op, const void* a, std::uint32_t pattern, void* d, std::size_t
 // neighbouring byte.
 void shift8(Shift kind, const Orv8u* s, Orv8u* d, int n, int count)
 {
-    const __m128i c = _mm_cvtsi32_si128(count);
+    const __m128i c = simd::shiftCount(count);
     const auto len = static_cast<std::size_t>(n);
     if (kind == Shift::Left) {
         const V keep = IntVec::set8((0xFF << count) & 0xFF);
@@ -168,7 +149,7 @@ void shift8(Shift kind, const Orv8u* s, Orv8u* d, int n, int count)
 
 void shift16(Shift kind, const Orv16u* s, Orv16u* d, int n, int count)
 {
-    const __m128i c = _mm_cvtsi32_si128(count);
+    const __m128i c = simd::shiftCount(count);
     const auto len = static_cast<std::size_t>(n);
     switch (kind) {
     case Shift::Left:
@@ -185,7 +166,7 @@ void shift16(Shift kind, const Orv16u* s, Orv16u* d, int n, int count)
 
 void shift32(Shift kind, const Orv32u* s, Orv32u* d, int n, int count)
 {
-    const __m128i c = _mm_cvtsi32_si128(count);
+    const __m128i c = simd::shiftCount(count);
     const auto len = static_cast<std::size_t>(n);
     switch (kind) {
     case Shift::Left:
@@ -234,8 +215,7 @@ void swap24(const Orv8u* s, Orv8u* d, int n)
     const std::size_t bytes = 3 * static_cast<std::size_t>(n);
     std::size_t i = 0;
     for (; i + 16 <= bytes; i += 15)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i),
-                         _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)), ctl));
+        simd::Bytes16::store(d + i, simd::Bytes16::apply(simd::Bytes16::load(s + i), ctl));
     for (; i < bytes; i += 3) {
         const Orv8u b0 = s[i], b1 = s[i + 1], b2 = s[i + 2];
         d[i] = b2;

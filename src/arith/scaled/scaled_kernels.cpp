@@ -989,116 +989,19 @@ ORVS_ARITH_INLINE void runMixed(X x, Y y, typename Op::Dst* d, int len, K k, F f
 // add-subtract so that each product and each sum rounds once: left to itself
 // the compiler fuses this pattern into multiply-add-subtract instructions.
 
-template <class F> struct FLanes;
-#if defined(__AVX512F__)
-// 64-byte registers; the remainder mask is a mask register. There is no
-// 512-bit add-subtract: the even products are negated (exactly, by the sign
-// bit) and added, which rounds the same as a subtraction.
-template <> struct FLanes<float> {
-    using V = __m512;
-    static constexpr std::ptrdiff_t kCount = 16;
-    static V load(const float* p) { return _mm512_loadu_ps(p); }
-    static void store(float* p, V v) { _mm512_storeu_ps(p, v); }
-    static __mmask16 mask(std::ptrdiff_t parts) { return static_cast<__mmask16>((1u << parts) - 1); }
-    static V maskLoad(const float* p, __mmask16 m) { return _mm512_maskz_loadu_ps(m, p); }
-    static void maskStore(float* p, __mmask16 m, V v) { _mm512_mask_storeu_ps(p, m, v); }
-    static V set1(float v) { return _mm512_set1_ps(v); }
-    static V pair(float re, float im)
-    {
-        return _mm512_set4_ps(im, re, im, re);
-    }
-    static V add(V a, V b) { return _mm512_add_ps(a, b); }
-    static V sub(V a, V b) { return _mm512_sub_ps(a, b); }
-    static V mul(V a, V b) { return _mm512_mul_ps(a, b); }
-    static V cmul(V a, V b)
-    {
-        // (the shuffles as plain vector shuffles: the intrinsic forms trip a
-        // false uninitialised-value warning in GCC 12)
-        const V bre = __builtin_shufflevector(b, b, 0, 0, 2, 2, 4, 4, 6, 6, 8, 8, 10, 10, 12, 12, 14, 14);
-        const V bim = __builtin_shufflevector(b, b, 1, 1, 3, 3, 5, 5, 7, 7, 9, 9, 11, 11, 13, 13, 15, 15);
-        const V swap = __builtin_shufflevector(a, a, 1, 0, 3, 2, 5, 4, 7, 6, 9, 8, 11, 10, 13, 12, 15, 14);
-        const V t1 = _mm512_mul_ps(a, bre);     // ar*br, ai*br
-        const V t2 = _mm512_mul_ps(swap, bim);  // ai*bi, ar*bi
-        const V negEven = _mm512_castsi512_ps(_mm512_set1_epi64(0x80000000LL));
-        return _mm512_add_ps(t1, _mm512_xor_ps(t2, negEven));
-    }
-};
-template <> struct FLanes<double> {
-    using V = __m512d;
-    static constexpr std::ptrdiff_t kCount = 8;
-    static V load(const double* p) { return _mm512_loadu_pd(p); }
-    static void store(double* p, V v) { _mm512_storeu_pd(p, v); }
-    static __mmask8 mask(std::ptrdiff_t parts) { return static_cast<__mmask8>((1u << parts) - 1); }
-    static V maskLoad(const double* p, __mmask8 m) { return _mm512_maskz_loadu_pd(m, p); }
-    static void maskStore(double* p, __mmask8 m, V v) { _mm512_mask_storeu_pd(p, m, v); }
-    static V set1(double v) { return _mm512_set1_pd(v); }
-    static V pair(double re, double im) { return _mm512_setr_pd(re, im, re, im, re, im, re, im); }
-    static V add(V a, V b) { return _mm512_add_pd(a, b); }
-    static V sub(V a, V b) { return _mm512_sub_pd(a, b); }
-    static V mul(V a, V b) { return _mm512_mul_pd(a, b); }
-    static V cmul(V a, V b)
-    {
-        const V bre = __builtin_shufflevector(b, b, 0, 0, 2, 2, 4, 4, 6, 6);
-        const V bim = __builtin_shufflevector(b, b, 1, 1, 3, 3, 5, 5, 7, 7);
-        const V swap = __builtin_shufflevector(a, a, 1, 0, 3, 2, 5, 4, 7, 6);
-        const V t1 = _mm512_mul_pd(a, bre);
-        const V t2 = _mm512_mul_pd(swap, bim);
-        const V negEven = _mm512_castsi512_pd(_mm512_setr_epi64(INT64_MIN, 0, INT64_MIN, 0, INT64_MIN, 0, INT64_MIN, 0));
-        return _mm512_add_pd(t1, _mm512_xor_pd(t2, negEven));
-    }
-};
-#else
-// Leading all-ones words followed by zeros: the masks of the remainders.
-alignas(64) constexpr std::int32_t kTailMask[16] = {-1, -1, -1, -1, -1, -1, -1, -1, 0, 0, 0, 0, 0, 0, 0, 0};
+// The vectors of the widest width of the target; the remainder goes through
+// the masked loads and stores of the layer. At 512 bits there is no
+// add-subtract instruction: the complex product negates the even products
+// (exactly, by the sign bit) and adds them.
+template <class F>
+using FLanes = std::conditional_t<std::is_same_v<F, float>, simd::WF32, simd::WF64>;
 
-template <> struct FLanes<float> {
-    using V = __m256;
-    static constexpr std::ptrdiff_t kCount = 8;  // components per register
-    static V load(const float* p) { return _mm256_loadu_ps(p); }
-    static void store(float* p, V v) { _mm256_storeu_ps(p, v); }
-    // The first `parts` components (1 .. 7).
-    static __m256i mask(std::ptrdiff_t parts)
-    {
-        return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(kTailMask + 8 - parts));
-    }
-    static V maskLoad(const float* p, __m256i m) { return _mm256_maskload_ps(p, m); }
-    static void maskStore(float* p, __m256i m, V v) { _mm256_maskstore_ps(p, m, v); }
-    static V set1(float v) { return _mm256_set1_ps(v); }
-    static V pair(float re, float im) { return _mm256_setr_ps(re, im, re, im, re, im, re, im); }
-    static V add(V a, V b) { return _mm256_add_ps(a, b); }
-    static V sub(V a, V b) { return _mm256_sub_ps(a, b); }
-    static V mul(V a, V b) { return _mm256_mul_ps(a, b); }
-    static V cmul(V a, V b)
-    {
-        const V t1 = _mm256_mul_ps(a, _mm256_moveldup_ps(b));                            // ar*br, ai*br
-        const V t2 = _mm256_mul_ps(_mm256_permute_ps(a, 0xB1), _mm256_movehdup_ps(b));  // ai*bi, ar*bi
-        return _mm256_addsub_ps(t1, t2);
-    }
-};
-template <> struct FLanes<double> {
-    using V = __m256d;
-    static constexpr std::ptrdiff_t kCount = 4;
-    static V load(const double* p) { return _mm256_loadu_pd(p); }
-    static void store(double* p, V v) { _mm256_storeu_pd(p, v); }
-    static __m256i mask(std::ptrdiff_t parts)
-    {
-        return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(kTailMask + 8 - 2 * parts));
-    }
-    static V maskLoad(const double* p, __m256i m) { return _mm256_maskload_pd(p, m); }
-    static void maskStore(double* p, __m256i m, V v) { _mm256_maskstore_pd(p, m, v); }
-    static V set1(double v) { return _mm256_set1_pd(v); }
-    static V pair(double re, double im) { return _mm256_setr_pd(re, im, re, im); }
-    static V add(V a, V b) { return _mm256_add_pd(a, b); }
-    static V sub(V a, V b) { return _mm256_sub_pd(a, b); }
-    static V mul(V a, V b) { return _mm256_mul_pd(a, b); }
-    static V cmul(V a, V b)
-    {
-        const V t1 = _mm256_mul_pd(a, _mm256_movedup_pd(b));
-        const V t2 = _mm256_mul_pd(_mm256_permute_pd(a, 0x5), _mm256_permute_pd(b, 0xF));
-        return _mm256_addsub_pd(t1, t2);
-    }
-};
-#endif
+template <class L>
+ORVS_ARITH_INLINE typename L::V complexProduct(typename L::V a, typename L::V b)
+{
+    if constexpr (L::W * sizeof(typename L::S) == 64) return simd::cmulNegated<L>(a, b);
+    else return simd::cmul<L, false>(a, b);
+}
 
 // Operations served by floatLoop: both operands and the destination of one
 // floating type, real or complex; sums and differences of either, products
@@ -1121,11 +1024,11 @@ template <class Op, class L>
 ORVS_ARITH_INLINE typename L::V floatOp(typename L::V a, typename L::V b, typename L::V old)
 {
     constexpr bool kCx = isComplex<typename Op::Dst>;
-    if constexpr (Op::kAccumulate) return L::add(old, kCx ? L::cmul(a, b) : L::mul(a, b));
+    if constexpr (Op::kAccumulate) return L::add(old, kCx ? complexProduct<L>(a, b) : L::mul(a, b));
     else if constexpr (Op::kForm == Form::Sum) return L::add(a, b);
     else if constexpr (Op::kForm == Form::DiffAB) return L::sub(a, b);
     else if constexpr (Op::kForm == Form::DiffBA) return L::sub(b, a);
-    else if constexpr (kCx) return L::cmul(a, b);
+    else if constexpr (kCx) return complexProduct<L>(a, b);
     else return L::mul(a, b);
 }
 
@@ -1137,13 +1040,13 @@ void floatLoop(X x, Y y, typename Op::Dst* d, int len)
     using L = FLanes<F>;
     using V = typename L::V;
     constexpr bool kConst = !std::is_same_v<Y, Vec<typename Op::Src2>>;
-    constexpr std::ptrdiff_t K = L::kCount;
+    constexpr std::ptrdiff_t K = L::W;
     const F* pa = reinterpret_cast<const F*>(x.p);
     const F* pb = nullptr;
     F* pd = reinterpret_cast<F*>(d);
     V c{};
     if constexpr (!kConst) pb = reinterpret_cast<const F*>(y.p);
-    else if constexpr (isComplex<D>) c = L::pair(y.v.re, y.v.im);
+    else if constexpr (isComplex<D>) c = simd::pairs<L>(y.v.re, y.v.im);
     else c = L::set1(y.v);
     const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(len) * (isComplex<D> ? 2 : 1);
 
@@ -1163,12 +1066,12 @@ void floatLoop(X x, Y y, typename Op::Dst* d, int len)
     }
     for (; i + K <= n; i += K) one(i);
     if (i < n) {
-        const auto m = L::mask(n - i);
+        const int m = static_cast<int>(n - i);
         V b, old{};
         if constexpr (kConst) b = c;
-        else b = L::maskLoad(pb + i, m);
-        if constexpr (Op::kAccumulate) old = L::maskLoad(pd + i, m);
-        L::maskStore(pd + i, m, floatOp<Op, L>(L::maskLoad(pa + i, m), b, old));
+        else b = L::loadN(pb + i, m);
+        if constexpr (Op::kAccumulate) old = L::loadN(pd + i, m);
+        L::storeN(pd + i, floatOp<Op, L>(L::loadN(pa + i, m), b, old), m);
     }
 }
 
@@ -1224,7 +1127,7 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
                     const int k = -s;
                     constexpr O kMin = std::numeric_limits<O>::min(), kMax = std::numeric_limits<O>::max();
                     runLanes<Op, L>(x, y, d, len,
-                                    ShiftUpLanes<Op, L>{_mm_cvtsi32_si128(k), L::set(static_cast<O>(kMin >> k)),
+                                    ShiftUpLanes<Op, L>{simd::shiftCount(k), L::set(static_cast<O>(kMin >> k)),
                                                         L::set(static_cast<O>(kMax >> k))},
                                     shiftUpScalar<O, W>(k));
                     return;
@@ -1234,7 +1137,7 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
                 using U = std::make_unsigned_t<O>;
                 const int t = s - 1;
                 const O mask = static_cast<O>((U(1) << t) - 1), half = static_cast<O>(U(1) << (t - 1));
-                runLanes<Op, L>(x, y, d, len, RoundShiftLanes<Op, L>{_mm_cvtsi32_si128(t), L::set(mask), L::set(half)},
+                runLanes<Op, L>(x, y, d, len, RoundShiftLanes<Op, L>{simd::shiftCount(t), L::set(mask), L::set(half)},
                                 RoundShift<O, W>{s, static_cast<W>((W(1) << (s - 1)) - 1)});
                 return;
             }
@@ -1248,7 +1151,7 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
         }
         if (s > 0) {
             const W bias = (W(1) << (s - 1)) - 1;
-            runLanes<Op, L>(x, y, d, len, Product32<RoundShift64>{{_mm_cvtsi32_si128(s), Lanes16::set64(bias)}},
+            runLanes<Op, L>(x, y, d, len, Product32<RoundShift64>{{simd::shiftCount(s), Lanes16::set64(bias)}},
                             RoundShift<O, W>{s, bias});
             return;
         }
@@ -1256,7 +1159,7 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
             const int k = -s;
             const long long lo = (static_cast<long long>(INT32_MIN) >> k) - 1, hi = (INT32_MAX >> k) + 1LL;
             runLanes<Op, L>(x, y, d, len,
-                            Product32<ShiftUp64>{{_mm_cvtsi32_si128(k), Lanes16::set64(lo), Lanes16::set64(hi)}},
+                            Product32<ShiftUp64>{{simd::shiftCount(k), Lanes16::set64(lo), Lanes16::set64(hi)}},
                             shiftUpScalar<O, W>(k));
             return;
         }
@@ -1278,7 +1181,7 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
             const long long mask = static_cast<long long>((std::uint64_t(1) << t) - 1), half = 1LL << (t - 1);
             runLanes<Op, L>(x, y, d, len,
                             ComplexProduct32<RoundShiftLanes<SumForm, Lanes64>>{
-                                {_mm_cvtsi32_si128(t), Lanes16::set64(mask), Lanes16::set64(half)}},
+                                {simd::shiftCount(t), Lanes16::set64(mask), Lanes16::set64(half)}},
                             RoundShift<O, W>{s, static_cast<W>((W(1) << (s - 1)) - 1)});
             return;
         }
@@ -1286,7 +1189,7 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
             const int k = -s;
             const long long lo = (static_cast<long long>(INT32_MIN) >> k) - 1, hi = (INT32_MAX >> k) + 1LL;
             runLanes<Op, L>(x, y, d, len,
-                            ComplexProduct32<ShiftUpSum64>{{{_mm_cvtsi32_si128(k), Lanes16::set64(lo), Lanes16::set64(hi)}}},
+                            ComplexProduct32<ShiftUpSum64>{{{simd::shiftCount(k), Lanes16::set64(lo), Lanes16::set64(hi)}}},
                             shiftUpScalar<O, W>(k));
             return;
         }
@@ -1310,7 +1213,7 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
             const int mask = static_cast<int>((1u << t) - 1), half = 1 << (t - 1);
             runLanes<Op, L>(x, y, d, len,
                             ComplexProduct16<RoundShiftLanes<SumForm, L32>>{
-                                {_mm_cvtsi32_si128(t), L32::set32(mask), L32::set32(half)}},
+                                {simd::shiftCount(t), L32::set32(mask), L32::set32(half)}},
                             RoundShift<O, W>{s, static_cast<W>((W(1) << (s - 1)) - 1)});
             return;
         }
@@ -1318,7 +1221,7 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
             const int k = -s;
             runLanes<Op, L>(x, y, d, len,
                             ComplexProduct16<ShiftUpLanes<SumForm, L32>>{
-                                {_mm_cvtsi32_si128(k), L32::set32(INT32_MIN >> k), L32::set32(INT32_MAX >> k)}},
+                                {simd::shiftCount(k), L32::set32(INT32_MIN >> k), L32::set32(INT32_MAX >> k)}},
                             shiftUpScalar<O, W>(k));
             return;
         }
@@ -1333,7 +1236,7 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
         }
         if (s > 0) {  // up to 31
             runLanes<Op, L>(x, y, d, len,
-                            AddProduct16<RoundShiftRemV>{{_mm_cvtsi32_si128(s), Lanes16::set32(static_cast<int>((1u << s) - 1)),
+                            AddProduct16<RoundShiftRemV>{{simd::shiftCount(s), Lanes16::set32(static_cast<int>((1u << s) - 1)),
                                                           Lanes16::set32(1 << (s - 1))}},
                             RoundShift<O, W>{s, static_cast<W>((W(1) << (s - 1)) - 1)});
             return;
@@ -1342,7 +1245,7 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
             const int k = -s;
             const int hi = (32767 >> k) + 1, lo = (-32768 >> k) - 1;
             runLanes<Op, L>(x, y, d, len,
-                            AddProduct16<ShiftUpV>{{_mm_cvtsi32_si128(k), Lanes16::set32(lo), Lanes16::set32(hi)}},
+                            AddProduct16<ShiftUpV>{{simd::shiftCount(k), Lanes16::set32(lo), Lanes16::set32(hi)}},
                             shiftUpScalar<O, W>(k));
             return;
         }
@@ -1357,14 +1260,14 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
         }
         if (s > 0 && s < 32) {
             runLanes<Op, L>(x, y, d, len,
-                            ProductU16<RoundShiftU32V>{{_mm_cvtsi32_si128(s), Lanes16::set32(static_cast<int>((1u << s) - 1)),
+                            ProductU16<RoundShiftU32V>{{simd::shiftCount(s), Lanes16::set32(static_cast<int>((1u << s) - 1)),
                                                         Lanes16::set32(1 << (s - 1))}},
                             RoundShift<O, W>{s, static_cast<W>((W(1) << (s - 1)) - 1)});
             return;
         }
         if (s < 0 && s >= Op::kScaledMin) {
             const int k = -s;
-            runLanes<Op, L>(x, y, d, len, ProductU16<ShiftUpU32V>{{_mm_cvtsi32_si128(k), Lanes16::set32((65535 >> k) + 1)}},
+            runLanes<Op, L>(x, y, d, len, ProductU16<ShiftUpU32V>{{simd::shiftCount(k), Lanes16::set32((65535 >> k) + 1)}},
                             shiftUpScalar<O, W>(k));
             return;
         }
@@ -1390,14 +1293,14 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
             const int mask = (1 << s) - 1, half = 1 << (s - 1);
             if constexpr (kProd) {
                 if (s == 16) go(RoundTopU16V{}, f);
-                else go(RoundShiftU16V{_mm_cvtsi32_si128(s), L::set16(mask), L::set16(half)}, f);
+                else go(RoundShiftU16V{simd::shiftCount(s), L::set16(mask), L::set16(half)}, f);
             } else {
                 if (s == 1) go(Halve16V{}, Halve<O, W>{});
-                else go(RoundShift16V{_mm_cvtsi32_si128(s), L::set16(half - 1)}, f);
+                else go(RoundShift16V{simd::shiftCount(s), L::set16(half - 1)}, f);
             }
         } else if (s >= Op::kScaledMin) {
-            if constexpr (kProd) go(ShiftUpU16V{_mm_cvtsi32_si128(k), L::set16((255 >> k) + 1)}, shiftUpScalar<O, W>(k));
-            else go(ShiftUp16V{_mm_cvtsi32_si128(k), L::set16(-1), L::set16((255 >> k) + 1)}, shiftUpScalar<O, W>(k));
+            if constexpr (kProd) go(ShiftUpU16V{simd::shiftCount(k), L::set16((255 >> k) + 1)}, shiftUpScalar<O, W>(k));
+            else go(ShiftUp16V{simd::shiftCount(k), L::set16(-1), L::set16((255 >> k) + 1)}, shiftUpScalar<O, W>(k));
         } else {
             if constexpr (kProd) go(NonZero16V{}, SignOf<O, W>{});
             else go(Positive16V{}, SignOf<O, W>{});
@@ -1411,18 +1314,18 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
             runMixed<Op>(x, y, d, len, Product16Mixed<HalveV>{}, Halve<O, W>{});
         } else if (s > 1) {  // up to 31, without a bias addition that could overflow
             runMixed<Op>(x, y, d, len,
-                         Product16Mixed<RoundShiftRemV>{{_mm_cvtsi32_si128(s), Lanes16::set32(static_cast<int>((1u << s) - 1)),
+                         Product16Mixed<RoundShiftRemV>{{simd::shiftCount(s), Lanes16::set32(static_cast<int>((1u << s) - 1)),
                                                          Lanes16::set32(1 << (s - 1))}},
                          RoundShift<O, W>{s, static_cast<W>((W(1) << (s - 1)) - 1)});
         } else if (s >= Op::kScaledMin) {
             const int k = -s;
             if constexpr (sizeof(O) == 2) {  // the narrowing store saturates
                 const int hi = (32767 >> k) + 1, lo = (-32768 >> k) - 1;
-                runMixed<Op>(x, y, d, len, Product16Mixed<ShiftUpV>{{_mm_cvtsi32_si128(k), Lanes16::set32(lo), Lanes16::set32(hi)}},
+                runMixed<Op>(x, y, d, len, Product16Mixed<ShiftUpV>{{simd::shiftCount(k), Lanes16::set32(lo), Lanes16::set32(hi)}},
                              shiftUpScalar<O, W>(k));
             } else {
                 runMixed<Op>(x, y, d, len,
-                             Product16Mixed<ShiftUpSat32V>{{_mm_cvtsi32_si128(k), Lanes16::set32(INT32_MIN >> k),
+                             Product16Mixed<ShiftUpSat32V>{{simd::shiftCount(k), Lanes16::set32(INT32_MIN >> k),
                                                             Lanes16::set32(INT32_MAX >> k)}},
                              shiftUpScalar<O, W>(k));
             }
@@ -1443,13 +1346,13 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
             const int mask = static_cast<int>((1u << t) - 1), half = 1 << (t - 1);
             runMixed<Op>(x, y, d, len,
                          AddProduct16Mixed<RoundShiftLanes<SumForm, L32>>{
-                             {_mm_cvtsi32_si128(t), L32::set32(mask), L32::set32(half)}},
+                             {simd::shiftCount(t), L32::set32(mask), L32::set32(half)}},
                          RoundShift<O, W>{s, static_cast<W>((W(1) << (s - 1)) - 1)});
         } else if (s >= Op::kScaledMin) {
             const int k = -s;
             runMixed<Op>(x, y, d, len,
                          AddProduct16Mixed<ShiftUpLanes<SumForm, L32>>{
-                             {_mm_cvtsi32_si128(k), L32::set32(INT32_MIN >> k), L32::set32(INT32_MAX >> k)}},
+                             {simd::shiftCount(k), L32::set32(INT32_MIN >> k), L32::set32(INT32_MAX >> k)}},
                          shiftUpScalar<O, W>(k));
         } else {
             runMixed<Op>(x, y, d, len, AddProduct16Mixed<SignOfLanes<SaturateLanes<SumForm, L32>, O>>{}, SignOf<O, W>{});
@@ -1471,11 +1374,11 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
             go(Keep64{}, Saturate<O, W>{});
         } else if (s > 0) {  // up to 62: the bias addition stays below 2^63
             const W bias = (W(1) << (s - 1)) - 1;
-            go(RoundShift64{_mm_cvtsi32_si128(s), Lanes16::set64(bias)}, RoundShift<O, W>{s, bias});
+            go(RoundShift64{simd::shiftCount(s), Lanes16::set64(bias)}, RoundShift<O, W>{s, bias});
         } else if (s >= Op::kScaledMin) {
             const int k = -s;
             const long long lo = (static_cast<long long>(INT32_MIN) >> k) - 1, hi = (INT32_MAX >> k) + 1LL;
-            go(ShiftUp64{_mm_cvtsi32_si128(k), Lanes16::set64(lo), Lanes16::set64(hi)}, shiftUpScalar<O, W>(k));
+            go(ShiftUp64{simd::shiftCount(k), Lanes16::set64(lo), Lanes16::set64(hi)}, shiftUpScalar<O, W>(k));
         } else {
             goSign();
         }
@@ -1503,13 +1406,13 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
         }
         if (s > 1) {
             const W bias = (W(1) << (s - 1)) - 1;
-            run16<Op>(x, y, d, len, Wide16<Op, RoundShiftV>{{_mm_cvtsi32_si128(s), L::set32(bias)}},
+            run16<Op>(x, y, d, len, Wide16<Op, RoundShiftV>{{simd::shiftCount(s), L::set32(bias)}},
                       RoundShift<O, W>{s, bias});
         } else if (s >= Op::kScaledMin) {
             const int k = -s;
             const W hi = (static_cast<W>(std::numeric_limits<O>::max()) >> k) + 1;
             const W lo = (static_cast<W>(std::numeric_limits<O>::min()) >> k) - 1;
-            run16<Op>(x, y, d, len, Wide16<Op, ShiftUpV>{{_mm_cvtsi32_si128(k), L::set32(lo), L::set32(hi)}},
+            run16<Op>(x, y, d, len, Wide16<Op, ShiftUpV>{{simd::shiftCount(k), L::set32(lo), L::set32(hi)}},
                       ShiftUp<O, W>{k, lo, hi});
         } else {
             run16<Op>(x, y, d, len, Wide16<Op, SignOfV>{}, SignOf<O, W>{});

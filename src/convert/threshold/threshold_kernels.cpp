@@ -24,46 +24,6 @@
 #include "convert/threshold/threshold_kernels.h"
 #include "core/simd/simd.h"
 
-// ---- additions to the vector layer (candidates for core/simd) ---------------
-namespace orvs::simd {
-inline namespace ORVS_TARGET {
-
-// Reciprocal and reciprocal-square-root estimates. Single precision uses the
-// hardware estimates (12 bits on AVX, 14 on AVX-512), which one Newton step
-// takes to within a few units in the last place. Double precision has no
-// estimate good enough for one step to reach that, so its "estimate" is the
-// correctly rounded value and the step leaves it within an ulp or two.
-inline __m256 rcpEstimate(__m256 y) { return _mm256_rcp_ps(y); }
-inline __m256 rsqrtEstimate(__m256 m) { return _mm256_rsqrt_ps(m); }
-inline __m256d rcpEstimate(__m256d y) { return _mm256_div_pd(_mm256_set1_pd(1.0), y); }
-inline __m256d rsqrtEstimate(__m256d m) { return _mm256_div_pd(_mm256_set1_pd(1.0), _mm256_sqrt_pd(m)); }
-#if defined(__AVX512F__)
-inline __m512 rcpEstimate(__m512 y) { return _mm512_rcp14_ps(y); }
-inline __m512 rsqrtEstimate(__m512 m) { return _mm512_rsqrt14_ps(m); }
-inline __m512d rcpEstimate(__m512d y) { return _mm512_div_pd(_mm512_set1_pd(1.0), y); }
-inline __m512d rsqrtEstimate(__m512d m) { return _mm512_div_pd(_mm512_set1_pd(1.0), _mm512_sqrt_pd(m)); }
-#endif
-
-// The same lane operations on 16- and 32-bit signed lanes.
-template <class T> struct SignedLanes;
-template <> struct SignedLanes<Orv16s> : IntVec {
-    static constexpr int kLanes = static_cast<int>(sizeof(V) / 2);
-    static V set(int x) { return set16(x); }
-    static V gt(V a, V b) { return cmpgt16(a, b); }
-    static V lo(V a, V b) { return min16(a, b); }
-    static V hi(V a, V b) { return max16(a, b); }
-};
-template <> struct SignedLanes<Orv32s> : IntVec {
-    static constexpr int kLanes = static_cast<int>(sizeof(V) / 4);
-    static V set(int x) { return set32(x); }
-    static V gt(V a, V b) { return cmpgt32(a, b); }
-    static V lo(V a, V b) { return min(a, b); }
-    static V hi(V a, V b) { return max(a, b); }
-};
-
-} // namespace ORVS_TARGET
-} // namespace orvs::simd
-
 namespace orvs::threshold::ORVS_TARGET {
 
 namespace {

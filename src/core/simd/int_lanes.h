@@ -9,6 +9,7 @@
 //   IntVec          the register and its primitives (lane width in the name)
 //   IntLanes<C>     the same on lanes of one component type C (16/32 bits)
 //   Int64Lanes      the same on signed 64-bit lanes
+//   SignedLanes<T>  compare, minimum and maximum on Orv16s or Orv32s lanes
 //   Int32Vec        32-bit lanes as many as a single-precision register holds,
 //                   loaded from and stored to 8-, 16- and 32-bit elements
 #pragma once
@@ -26,6 +27,11 @@
 
 namespace orvs::simd {
 inline namespace ORVS_TARGET {
+
+// The count operand of the shifts by a register (sll, sra16, ...): n in the
+// low 64 bits; counts at or above the lane width give 0 (or the sign, for
+// the arithmetic shifts).
+inline __m128i shiftCount(int n) { return _mm_cvtsi32_si128(n); }
 
 #if defined(__AVX512BW__)
 // 64-byte registers. Comparisons produce mask registers; the primitives that
@@ -438,6 +444,19 @@ struct Int64Lanes : IntVec {
         const V limit = bxor(sra64(a, _mm_cvtsi32_si128(63)), set64(INT64_MAX));
         return blend64(r, limit, band(bxor(r, a), bxor(r, b)));
     }
+};
+
+// Signed 16- or 32-bit lanes chosen by the element type T: broadcast,
+// greater-than mask, minimum and maximum, kLanes lanes to a register.
+template <class T>
+struct SignedLanes : IntVec {
+    static_assert(std::is_same_v<T, Orv16s> || std::is_same_v<T, Orv32s>);
+    static constexpr bool k16 = sizeof(T) == 2;
+    static constexpr int kLanes = static_cast<int>(sizeof(V) / sizeof(T));
+    static V set(int x) { return k16 ? set16(x) : set32(x); }
+    static V gt(V a, V b) { return k16 ? cmpgt16(a, b) : cmpgt32(a, b); }
+    static V lo(V a, V b) { return k16 ? min16(a, b) : min(a, b); }
+    static V hi(V a, V b) { return k16 ? max16(a, b) : max(a, b); }
 };
 
 // ---- 32-bit lanes of a single-precision register's width -------------------

@@ -7,3 +7,10 @@
 #pragma once
 #include "core/simd/float_vec.h"
 #include "core/simd/int_lanes.h"
+#include "core/simd/byte_lanes.h"
+#include "core/simd/complex_lanes.h"
+#include "core/simd/estimates.h"
+#include "core/simd/float_bits.h"
+#include "core/simd/float_ops.h"
+#include "core/simd/lane_access.h"
+#include "core/simd/lanes32.h"

@@ -24,26 +24,16 @@ namespace {
 
 using namespace simd::ORVS_TARGET;
 
-// One tap across every lane. The broadcast area repeats each tap 8 times, so
-// a vector of at most 8 elements is a plain load; wider real vectors
-// broadcast the scalar.
-template <class A>
-inline typename A::V tapVector(const typename A::S* p)
-{
-    if constexpr (A::W <= 8) return A::load(p);
-    else return A::set1(*p);
-}
-
 // One step of the real block: the taps k, k + W, ..., k + (G-1)W at once.
 // Data vector v (v = 0 .. NV+G-2, in[k + vW ..]) serves output vector v - g
 // for tap k + gW, so a load feeds up to G multiply-adds; a masked step is
-// one vector of `valid` outputs.
+// one vector of `valid` outputs. The broadcast area repeats each tap 8 times.
 template <class A, int NV, int G, bool Masked>
 inline void realStep(const typename A::S* taps8, int L, int k, const typename A::S* in, typename A::V* acc, int valid)
 {
     using V = typename A::V;
     V t[G];
-    for (int g = 0; g < G; ++g) t[g] = tapVector<A>(taps8 + 8 * (L - 1 - k - g * A::W));
+    for (int g = 0; g < G; ++g) t[g] = repeated<A, 8>(taps8 + 8 * (L - 1 - k - g * A::W));
     for (int v = 0; v < NV + G - 1; ++v) {
         const V d = Masked ? A::loadN(in + k + v * A::W, valid) : A::load(in + k + v * A::W);
         for (int g = 0; g < G; ++g)

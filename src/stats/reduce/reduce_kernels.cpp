@@ -38,10 +38,8 @@ inline typename D::V loadAs(const S* p)
 template <class D, class S>
 inline typename D::V loadTail(const S* p, long m, S fill = S(0))
 {
-    alignas(64) S t[D::W];
-    std::fill(t, t + D::W, fill);
-    std::memcpy(t, p, sizeof(S) * static_cast<std::size_t>(m));
-    return loadAs<D>(t);
+    if constexpr (std::is_same_v<typename D::S, S>) return FloatOps<D>::loadPart(p, static_cast<int>(m), fill);
+    else return FloatOps<D>::widenPart(p, static_cast<int>(m), fill);
 }
 
 // Lane sums by parity (the even and odd elements of interleaved data, since
@@ -267,24 +265,10 @@ bool extremaT(const typename D::S* p, long n, typename D::S* mn, typename D::S* 
 bool extremaF32(const float* p, long n, float* mn, float* mx) { return extremaT<WF32>(p, n, mn, mx); }
 bool extremaF64(const double* p, long n, double* mn, double* mx) { return extremaT<WF64>(p, n, mn, mx); }
 
-// First position holding v (== compares, so -0 finds +0), or n. Chunks are
-// screened without early exit so the screen vectorises.
-template <class T>
-long findFirst(const T* p, long n, T v)
-{
-    constexpr long kChunk = 64;
-    long i = 0;
-    for (; i + kChunk <= n; i += kChunk) {
-        int hit = 0;
-        for (long j = 0; j < kChunk; ++j) hit |= p[i + j] == v;
-        if (hit) break;
-    }
-    while (i < n && !(p[i] == v)) ++i;
-    return i;
-}
-long findF32(const float* p, long n, float v) { return findFirst(p, n, v); }
-long findF64(const double* p, long n, double v) { return findFirst(p, n, v); }
-long find16s(const Orv16s* p, long n, Orv16s v) { return findFirst(p, n, v); }
+// First position holding v, or n.
+long findF32(const float* p, long n, float v) { return firstEqual(p, n, v); }
+long findF64(const double* p, long n, double v) { return firstEqual(p, n, v); }
+long find16s(const Orv16s* p, long n, Orv16s v) { return firstEqual(p, n, v); }
 
 // ---- integer reductions: exact accumulators, vectorised by the compiler ----
 
