@@ -98,6 +98,38 @@ void cosWeights(W* w, int count, double a0, const tone::Steps& st, const CosShap
     if (count <= kLanes) return;
     const V::V mc = V::set1(st.c32), ms = V::set1(st.s32);
     int j = kLanes;
+    if (std::is_same_v<W, float> && !sh.blackman) {
+        // Single-precision weights: after one rotation, each lane follows
+        // c(n + 32) = 2 cos(32 theta) c(n) - c(n - 32), half the work of the
+        // rotation. Over the at most 32 steps of a block its error stays
+        // near 1e-14, far below a float weight's rounding (double weights
+        // keep the rotation).
+        constexpr int G = N < 4 ? N : 4;
+        const V::V va = V::set1(sh.a), vb = V::set1(sh.b), twoK = V::set1(2.0 * st.c32);
+        alignas(64) double last[kLanes];  // the cosines of a last, partial row
+        const int end = kLanes + (count - kLanes) / kLanes * kLanes;
+        for (int g = 0; g < N; g += G) {
+            V::V prev[G], cur[G];
+            for (int r = 0; r < G; ++r) {
+                prev[r] = V::load(c + (g + r) * V::W);
+                cur[r] = V::sub(V::mul(prev[r], mc), V::mul(V::load(s + (g + r) * V::W), ms));
+            }
+            for (int at = kLanes;; at += kLanes) {
+                if (at == end) {
+                    for (int r = 0; r < G; ++r) V::store(last + (g + r) * V::W, cur[r]);
+                    break;
+                }
+                for (int r = 0; r < G; ++r) {
+                    V::storeNarrowed(reinterpret_cast<float*>(w) + at + (g + r) * V::W, V::sub(va, V::mul(vb, cur[r])));
+                    const V::V next = V::sub(V::mul(twoK, cur[r]), prev[r]);
+                    prev[r] = cur[r];
+                    cur[r] = next;
+                }
+            }
+        }
+        if (end < count) formula(last, w + end, count - end, sh);
+        return;
+    }
     if (!sh.blackman) {
         // a - b c straight from the registers, rounded once to the weight type.
         // G vectors of lanes per pass, so that their phasors and the
