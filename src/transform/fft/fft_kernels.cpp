@@ -737,7 +737,7 @@ void passes(int order, const typename S::Real* twiddles, Y y, const Out& out)
     for (; i < plan.count; ++i) run(i, 0, n);
 }
 
-// ---- N = 64 in registers (256-bit single precision) --------------------------
+// ---- N = 64 in registers (chunks of 8: 256-bit single, 512-bit double) ------
 
 // The 8-point stage and the one radix-8 pass with the intermediate chunks
 // kept in registers; every load precedes every store, so src may equal dst.
@@ -758,7 +758,12 @@ void transform64(const typename S::Real* twiddles, Src src, const Out& out)
     S::transpose(tr);
     S::transpose(ti);
     // row j holds residue lanePos(j); the pass takes residue p as input p
-    for (int p = 0; p < 8; ++p) a[p] = {tr[lanePos<S>(p)], ti[lanePos<S>(p)]};
+    constexpr auto rowOf = [] {
+        struct { int v[8]; } r{};
+        for (int l = 0; l < 8; ++l) r.v[S::lane(l)] = l;
+        return r;
+    }();
+    for (int p = 0; p < 8; ++p) a[p] = {tr[rowOf.v[p]], ti[rowOf.v[p]]};
     for (int p = 1; p < 8; ++p)
         a[p] = twiddle<S, Inv>(a[p], S::load(twiddles + 2 * C * (p - 1)), S::load(twiddles + 2 * C * (p - 1) + C));
     dft8<S, Inv>(a);
@@ -1116,7 +1121,7 @@ void runInterleaved(const View<typename S::Real>& v, const typename S::Real* src
     const int order = v.order;
     const bool inPlace = src == dst;
     const InterleavedOut<S> out{dst, v.scale, S::set1(v.factor)};
-    if constexpr (S::C == 8 && sizeof(Real) == 4) {
+    if constexpr (S::C == 8 && S::F == 8) {
         if (order == 6) {
             transform64<S, Inv>(v.twiddles, InterleavedIn<S>{src}, out);
             return;
@@ -1148,7 +1153,7 @@ void runSplit(const View<typename S::Real>& v, const typename S::Real* sre, cons
     const int order = v.order;
     const SplitOut<S> out{dre, dim, v.scale, S::set1(v.factor)};
     const SplitIn<S> in{sre, sim};
-    if constexpr (S::C == 8 && sizeof(Real) == 4) {
+    if constexpr (S::C == 8 && S::F == 8) {
         if (order == 6) {
             transform64<S, Inv>(v.twiddles, in, out);
             return;
