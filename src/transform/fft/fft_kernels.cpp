@@ -22,8 +22,9 @@
 //   3. the last pass writes the caller's layout (interleaved or split) and
 //      applies the normalisation factor on the way out.
 // Large in-place transforms first bit-reverse the array in place through
-// pairs of square tiles and then run the 8-point stage on contiguous groups.
+// pairs of square tiles and then run the first stage on contiguous groups.
 // The record is only read; all scratch is the caller's work buffer.
+
 // GCC 12 reports the deliberately undefined pass-through operand of the
 // 512-bit intrinsics (shuffles, permutes, unpacks) as uninitialised.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
