@@ -3,14 +3,26 @@
 // FFTW writes (N/2 + 1 complex values), so forward RToCCS and inverse
 // CCSToR do the same work as the peer's plans. Inverse benchmarks copy the
 // spectrum before each call on both sides, because FFTW's complex-to-real
-// plans overwrite their input.
+// plans overwrite their input. On processors with AVX-512, KFR's real
+// forward transform (CCS output) runs beside them when its peer library is
+// found (../shared/peers/kfr beside the repository, or ORVS_KFR_DIR).
+#include <dlfcn.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "bench_util.h"
 #include "orvs.h"
 #ifdef ORVS_HAVE_FFTW
 #include <fftw3.h>
+#endif
+
+#ifndef ORVS_SOURCE_DIR
+#define ORVS_SOURCE_DIR "."
 #endif
 
 namespace {
@@ -119,6 +131,66 @@ void InverseFftw(benchmark::State& st)
 }
 #endif
 
+// ---- KFR (optional, AVX-512 processors only) -----------------------------------
+
+struct KfrReal {
+    void* (*plan)(std::size_t) = nullptr;
+    std::size_t (*temp)(const void*) = nullptr;
+    void (*fwd)(const void*, void*, const float*, std::uint8_t*) = nullptr;
+    void (*release)(void*) = nullptr;
+    bool ok = false;
+};
+
+const KfrReal& kfr()
+{
+    static const KfrReal peer = [] {
+        KfrReal p;
+        if (!__builtin_cpu_supports("avx512f")) {
+            std::fprintf(stderr, "KFR peer skipped: this processor has no AVX-512\n");
+            return p;
+        }
+        std::vector<std::string> dirs;
+        if (const char* d = std::getenv("ORVS_KFR_DIR")) dirs.push_back(d);
+        dirs.push_back(ORVS_SOURCE_DIR "/../shared/peers/kfr");
+        dirs.push_back("../shared/peers/kfr");
+        void* h = nullptr;
+        for (const auto& d : dirs)
+            if ((h = dlopen((d + "/libkfrpeer.so").c_str(), RTLD_NOW | RTLD_LOCAL))) break;
+        if (!h) {
+            std::fprintf(stderr, "KFR peer skipped: libkfrpeer.so not found\n");
+            return p;
+        }
+        p.plan = reinterpret_cast<void* (*)(std::size_t)>(dlsym(h, "kfrs_plan_r32"));
+        p.temp = reinterpret_cast<std::size_t (*)(const void*)>(dlsym(h, "kfrs_temp_r32"));
+        p.fwd = reinterpret_cast<void (*)(const void*, void*, const float*, std::uint8_t*)>(dlsym(h, "kfrs_fwd_r32"));
+        p.release = reinterpret_cast<void (*)(void*)>(dlsym(h, "kfrs_free_r32"));
+        p.ok = p.plan && p.temp && p.fwd && p.release;
+        if (!p.ok) std::fprintf(stderr, "KFR peer skipped: libkfrpeer.so lacks an entry\n");
+        return p;
+    }();
+    return peer;
+}
+
+void ForwardKfr(benchmark::State& st)
+{
+    const int order = orvs_bench::orderOf(st.range(0));
+    const int n = 1 << order;
+    const KfrReal& p = kfr();
+    void* plan = p.plan(std::size_t(n));
+    std::vector<std::uint8_t> temp(p.temp(plan) + 64);
+    Orv32f* src = orvsMalloc_32f(n);
+    Orv32f* dst = orvsMalloc_32f(n + 2);
+    const auto x = testSignal(n);
+    std::memcpy(src, x.data(), sizeof(float) * n);
+    for (auto _ : st) {
+        p.fwd(plan, dst, src, temp.data());
+        benchmark::DoNotOptimize(dst);
+    }
+    orvsFree(dst);
+    orvsFree(src);
+    p.release(plan);
+}
+
 // Ours and the peer's alternate order by order, so that both sides of one
 // ratio run close together in time on a shared machine.
 const int kRegistered = [] {
@@ -128,12 +200,14 @@ const int kRegistered = [] {
 #ifdef ORVS_HAVE_FFTW
             benchmark::RegisterBenchmark("RToCCS_32f:fftw", ForwardFftw),
 #endif
+            kfr().ok ? benchmark::RegisterBenchmark("RToCCS_32f:kfr", ForwardKfr) : nullptr,
             benchmark::RegisterBenchmark("CCSToR_32f:orvs", InverseOrvs),
 #ifdef ORVS_HAVE_FFTW
             benchmark::RegisterBenchmark("CCSToR_32f:fftw", InverseFftw),
 #endif
         };
-        for (auto* b : all) b->Arg(1 << order)->ArgName("N")->Repetitions(3)->ReportAggregatesOnly(true);
+        for (auto* b : all)
+            if (b) b->Arg(1 << order)->ArgName("N")->Repetitions(3)->ReportAggregatesOnly(true);
     }
     return 0;
 }();

@@ -12,17 +12,55 @@
 namespace orvs::fft {
 
 namespace {
-// The AVX-512 row runs the AVX2 kernels: the avx512 build is the same
-// 256-bit code compiled for the wider target and measured 5-10 % slower at
-// orders 14-18. It stays compiled and checked by the internal kernel test
-// until 512-bit kernels exist.
-const KernelTable& table() { return dispatch::pick<KernelTable>(avx::table, avx2::table, avx2::table); }
+// The 256-bit kernels of the AVX-512 row are the AVX2 ones: the same 256-bit
+// code compiled for the wider target measured 5-10 % slower at orders 14-18.
+// The AVX-512 row's own compilation provides the 512-bit kernels.
+const KernelTable& narrowTable() { return dispatch::pick<KernelTable>(avx::table, avx2::table, avx2::table); }
+const KernelTable& wideTable() { return dispatch::pick<KernelTable>(avx::table, avx2::table, avx512::table); }
+
+// New records of the AVX-512 variant are laid out for the 512-bit kernels
+// from their lowest order on; the other variants keep the 256-bit ones (their
+// 512-bit-shaped kernels are pairs of 256-bit vectors, run by the tests).
+constexpr bool kWideOnAvx512 = true;
+bool wideRecords()
+{
+    static const bool wide = kWideOnAvx512 && dispatch::isa() == dispatch::Isa::avx512;
+    return wide;
+}
+
+template <class Real>
+const KernelSet<Real>& narrowSet()
+{
+    if constexpr (sizeof(Real) == 4) return narrowTable().f32; else return narrowTable().f64;
+}
+template <class Real>
+const KernelSet<Real>& wideSet()
+{
+    if constexpr (sizeof(Real) == 4) return wideTable().f32w; else return wideTable().f64w;
+}
 } // namespace
 
 template <>
-const KernelSet<float>& kernels<float>() { return table().f32; }
+const KernelSet<float>& kernels<float>() { return narrowSet<float>(); }
 template <>
-const KernelSet<double>& kernels<double>() { return table().f64; }
+const KernelSet<double>& kernels<double>() { return narrowSet<double>(); }
+
+template <class Real>
+const KernelSet<Real>& kernelsForOrder(int order)
+{
+    const KernelSet<Real>& w = wideSet<Real>();
+    return wideRecords() && order >= w.minOrder ? w : narrowSet<Real>();
+}
+template <class Real>
+const KernelSet<Real>& kernelsForChunk(int chunk)
+{
+    const KernelSet<Real>& w = wideSet<Real>();
+    return chunk == w.chunk ? w : narrowSet<Real>();
+}
+template const KernelSet<float>& kernelsForOrder<float>(int);
+template const KernelSet<double>& kernelsForOrder<double>(int);
+template const KernelSet<float>& kernelsForChunk<float>(int);
+template const KernelSet<double>& kernelsForChunk<double>(int);
 
 namespace {
 
@@ -43,14 +81,16 @@ OrvStatus runFloat(const FloatRecord<Real>* rec, bool inv, const Real* sre, cons
     const int order = rec->order;
     const bool scale = (inv ? rec->invNorm : rec->fwdNorm) != 0;
     const bool split = sim != nullptr;
-    const KernelSet<Real>& k = kernels<Real>();
     if (order <= 5) {
+        // Straight to the register kernel: no buffer, no table.
+        const KernelSet<Real>& k = kernels<Real>();
         if (split)
             k.smallSplit[inv](order, sre, sim, dre, dim, rec->factor, scale);
         else
             k.smallInterleaved[inv](order, sre, dre, rec->factor, scale);
         return orvStsOk;
     }
+    const KernelSet<Real>& k = kernelsForChunk<Real>(rec->chunk);
     Real* work = nullptr;
     Orv8u* allocated = nullptr;
     // Large orders work in the destination; the buffer is only needed below.

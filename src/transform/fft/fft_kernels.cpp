@@ -1,27 +1,34 @@
-// FFT kernels, written once over 256-bit vectors and compiled once per
-// instruction-set target (the build defines ORVS_TARGET). Targets with FMA
-// use fused multiply-adds in the complex products; the AVX-512 target runs
-// the same 256-bit code (wider vectors are a later step).
+// FFT kernels, written once over a vector set S and compiled once per
+// instruction-set target (the build defines ORVS_TARGET). Each target builds
+// two sets: 256-bit vectors (chunks of C = 8 single or 4 double complex
+// values) and 512-bit-shaped vectors (C = 16 or 8; native on the AVX-512
+// target, pairs of 256-bit vectors elsewhere). Targets with FMA use fused
+// multiply-adds in the complex products.
 //
 // Working format: between the first stage and the last pass the data lives
-// in chunks of C complex values (C = 8 single, 4 double): C real parts then C
-// imaginary parts, the lanes in the fixed chunk order of chunkOrder<Real>().
+// in chunks of C complex values: C real parts then C imaginary parts, the
+// lanes in the fixed chunk order of chunkOrder<Real>(C).
 // Butterflies then need no shuffles; a complex product is two multiplies and
 // two fused multiply-adds for a whole vector of C values.
 //
 // Algorithm (decimation in time on bit-reversed input):
-//   1. an 8-point stage reads x[r + q*N/8] for C residues r at once (one
-//      cache line per row), transforms lane-wise, transposes the 8 x C block
-//      in registers and writes each residue's 8 outputs as chunks to its
-//      bit-reversed block position;
+//   1. an F-point stage (F = 8, or 16 for 16-value chunks) reads
+//      x[r + q*N/F] for C residues r at once, transforms lane-wise,
+//      transposes the F x C block in registers and writes each residue's F
+//      outputs as chunks to its bit-reversed block position;
 //   2. radix-4/radix-8 passes combine blocks of span s into blocks of r*s,
 //      multiplying inputs p = 1..r-1 by W_{rs}^{p*t}; passes that stay inside
 //      an L1-sized (then an L2-sized) block are run block by block;
 //   3. the last pass writes the caller's layout (interleaved or split) and
 //      applies the normalisation factor on the way out.
 // Large in-place transforms first bit-reverse the array in place through
-// pairs of square tiles and then run the 8-point stage on contiguous groups.
+// pairs of square tiles and then run the first stage on contiguous groups.
 // The record is only read; all scratch is the caller's work buffer.
+
+// GCC 12 reports the deliberately undefined pass-through operand of the
+// 512-bit intrinsics (shuffles, permutes, unpacks) as uninitialised.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
 #include <immintrin.h>
 
 #include <cstddef>
@@ -30,6 +37,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "core/simd/wide_vec.h"
 #include "transform/fft/fft_kernels.h"
 
 // The butterflies work on arrays of vectors that must stay in registers:
@@ -51,6 +59,8 @@ struct Simd<float> {
     using V = __m256;
     using Real = float;
     static constexpr int C = 8;
+    static constexpr int F = 8;  // first-stage points
+    static constexpr int lane(int l) { return kChunkOrder8[l]; }
     static V load(const float* p) { return _mm256_loadu_ps(p); }
     static void store(float* p, V v) { _mm256_storeu_ps(p, v); }
     static V add(V a, V b) { return _mm256_add_ps(a, b); }
@@ -88,6 +98,8 @@ struct Simd<float> {
         return _mm256_castpd_ps(_mm256_shuffle_pd(lo, hi, 0xC));
 #endif
     }
+    static V toChunk(V x) { return permLanes(x); }
+    static V fromChunk(V x) { return permLanes(x); }
     // 8 x 8 transpose: out[j] lane i = in[i] lane j.
     static ORVS_FFT_ALWAYS_INLINE void transpose(V* v)
     {
@@ -115,6 +127,8 @@ struct Simd<double> {
     using V = __m256d;
     using Real = double;
     static constexpr int C = 4;
+    static constexpr int F = 8;
+    static constexpr int lane(int l) { return kChunkOrder4[l]; }
     static V load(const double* p) { return _mm256_loadu_pd(p); }
     static void store(double* p, V v) { _mm256_storeu_pd(p, v); }
     static V add(V a, V b) { return _mm256_add_pd(a, b); }
@@ -150,6 +164,8 @@ struct Simd<double> {
         return _mm256_shuffle_pd(lo, hi, 0xC);
 #endif
     }
+    static V toChunk(V x) { return permLanes(x); }
+    static V fromChunk(V x) { return permLanes(x); }
     // 4 x 4 transpose: out[j] lane i = in[i] lane j.
     static ORVS_FFT_ALWAYS_INLINE void transpose(V* v)
     {
@@ -162,6 +178,45 @@ struct Simd<double> {
     }
 };
 
+// The 512-bit-shaped vectors of the SIMD layer (X16f / X8d) as a vector
+// set: chunks of 16 single or 8 double complex values. With 16 values a
+// chunk holds a whole 16-point residue, so the first stage has 16 points.
+template <class X>
+struct Wide {
+    using V = typename X::V;
+    using Real = typename X::S;
+    static constexpr int C = X::W;
+    static constexpr int F = C > 8 ? 16 : 8;
+    static constexpr const int* order() { return C == 16 ? kChunkOrder16 : kChunkOrder8d; }
+    static constexpr int lane(int l) { return order()[l]; }
+    struct Inverse {
+        int v[C];
+        constexpr Inverse() : v()
+        {
+            for (int l = 0; l < C; ++l) v[Wide::lane(l)] = l;
+        }
+    };
+    static V load(const Real* p) { return X::load(p); }
+    static void store(Real* p, V v) { X::store(p, v); }
+    static V add(V a, V b) { return X::add(a, b); }
+    static V sub(V a, V b) { return X::sub(a, b); }
+    static V mul(V a, V b) { return X::mul(a, b); }
+    static V set1(Real x) { return X::set1(x); }
+    static V fmadd(V a, V b, V c) { return X::fmadd(a, b, c); }
+    static V fmsub(V a, V b, V c) { return X::fmsub(a, b, c); }
+    static V fnmadd(V a, V b, V c) { return X::fnmadd(a, b, c); }
+    static void deinterleave(V a, V b, V& re, V& im) { X::deinterleave(a, b, re, im); }
+    static void interleave(V re, V im, V& a, V& b) { X::interleave(re, im, a, b); }
+    // Natural order -> chunk order (lane l takes element lane(l)) and back.
+    static V toChunk(V x) { return X::permute(x, order()); }
+    static V fromChunk(V x)
+    {
+        static constexpr Inverse inv{};
+        return X::permute(x, inv.v);
+    }
+    static ORVS_FFT_ALWAYS_INLINE void transpose(V* v) { X::transpose(v); }
+};
+
 // A vector of C complex values, real and imaginary parts apart.
 template <class S>
 struct CV {
@@ -171,9 +226,9 @@ struct CV {
 // ---- data access, indexed in complex elements (multiples of C) -------------
 
 // Working chunks in one array: chunk at element i occupies reals 2i..2i+2C.
-template <class Real>
+template <class S>
 struct ChunkBuf {
-    using S = Simd<Real>;
+    using Real = typename S::Real;
     Real* p;
     static constexpr bool kSplit = false;
     Real* first() const { return p; }
@@ -192,9 +247,9 @@ struct ChunkBuf {
 };
 
 // Working chunks in two arrays (split data without a work buffer).
-template <class Real>
+template <class S>
 struct SplitBuf {
-    using S = Simd<Real>;
+    using Real = typename S::Real;
     Real* re;
     Real* im;
     static constexpr bool kSplit = true;
@@ -214,9 +269,9 @@ struct SplitBuf {
 };
 
 // Caller layouts, read into chunk order.
-template <class Real>
+template <class S>
 struct InterleavedIn {
-    using S = Simd<Real>;
+    using Real = typename S::Real;
     const Real* p;
     CV<S> load(size_t i) const
     {
@@ -226,18 +281,18 @@ struct InterleavedIn {
     }
 };
 
-template <class Real>
+template <class S>
 struct SplitIn {
-    using S = Simd<Real>;
+    using Real = typename S::Real;
     const Real* re;
     const Real* im;
-    CV<S> load(size_t i) const { return {S::permLanes(S::load(re + i)), S::permLanes(S::load(im + i))}; }
+    CV<S> load(size_t i) const { return {S::toChunk(S::load(re + i)), S::toChunk(S::load(im + i))}; }
 };
 
 // Caller layouts written by the last pass, scaled when the switch is set.
-template <class Real>
+template <class S>
 struct InterleavedOut {
-    using S = Simd<Real>;
+    using Real = typename S::Real;
     Real* p;
     bool scale;
     typename S::V f;
@@ -257,9 +312,9 @@ struct InterleavedOut {
     }
 };
 
-template <class Real>
+template <class S>
 struct SplitOut {
-    using S = Simd<Real>;
+    using Real = typename S::Real;
     Real* re;
     Real* im;
     bool scale;
@@ -273,8 +328,8 @@ struct SplitOut {
             v.r = S::mul(v.r, f);
             v.i = S::mul(v.i, f);
         }
-        S::store(r, S::permLanes(v.r));
-        S::store(i, S::permLanes(v.i));
+        S::store(r, S::fromChunk(v.r));
+        S::store(i, S::fromChunk(v.i));
     }
 };
 
@@ -374,27 +429,70 @@ ORVS_FFT_ALWAYS_INLINE void dft8(CV<S>* a)
     }
 }
 
+// 16-point DFT, natural order in and out: 8-point DFTs of the even and odd
+// inputs, the odd ones turned by W16^k, then one radix-2 step.
+template <class S, bool Inv>
+ORVS_FFT_ALWAYS_INLINE void dft16(CV<S>* a)
+{
+    using Real = typename S::Real;
+    CV<S> e[8], o[8];
+    for (int k = 0; k < 8; ++k) {
+        e[k] = a[2 * k];
+        o[k] = a[2 * k + 1];
+    }
+    dft8<S, Inv>(e);
+    dft8<S, Inv>(o);
+    // cos and -sin of 2 pi k / 16 (forward twiddles), k = 0..7
+    constexpr long double c1 = 0.92387953251128675612818318939678828682L;
+    constexpr long double s1 = 0.38268343236508977172845998403039886676L;
+    constexpr long double h = 0.70710678118654752440084436210484903928L;
+    constexpr long double wr[8] = {1, c1, h, s1, 0, -s1, -h, -c1};
+    constexpr long double wi[8] = {0, -s1, -h, -c1, -1, -c1, -h, -s1};
+    for (int k = 0; k < 8; ++k) {
+        CV<S> t = o[k];
+        if (k == 4) {
+            // times -i (forward) or +i (inverse), exactly
+            t = Inv ? CV<S>{S::sub(S::set1(Real(0)), o[k].i), o[k].r} : CV<S>{o[k].i, S::sub(S::set1(Real(0)), o[k].r)};
+        } else if (k != 0) {
+            t = twiddle<S, Inv>(o[k], S::set1(Real(wr[k])), S::set1(Real(wi[k])));
+        }
+        a[k] = cadd(e[k], t);
+        a[k + 8] = csub(e[k], t);
+    }
+}
+
+template <class S, bool Inv>
+ORVS_FFT_ALWAYS_INLINE void dftFirst(CV<S>* a)
+{
+    if constexpr (S::F == 16)
+        dft16<S, Inv>(a);
+    else
+        dft8<S, Inv>(a);
+}
+
 // Inputs of a radix-r combination are the r sub-blocks in bit-reversed order.
 constexpr int rev4[4] = {0, 2, 1, 3};
 constexpr int rev8[8] = {0, 4, 2, 6, 1, 5, 3, 7};
+constexpr int rev16[16] = {0, 8, 4, 12, 2, 10, 6, 14, 1, 9, 5, 13, 3, 11, 7, 15};
+template <int F>
+constexpr int revFirst(int i) { return F == 16 ? rev16[i] : rev8[i]; }
 
-// Lane l of a chunk holds element chunkOrder()[l] of its C values.
-template <class Real>
-constexpr int lanePos(int l) { return chunkOrder<Real>()[l]; }
+// Lane l of a chunk holds element S::lane(l) of its C values.
+template <class S>
+constexpr int lanePos(int l) { return S::lane(l); }
 
 // ---- first stage -----------------------------------------------------------
 
-// 8 x C block a[h*C + e] (lane j = sequence j) -> chunk h of sequence j.
-template <class Real, class Y>
-ORVS_FFT_ALWAYS_INLINE void storeTransposed(const CV<Simd<Real>>* a, Y y, const size_t* pos)
+// F x C block a[h*C + e] (lane j = sequence j) -> chunk h of sequence j.
+template <class S, class Y>
+ORVS_FFT_ALWAYS_INLINE void storeTransposed(const CV<S>* a, Y y, const size_t* pos)
 {
-    using S = Simd<Real>;
     constexpr int C = S::C;
-    for (int h = 0; h < 8 / C; ++h) {
+    for (int h = 0; h < S::F / C; ++h) {
         typename S::V tr[C], ti[C];
         for (int l = 0; l < C; ++l) {
-            tr[l] = a[h * C + lanePos<Real>(l)].r;
-            ti[l] = a[h * C + lanePos<Real>(l)].i;
+            tr[l] = a[h * C + lanePos<S>(l)].r;
+            ti[l] = a[h * C + lanePos<S>(l)].i;
         }
         S::transpose(tr);
         S::transpose(ti);
@@ -402,56 +500,55 @@ ORVS_FFT_ALWAYS_INLINE void storeTransposed(const CV<Simd<Real>>* a, Y y, const 
     }
 }
 
-// Reads x[r + q*N/8] (q = 0..7) for C consecutive residues r per vector and
-// writes each residue's 8-point DFT to its bit-reversed block, 8*rev(r).
-template <class Real, bool Inv, class Src, class Y>
+// Reads x[r + q*N/F] (q = 0..F-1) for C consecutive residues r per vector
+// and writes each residue's F-point DFT to its bit-reversed block, F*rev(r).
+template <class S, bool Inv, class Src, class Y>
 void firstStageGather(int order, const std::int32_t* bitrev, Src src, Y y)
 {
-    using S = Simd<Real>;
-    constexpr int C = S::C;
+    constexpr int C = S::C, F = S::F;
     const size_t n = size_t(1) << order;
-    const size_t stride = n / 8;
-    // rev(r0 + u) = rev(r0) + rev3(u) * N/64 for u < 8 and r0 a multiple of C.
+    const size_t stride = n / F;
+    // rev(r0 + u) = rev(r0) + revF(u) * N/F^2 for u < F and r0 a multiple of C.
     size_t laneOff[C];
-    for (int j = 0; j < C; ++j) laneOff[j] = 8 * size_t(rev8[lanePos<Real>(j)]) * (n / 64);
+    for (int j = 0; j < C; ++j) laneOff[j] = F * size_t(revFirst<F>(lanePos<S>(j))) * (n / (F * F));
     for (size_t r0 = 0; r0 < stride; r0 += C) {
-        CV<S> a[8];
-        for (int q = 0; q < 8; ++q) a[q] = src.load(r0 + q * stride);
-        dft8<S, Inv>(a);
-        // table entry k = 2 * (order-2)-bit reversal of k; rev(r0) = entry(2 r0) / 2
-        const size_t base = 8 * size_t(bitrev[2 * r0] >> 1);
+        CV<S> a[F];
+        for (int q = 0; q < F; ++q) a[q] = src.load(r0 + q * stride);
+        dftFirst<S, Inv>(a);
+        // table entry k = 2 * (order-2)-bit reversal of k, so the reversal of
+        // r0 over the residue bits is entry((F/4) r0) / 2
+        const size_t base = F * size_t(bitrev[(F / 4) * r0] >> 1);
         size_t pos[C];
         for (int j = 0; j < C; ++j) pos[j] = base + laneOff[j];
-        storeTransposed<Real>(a, y, pos);
+        storeTransposed<S>(a, y, pos);
     }
 }
 
-// The same 8-point stage on data already in bit-reversed order (x and y
-// address the same memory): C groups of 8 consecutive values at a time.
-template <class Real, bool Inv, class Src, class Y>
+// The same first stage on data already in bit-reversed order (x and y
+// address the same memory): C groups of F consecutive values at a time.
+template <class S, bool Inv, class Src, class Y>
 void firstStageInPlace(int order, Src x, Y y)
 {
-    using S = Simd<Real>;
-    constexpr int C = S::C;
+    constexpr int C = S::C, F = S::F;
     const size_t n = size_t(1) << order;
     size_t pos[C];
-    for (size_t g0 = 0; g0 < n; g0 += 8 * C) {
-        CV<S> a[8];
-        for (int h = 0; h < 8 / C; ++h) {
+    for (size_t g0 = 0; g0 < n; g0 += size_t(F) * C) {
+        CV<S> a[F];
+        for (int h = 0; h < F / C; ++h) {
             typename S::V tr[C], ti[C];
             for (int j = 0; j < C; ++j) {
-                const CV<S> v = x.load(g0 + 8 * size_t(j) + size_t(h) * C);
+                const CV<S> v = x.load(g0 + size_t(F) * j + size_t(h) * C);
                 tr[j] = v.r;
                 ti[j] = v.i;
             }
             S::transpose(tr);
             S::transpose(ti);
-            // element e of a bit-reversed group is input rev3(e) of the DFT
-            for (int l = 0; l < C; ++l) a[rev8[h * C + lanePos<Real>(l)]] = {tr[l], ti[l]};
+            // element e of a bit-reversed group is input revF(e) of the DFT
+            for (int l = 0; l < C; ++l) a[revFirst<F>(h * C + lanePos<S>(l))] = {tr[l], ti[l]};
         }
-        dft8<S, Inv>(a);
-        for (int j = 0; j < C; ++j) pos[j] = g0 + 8 * size_t(j);
-        storeTransposed<Real>(a, y, pos);
+        dftFirst<S, Inv>(a);
+        for (int j = 0; j < C; ++j) pos[j] = g0 + size_t(F) * j;
+        storeTransposed<S>(a, y, pos);
     }
 }
 
@@ -460,10 +557,11 @@ void firstStageInPlace(int order, Src x, Y y)
 // Combines blocks of span s into blocks of R*s within [begin, end), reading
 // chunks from y and writing them through out (y itself, or the caller's
 // layout for the last pass).
-template <class Real, bool Inv, int R, int K>
-ORVS_FFT_ALWAYS_INLINE void loadRow(CV<Simd<Real>>* a, const Rows<Real>& in, const Rows<Real>& in2, bool two)
+template <class S, bool Inv, int R, int K>
+ORVS_FFT_ALWAYS_INLINE void loadRow(CV<S>* a, const Rows<typename S::Real>& in, const Rows<typename S::Real>& in2,
+                                    bool two)
 {
-    using S = Simd<Real>;
+    using Real = typename S::Real;
     constexpr int row = R == 4 ? rev4[K] : rev8[K];
     const Real* p = in.template at<row>();
     if (two)
@@ -472,10 +570,10 @@ ORVS_FFT_ALWAYS_INLINE void loadRow(CV<Simd<Real>>* a, const Rows<Real>& in, con
         a[K] = {S::load(p), S::load(p + S::C)};
 }
 
-template <class Real, bool Inv, int R, class Y, class Out>
-void radixPass(Y y, Out out, size_t begin, size_t end, size_t s, const Real* tw)
+template <class S, bool Inv, int R, class Y, class Out>
+void radixPass(Y y, Out out, size_t begin, size_t end, size_t s, const typename S::Real* tw)
 {
-    using S = Simd<Real>;
+    using Real = typename S::Real;
     constexpr int C = S::C;
     constexpr bool ySplit = Y::kSplit, oSplit = Out::kSplit;
     constexpr int yOff = ySplit ? 1 : 2, oOff = oSplit ? 1 : 2;
@@ -486,7 +584,7 @@ void radixPass(Y y, Out out, size_t begin, size_t end, size_t s, const Real* tw)
         for (size_t t = 0; t < s; t += C) {
             CV<S> a[R];
             [&]<int... K>(std::integer_sequence<int, K...>) {
-                (loadRow<Real, Inv, R, K>(a, in, in2, ySplit), ...);
+                (loadRow<S, Inv, R, K>(a, in, in2, ySplit), ...);
             }(std::make_integer_sequence<int, R>{});
             for (int p = 1; p < R; ++p)
                 a[p] = twiddle<S, Inv>(a[p], S::load(w + 2 * C * (p - 1)), S::load(w + 2 * C * (p - 1) + C));
@@ -512,10 +610,10 @@ void radixPass(Y y, Out out, size_t begin, size_t end, size_t s, const Real* tw)
 // pass's twiddles, then across groups with the second pass's twiddles,
 // and stored once. Both passes' twiddle tables are read as laid out for
 // the separate passes.
-template <class Real, bool Inv, class Y, class Out>
-void radix16Pass(Y y, Out out, size_t n, size_t s, const Real* twA, const Real* twB)
+template <class S, bool Inv, class Y, class Out>
+void radix16Pass(Y y, Out out, size_t n, size_t s, const typename S::Real* twA, const typename S::Real* twB)
 {
-    using S = Simd<Real>;
+    using Real = typename S::Real;
     constexpr int C = S::C;
     constexpr int oOff = Out::kSplit ? 1 : 2;
     for (size_t b = 0; b < n; b += 16 * s) {
@@ -546,37 +644,39 @@ void radix16Pass(Y y, Out out, size_t n, size_t s, const Real* twA, const Real* 
     }
 }
 
-template <class Real, bool Inv, class Y, class Out>
-void runPass(Y y, Out out, int radix, size_t begin, size_t end, size_t s, const Real* tw)
+template <class S, bool Inv, class Y, class Out>
+void runPass(Y y, Out out, int radix, size_t begin, size_t end, size_t s, const typename S::Real* tw)
 {
     if (radix == 4)
-        radixPass<Real, Inv, 4>(y, out, begin, end, s, tw);
+        radixPass<S, Inv, 4>(y, out, begin, end, s, tw);
     else
-        radixPass<Real, Inv, 8>(y, out, begin, end, s, tw);
+        radixPass<S, Inv, 8>(y, out, begin, end, s, tw);
 }
 
 // Runs every pass after the first stage. Passes whose output blocks fit in
 // L1 run block by block, then those fitting L2, then the rest over all data;
 // the last pass writes through out.
-template <class Real, bool Inv, class Y, class Out>
-void passes(int order, const Real* twiddles, Y y, const Out& out)
+template <class S, bool Inv, class Y, class Out>
+void passes(int order, const typename S::Real* twiddles, Y y, const Out& out)
 {
+    using Real = typename S::Real;
+    constexpr int firstBits = S::F == 16 ? 4 : 3;
     const size_t n = size_t(1) << order;
     const int l1Bits = sizeof(Real) == 4 ? 11 : 10;
     const int l2Bits = sizeof(Real) == 4 ? 15 : 14;
     if (order <= l1Bits) {
         // Short transforms: the pass plan walked directly, no blocking.
-        int rem = order - kFirstBits;
+        int rem = order - firstBits;
         int fours = rem % 3 == 1 ? 2 : rem % 3 == 2 ? 1 : 0;
-        size_t span = size_t(1) << kFirstBits;
+        size_t span = size_t(1) << firstBits;
         const Real* tw = twiddles;
         if (fours == 2) {
             const Real* twB = tw + size_t(6) * span;
             rem -= 4;
             if (rem == 0)
-                radix16Pass<Real, Inv>(y, out, n, span, tw, twB);
+                radix16Pass<S, Inv>(y, out, n, span, tw, twB);
             else
-                radix16Pass<Real, Inv>(y, y, n, span, tw, twB);
+                radix16Pass<S, Inv>(y, y, n, span, tw, twB);
             tw = twB + size_t(6) * 4 * span;
             span *= 16;
             fours = 0;
@@ -586,19 +686,19 @@ void passes(int order, const Real* twiddles, Y y, const Out& out)
             rem -= r == 4 ? 2 : 3;
             fours -= r == 4;
             if (rem == 0)
-                runPass<Real, Inv>(y, out, r, 0, n, span, tw);
+                runPass<S, Inv>(y, out, r, 0, n, span, tw);
             else
-                runPass<Real, Inv>(y, y, r, 0, n, span, tw);
+                runPass<S, Inv>(y, y, r, 0, n, span, tw);
             tw += size_t(2) * (r - 1) * span;
             span *= size_t(r);
         }
         return;
     }
-    const PassPlan plan = makePlan(order);
+    const PassPlan plan = makePlan(order, firstBits);
     struct P { int radix; size_t span; const Real* tw; int bits; };
     P ps[16];
-    size_t span = size_t(1) << kFirstBits;
-    int bits = kFirstBits;
+    size_t span = size_t(1) << firstBits;
+    int bits = firstBits;
     const Real* tw = twiddles;
     for (int i = 0; i < plan.count; ++i) {
         const int r = plan.radix[i];
@@ -609,9 +709,9 @@ void passes(int order, const Real* twiddles, Y y, const Out& out)
     }
     auto run = [&](int k, size_t b0, size_t b1) {
         if (k == plan.count - 1)
-            runPass<Real, Inv>(y, out, ps[k].radix, b0, b1, ps[k].span, ps[k].tw);
+            runPass<S, Inv>(y, out, ps[k].radix, b0, b1, ps[k].span, ps[k].tw);
         else
-            runPass<Real, Inv>(y, y, ps[k].radix, b0, b1, ps[k].span, ps[k].tw);
+            runPass<S, Inv>(y, y, ps[k].radix, b0, b1, ps[k].span, ps[k].tw);
     };
     int i = 0;
     if (order > l2Bits) {
@@ -638,29 +738,33 @@ void passes(int order, const Real* twiddles, Y y, const Out& out)
     for (; i < plan.count; ++i) run(i, 0, n);
 }
 
-// ---- N = 64 in registers (single precision) ---------------------------------
+// ---- N = 64 in registers (chunks of 8: 256-bit single, 512-bit double) ------
 
 // The 8-point stage and the one radix-8 pass with the intermediate chunks
 // kept in registers; every load precedes every store, so src may equal dst.
-template <class Real, bool Inv, class Src, class Out>
-void transform64(const Real* twiddles, Src src, const Out& out)
+template <class S, bool Inv, class Src, class Out>
+void transform64(const typename S::Real* twiddles, Src src, const Out& out)
 {
-    using S = Simd<Real>;
     constexpr int C = S::C;
-    static_assert(C == 8);
+    static_assert(C == 8 && S::F == 8);
     constexpr int off = Out::kSplit ? 1 : 2;
     CV<S> a[8];
     for (int q = 0; q < 8; ++q) a[q] = src.load(size_t(q) * 8);
     dft8<S, Inv>(a);
     typename S::V tr[C], ti[C];
     for (int l = 0; l < C; ++l) {
-        tr[l] = a[lanePos<Real>(l)].r;
-        ti[l] = a[lanePos<Real>(l)].i;
+        tr[l] = a[lanePos<S>(l)].r;
+        ti[l] = a[lanePos<S>(l)].i;
     }
     S::transpose(tr);
     S::transpose(ti);
     // row j holds residue lanePos(j); the pass takes residue p as input p
-    for (int p = 0; p < 8; ++p) a[p] = {tr[lanePos<Real>(p)], ti[lanePos<Real>(p)]};
+    constexpr auto rowOf = [] {
+        struct { int v[8]; } r{};
+        for (int l = 0; l < 8; ++l) r.v[S::lane(l)] = l;
+        return r;
+    }();
+    for (int p = 0; p < 8; ++p) a[p] = {tr[rowOf.v[p]], ti[rowOf.v[p]]};
     for (int p = 1; p < 8; ++p)
         a[p] = twiddle<S, Inv>(a[p], S::load(twiddles + 2 * C * (p - 1)), S::load(twiddles + 2 * C * (p - 1) + C));
     dft8<S, Inv>(a);
@@ -1010,58 +1114,60 @@ void smallSplit(int order, const Real* sre, const Real* sim, Real* dre, Real* di
 
 // ---- the transform -----------------------------------------------------------
 
-template <class Real, bool Inv>
-void runInterleaved(const View<Real>& v, const Real* src, Real* dst, Real* work)
+template <class S, bool Inv>
+void runInterleaved(const View<typename S::Real>& v, const typename S::Real* src, typename S::Real* dst,
+                    typename S::Real* work)
 {
-    using S = Simd<Real>;
+    using Real = typename S::Real;
     const int order = v.order;
     const bool inPlace = src == dst;
-    const InterleavedOut<Real> out{dst, v.scale, S::set1(v.factor)};
-    if constexpr (S::C == 8) {
+    const InterleavedOut<S> out{dst, v.scale, S::set1(v.factor)};
+    if constexpr (S::C == 8 && S::F == 8) {
         if (order == 6) {
-            transform64<Real, Inv>(v.twiddles, InterleavedIn<Real>{src}, out);
+            transform64<S, Inv>(v.twiddles, InterleavedIn<S>{src}, out);
             return;
         }
     }
     if (!work) {
         // No full-size buffer (large orders): everything happens in dst.
-        const ChunkBuf<Real> y{dst};
+        const ChunkBuf<S> y{dst};
         if (inPlace) {
             bitReverseTiled(order, reinterpret_cast<ComplexUnit<Real>*>(dst));
-            firstStageInPlace<Real, Inv>(order, InterleavedIn<Real>{dst}, y);
+            firstStageInPlace<S, Inv>(order, InterleavedIn<S>{dst}, y);
         } else {
-            firstStageGather<Real, Inv>(order, v.bitrev, InterleavedIn<Real>{src}, y);
+            firstStageGather<S, Inv>(order, v.bitrev, InterleavedIn<S>{src}, y);
         }
-        passes<Real, Inv>(order, v.twiddles, y, out);
+        passes<S, Inv>(order, v.twiddles, y, out);
         return;
     }
     const bool dstAligned = (reinterpret_cast<std::uintptr_t>(dst) & 31) == 0;
-    const ChunkBuf<Real> y{!inPlace && dstAligned ? dst : work};
-    firstStageGather<Real, Inv>(order, v.bitrev, InterleavedIn<Real>{src}, y);
-    passes<Real, Inv>(order, v.twiddles, y, out);
+    const ChunkBuf<S> y{!inPlace && dstAligned ? dst : work};
+    firstStageGather<S, Inv>(order, v.bitrev, InterleavedIn<S>{src}, y);
+    passes<S, Inv>(order, v.twiddles, y, out);
 }
 
-template <class Real, bool Inv>
-void runSplit(const View<Real>& v, const Real* sre, const Real* sim, Real* dre, Real* dim, Real* work)
+template <class S, bool Inv>
+void runSplit(const View<typename S::Real>& v, const typename S::Real* sre, const typename S::Real* sim,
+              typename S::Real* dre, typename S::Real* dim, typename S::Real* work)
 {
-    using S = Simd<Real>;
+    using Real = typename S::Real;
     const int order = v.order;
-    const SplitOut<Real> out{dre, dim, v.scale, S::set1(v.factor)};
-    const SplitIn<Real> in{sre, sim};
-    if constexpr (S::C == 8) {
+    const SplitOut<S> out{dre, dim, v.scale, S::set1(v.factor)};
+    const SplitIn<S> in{sre, sim};
+    if constexpr (S::C == 8 && S::F == 8) {
         if (order == 6) {
-            transform64<Real, Inv>(v.twiddles, in, out);
+            transform64<S, Inv>(v.twiddles, in, out);
             return;
         }
     }
     if (work) {
         // Chunks in the work buffer: any aliasing of the four arrays is safe.
-        const ChunkBuf<Real> y{work};
-        firstStageGather<Real, Inv>(order, v.bitrev, in, y);
-        passes<Real, Inv>(order, v.twiddles, y, out);
+        const ChunkBuf<S> y{work};
+        firstStageGather<S, Inv>(order, v.bitrev, in, y);
+        passes<S, Inv>(order, v.twiddles, y, out);
         return;
     }
-    const SplitBuf<Real> y{dre, dim};
+    const SplitBuf<S> y{dre, dim};
     const size_t n = size_t(1) << order, bytes = n * sizeof(Real);
     if (!(sre == dre && sim == dim) && (sre == dre || sim == dim || sre == dim || sim == dre)) {
         // Partly aliased arrays: move the input into (dre, dim) first and
@@ -1089,26 +1195,36 @@ void runSplit(const View<Real>& v, const Real* sre, const Real* sim, Real* dre, 
     if (sre == dre && sim == dim) {
         bitReverseTiled(order, dre);
         bitReverseTiled(order, dim);
-        firstStageInPlace<Real, Inv>(order, SplitIn<Real>{dre, dim}, y);
+        firstStageInPlace<S, Inv>(order, SplitIn<S>{dre, dim}, y);
     } else {
-        firstStageGather<Real, Inv>(order, v.bitrev, in, y);
+        firstStageGather<S, Inv>(order, v.bitrev, in, y);
     }
-    passes<Real, Inv>(order, v.twiddles, y, out);
+    passes<S, Inv>(order, v.twiddles, y, out);
 }
 
-template <class R>
-constexpr KernelSet<R> kernelSet()
+template <class S>
+constexpr KernelSet<typename S::Real> kernelSet()
 {
+    using R = typename S::Real;
+    // The first stage needs N/F >= C residues (and F*C values in place).
+    constexpr int minOrder = S::C * S::F >= 256 ? 8 : 6;
     return {
-        {&runInterleaved<R, false>, &runInterleaved<R, true>},
-        {&runSplit<R, false>, &runSplit<R, true>},
+        {&runInterleaved<S, false>, &runInterleaved<S, true>},
+        {&runSplit<S, false>, &runSplit<S, true>},
         {&smallInterleaved<R, false>, &smallInterleaved<R, true>},
         {&smallSplit<R, false>, &smallSplit<R, true>},
+        S::C,
+        minOrder,
     };
 }
 
 } // namespace
 
-const KernelTable table = {kernelSet<float>(), kernelSet<double>()};
+const KernelTable table = {
+    kernelSet<Simd<float>>(),
+    kernelSet<Simd<double>>(),
+    kernelSet<Wide<simd::X16f>>(),
+    kernelSet<Wide<simd::X8d>>(),
+};
 
 } // namespace orvs::fft::ORVS_TARGET

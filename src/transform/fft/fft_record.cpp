@@ -198,13 +198,13 @@ void buildBitReversal(int order, std::int32_t* table)
 // real parts then the C imaginary parts of W_{rs}^{p*t} (forward sign), the
 // lanes in the kernels' chunk order.
 template <class Real>
-void buildTwiddles(int order, const Quarter<Real>& qt, Real* out)
+void buildTwiddles(int order, int chunk, const Quarter<Real>& qt, Real* out)
 {
-    constexpr std::size_t C = std::size_t(chunkSize<Real>());
-    const int* lane = chunkOrder<Real>();
+    const std::size_t C = std::size_t(chunk);
+    const int* lane = chunkOrder<Real>(chunk);
     const std::size_t n = std::size_t(1) << order;
-    const PassPlan plan = makePlan(order);
-    std::size_t span = std::size_t(1) << kFirstBits;
+    const PassPlan plan = makePlan(order, firstBitsFor(chunk));
+    std::size_t span = std::size_t(1) << firstBitsFor(chunk);
     for (int i = 0; i < plan.count; ++i) {
         const std::size_t r = std::size_t(plan.radix[i]);
         const std::size_t step = n / (r * span);
@@ -255,7 +255,10 @@ OrvStatus initFloat(std::uint32_t id, FloatRecord<Real>** pp, int order, int fla
         auto* bitrev = reinterpret_cast<std::int32_t*>(base + kRecordBytes);
         buildBitReversal(order, bitrev);
         Real* tw = reinterpret_cast<Real*>(alignPtr32(reinterpret_cast<Orv8u*>(bitrev + q + 1)));
-        buildTwiddles<Real>(order, qt, tw);
+        // Laid out for the chunks of the kernels that will run this order.
+        const int chunk = kernelsForOrder<Real>(order).chunk;
+        buildTwiddles<Real>(order, chunk, qt, tw);
+        rec->chunk = chunk;
         rec->bitrev = bitrev;
         rec->twiddles = tw;
         const Sizes s = floatSizes(order, sizeof(Real) == 8);
@@ -372,6 +375,16 @@ void releaseInner(Owner& r)
 }
 
 } // namespace
+
+template <class Real>
+void layoutTwiddles(FloatRecord<Real>* rec, int chunk, Orv8u* scratch)
+{
+    if (rec->order <= 5) return;
+    buildTwiddles<Real>(rec->order, chunk, quarterTable<Real>(rec->order, scratch), const_cast<Real*>(rec->twiddles));
+    rec->chunk = chunk;
+}
+template void layoutTwiddles<float>(FloatRecord<float>*, int, Orv8u*);
+template void layoutTwiddles<double>(FloatRecord<double>*, int, Orv8u*);
 
 template <class Spec>
 OrvStatus getSize(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize)

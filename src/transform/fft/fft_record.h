@@ -49,7 +49,7 @@ struct FloatRecord {
     std::int32_t hint;
     std::int32_t workSize;
     std::int32_t owned;
-    std::int32_t reserved;
+    std::int32_t chunk;  // complex values per chunk the twiddle table is laid out for
     const std::int32_t* bitrev;
     const Real* twiddles;
     const void* largeA;
@@ -134,5 +134,12 @@ template <class Spec>
 OrvStatus release(Spec* pSpec);
 template <class Spec>
 OrvStatus bufSize(const Spec* pSpec, int* pBufferSize);
+
+// Rebuilds the twiddle table of a built record (order > 5) for kernels with
+// chunks of `chunk` values (either kernel set of the table runs it then);
+// scratch holds the quarter-wave table for order > 10 (the record's init
+// size). For tests of the kernel sets the running variant does not pick.
+template <class Real>
+void layoutTwiddles(FloatRecord<Real>* rec, int chunk, Orv8u* scratch);
 
 } // namespace orvs::fft
