@@ -8,6 +8,9 @@
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #endif
 #include <algorithm>
+#include <bit>
+#include <iterator>
+#include <utility>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -72,6 +75,36 @@ std::string byteShuffle()
         }
     }
     return f.str();
+}
+
+// Reversal controls: every element of every 16-byte lane byte-reversed.
+template <int kBytes>
+std::string reversalOf()
+{
+    Fail f;
+    constexpr int kLen = sizeof(IntVec::V);
+    alignas(64) std::uint8_t a[kLen + 1], out[kLen];
+    for (int k = 0; k < kLen + 1; ++k) a[k] = static_cast<std::uint8_t>(37 * k + 11);
+    IntVec::store(out, ByteShuffle::apply(IntVec::load(a + 1), ByteShuffle::lanes(reversalControl<kBytes>())));
+    for (int j = 0; j < kLen; ++j) {
+        const int e = j / kBytes, k = j % kBytes;
+        if (out[j] != a[1 + e * kBytes + (kBytes - 1 - k)]) f("reversal of ", kBytes, " byte ", j);
+    }
+    return f.str();
+}
+
+std::string reversalControls()
+{
+    std::string r = reversalOf<2>() + reversalOf<4>() + reversalOf<8>();
+    // Three-byte elements: five reversed, the 16th byte in place.
+    std::uint8_t a[17], out[16];
+    for (int k = 0; k < 17; ++k) a[k] = static_cast<std::uint8_t>(200 - 7 * k);
+    Bytes16::store(out, Bytes16::apply(Bytes16::load(a + 1), reversalControl<3>()));
+    for (int j = 0; j < 16; ++j) {
+        const int want = j == 15 ? a[16] : a[1 + 3 * (j / 3) + 2 - j % 3];
+        if (out[j] != want) r += "reversal of 3 byte " + std::to_string(j) + "; ";
+    }
+    return r;
 }
 
 // ---- integer lanes ---------------------------------------------------------------
@@ -423,6 +456,393 @@ std::string complexLanesOf()
     return f.str();
 }
 
+// ---- integer pairs into floating-point lanes ----------------------------------------
+
+std::vector<Orv16s> values16(std::mt19937& rng, int n)
+{
+    static const Orv16s edge[] = {-32768, -32767, -1, 0, 1, 32766, 32767};
+    std::vector<Orv16s> v(static_cast<std::size_t>(n));
+    for (int k = 0; k < n; ++k)
+        v[k] = rng() % 3 == 0 ? edge[rng() % 7] : static_cast<Orv16s>(static_cast<int>(rng() % 65536) - 32768);
+    return v;
+}
+
+// A: the single-precision tag for the 16-bit widening, D: the double one of
+// the same width for the sums of squares.
+template <class A, class D>
+std::string intPairsOf()
+{
+    constexpr int W = A::W, WD = D::W;
+    Fail f;
+    std::mt19937 rng(21);
+    alignas(64) float re[W], im[W];
+    alignas(64) double dr[WD], di[WD];
+    for (int round = 0; round < 400; ++round) {
+        // Sources one element past an aligned start.
+        const std::vector<Orv16s> a = values16(rng, 2 * W + 1), b = values16(rng, W + 1);
+        typename A::V vr, vi;
+        widenParts16<true>(A{}, a.data() + 1, nullptr, vr, vi);
+        A::store(re, vr);
+        A::store(im, vi);
+        for (int k = 0; k < W; ++k)
+            if (re[k] != a[1 + 2 * k] || im[k] != a[2 + 2 * k]) f("widenParts16 interleaved lane ", k);
+        widenParts16<false>(A{}, a.data() + 1, b.data() + 1, vr, vi);
+        A::store(re, vr);
+        A::store(im, vi);
+        for (int k = 0; k < W; ++k)
+            if (re[k] != a[1 + k] || im[k] != b[1 + k]) f("widenParts16 split lane ", k);
+        std::vector<Orv16s> p = a;
+        if (round % 4 == 0) p[1] = p[2] = -32768;  // the one sum past 2^31
+        D::store(dr, sumSquares16<true>(D{}, p.data() + 1, nullptr));
+        for (int k = 0; k < WD; ++k) {
+            const double want = double(p[1 + 2 * k]) * p[1 + 2 * k] + double(p[2 + 2 * k]) * p[2 + 2 * k];
+            if (dr[k] != want) f("sumSquares16 interleaved lane ", k, " got ", dr[k], " want ", want);
+        }
+        std::vector<Orv16s> q = b;
+        if (round % 4 == 1) p[1] = q[1] = -32768;
+        D::store(dr, sumSquares16<false>(D{}, p.data() + 1, q.data() + 1));
+        for (int k = 0; k < WD; ++k) {
+            const double want = double(p[1 + k]) * p[1 + k] + double(q[1 + k]) * q[1 + k];
+            if (dr[k] != want) f("sumSquares16 split lane ", k, " got ", dr[k], " want ", want);
+        }
+        // 32-bit pairs, extremes included.
+        std::vector<Orv32sc> c(WD + 1);
+        for (auto& x : c) {
+            const auto pick = [&] {
+                const std::uint32_t u = rng();
+                return rng() % 4 == 0 ? (u & 1 ? INT32_MIN : INT32_MAX) : static_cast<Orv32s>(u);
+            };
+            x.re = pick();
+            x.im = pick();
+        }
+        typename D::V wr, wi;
+        widenParts32(D{}, c.data() + 1, wr, wi);
+        D::store(dr, wr);
+        D::store(di, wi);
+        for (int k = 0; k < WD; ++k)
+            if (dr[k] != c[1 + k].re || di[k] != c[1 + k].im) f("widenParts32 lane ", k);
+        // Integral values inside the range, stored as 16 and 32 bits.
+        for (int k = 0; k < WD; ++k) dr[k] = static_cast<double>(static_cast<int>(rng() % 65536) - 32768);
+        Orv16s s16[WD + 2];
+        Orv32s s32[WD + 2];
+        std::fill(s16, s16 + WD + 2, Orv16s(7));
+        std::fill(s32, s32 + WD + 2, 7);
+        storeIntegral(D{}, s16 + 1, D::load(dr));
+        for (int k = 0; k < WD; ++k)
+            if (s16[1 + k] != dr[k]) f("storeIntegral 16 lane ", k);
+        if (s16[0] != 7 || s16[WD + 1] != 7) f("storeIntegral 16 wrote outside");
+        for (int k = 0; k < WD; ++k) dr[k] = k % 3 == 0 ? (k & 1 ? -2147483648.0 : 2147483647.0) : double(Orv32s(rng()));
+        storeIntegral(D{}, s32 + 1, D::load(dr));
+        for (int k = 0; k < WD; ++k)
+            if (s32[1 + k] != dr[k]) f("storeIntegral 32 lane ", k);
+        if (s32[0] != 7 || s32[WD + 1] != 7) f("storeIntegral 32 wrote outside");
+    }
+    return f.str();
+}
+
+// ---- single precision rounded to 16 bits --------------------------------------------
+
+// The conversion by the default rounding: NaN and out of range give INT32_MIN.
+int roundModel(float x)
+{
+    if (!(x >= -2147483648.0f && x < 2147483648.0f)) return INT32_MIN;
+    return static_cast<int>(std::nearbyint(x));
+}
+Orv16s narrowModel(int q) { return static_cast<Orv16s>(std::clamp(q, -32768, 32767)); }
+
+template <class A>
+std::string rounded16sOf()
+{
+    using O = FloatOps<A>;
+    constexpr int W = A::W;
+    Fail f;
+    std::mt19937 rng(17);
+    const std::vector<float> sp = specials<float>();
+    alignas(64) float x[W], y[W];
+    for (int round = 0; round < 600; ++round) {
+        for (int k = 0; k < W; ++k) {
+            const int pick = static_cast<int>(rng() % 4);
+            x[k] = pick == 0 ? sp[rng() % sp.size()]
+                 : pick == 1 ? static_cast<float>(static_cast<int>(rng() % 80001) - 40000) + 0.5f  // ties
+                 : pick == 2 ? static_cast<float>(static_cast<int>(rng() % 8) - 4) + 32767.5f
+                             : std::ldexp(static_cast<float>(static_cast<int>(rng() % 2000001) - 1000000), -int(rng() % 24));
+        }
+        const auto v = A::load(x);
+        A::store(y, O::clampNaNHigh(v, A::set1(-32768.0f), A::set1(32767.0f)));
+        for (int k = 0; k < W; ++k) {
+            const float want = std::isnan(x[k]) || x[k] > 32767.0f ? 32767.0f : std::max(x[k], -32768.0f);
+            if (bitsOf(y[k]) != bitsOf(want) && !(y[k] == 0 && want == 0)) f("clampNaNHigh lane ", k, " of ", x[k]);
+        }
+        Orv16s d[W + 2];
+        std::fill(d, d + W + 2, Orv16s(99));
+        O::storeRounded16s(d + 1, v);
+        for (int k = 0; k < W; ++k)
+            if (d[1 + k] != narrowModel(roundModel(x[k]))) f("storeRounded16s lane ", k, " of ", x[k]);
+        if (d[0] != 99 || d[W + 1] != 99) f("storeRounded16s wrote outside");
+        for (int k = 0; k < W; ++k)
+            if (roundToInt32(x[k]) != roundModel(x[k])) f("roundToInt32 of ", x[k]);
+        if constexpr (requires(Orv16s* p) { O::storeRounded16sPart(p, 1, v); }) {
+            const int n = round % W;
+            std::fill(d, d + W + 2, Orv16s(99));
+            O::storeRounded16sPart(d + 1, n, v);
+            for (int k = 0; k < W + 2; ++k) {
+                const Orv16s want = k >= 1 && k <= n ? narrowModel(roundModel(x[k - 1])) : Orv16s(99);
+                if (d[k] != want) f("storeRounded16sPart n ", n, " element ", k);
+            }
+            alignas(64) Orv16s s[W];
+            O::streamRounded16s(s, v);
+            streamFence();
+            for (int k = 0; k < W; ++k)
+                if (s[k] != narrowModel(roundModel(x[k]))) f("streamRounded16s lane ", k);
+        }
+    }
+    return f.str();
+}
+
+// ---- integer elements as 32-bit lanes -----------------------------------------------
+
+// Element k of E from little-endian bytes, sign-extended or not.
+template <class E> std::int64_t elemModel(const std::uint8_t* p, int k)
+{
+    std::uint64_t u = 0;
+    for (int b = 0; b < E::kBytes; ++b) u |= std::uint64_t(p[k * E::kBytes + b]) << (8 * b);
+    if (E::kSigned && (u >> (E::kBits - 1)) & 1) u |= ~std::uint64_t(0) << E::kBits;
+    return static_cast<std::int64_t>(u);
+}
+// A 32-bit lane stored as E: saturated, except 4-byte elements keep the bits.
+template <class E> std::uint64_t storedModel(std::int32_t v)
+{
+    if constexpr (E::kBytes == 4) return static_cast<std::uint32_t>(v);
+    const std::int64_t c = std::clamp<std::int64_t>(v, E::kMin64, E::kMax64);
+    return static_cast<std::uint64_t>(c) & ((std::uint64_t(1) << E::kBits) - 1);
+}
+std::int32_t lane32(std::mt19937& rng)
+{
+    static const std::int32_t edge[] = {INT32_MIN, -8388609, -8388608, -65536, -32769, -32768, -129, -128, -1, 0, 1,
+                                        127, 128, 255, 256, 32767, 32768, 65535, 65536, 8388607, 8388608, 16777215,
+                                        16777216, INT32_MAX};
+    return rng() % 2 ? edge[rng() % std::size(edge)] : static_cast<std::int32_t>(rng());
+}
+
+// Loads of n elements from exactly n * kBytes bytes (a buffer of that size,
+// so a read past it is a sanitizer report), stores that write exactly those.
+template <class E, class L = ConvertLanes>
+std::string intElemOf()
+{
+    constexpr int N = static_cast<int>(L::n);
+    Fail f;
+    std::mt19937 rng(31 + E::kBytes);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<std::uint8_t> src(static_cast<std::size_t>(N * E::kBytes));
+        for (auto& b : src) b = static_cast<std::uint8_t>(rng() % 5 == 0 ? (rng() % 2 ? 0x80 : 0x7F) : rng());
+        alignas(64) std::int32_t out[16];
+        const Halves32 h = load8x32<E>(src.data() + src.size() - 8 * E::kBytes);
+        std::memcpy(out, &h.lo, 16);
+        std::memcpy(out + 4, &h.hi, 16);
+        const std::uint8_t* last8 = src.data() + src.size() - 8 * E::kBytes;
+        for (int k = 0; k < 8; ++k)
+            if (out[k] != static_cast<std::int32_t>(elemModel<E>(last8, k))) f("load8x32 lane ", k);
+        const __m256i v8 = load8x32v<E>(last8);
+        std::memcpy(out, &v8, 32);
+        for (int k = 0; k < 8; ++k)
+            if (out[k] != static_cast<std::int32_t>(elemModel<E>(last8, k))) f("load8x32v lane ", k);
+        const typename L::I vi = L::template loadI<E>(src.data());
+        std::memcpy(out, &vi, sizeof(vi));
+        for (int k = 0; k < N; ++k)
+            if (out[k] != static_cast<std::int32_t>(elemModel<E>(src.data(), k))) f("loadI lane ", k);
+        // Stores: saturated values, guards on both sides.
+        alignas(64) std::int32_t lanes[16];
+        for (auto& x : lanes) x = lane32(rng);
+        std::vector<std::uint8_t> dst(static_cast<std::size_t>(N * E::kBytes + 2), 0xA5);
+        auto check = [&](const char* what, int n) {
+            for (int k = 0; k < n; ++k) {
+                std::uint64_t got = 0;
+                for (int b = 0; b < E::kBytes; ++b) got |= std::uint64_t(dst[1 + k * E::kBytes + b]) << (8 * b);
+                if (got != storedModel<E>(lanes[k])) f(what, " lane ", k, " of ", lanes[k], " got ", got);
+            }
+            for (std::size_t b = 1 + static_cast<std::size_t>(n * E::kBytes); b < dst.size(); ++b)
+                if (dst[b] != 0xA5) f(what, " wrote past the elements");
+            if (dst[0] != 0xA5) f(what, " wrote before the elements");
+            std::fill(dst.begin(), dst.end(), 0xA5);
+        };
+        Halves32 hv;
+        std::memcpy(&hv.lo, lanes, 16);
+        std::memcpy(&hv.hi, lanes + 4, 16);
+        store8x32<E>(dst.data() + 1, hv);
+        check("store8x32", 8);
+        __m256i w;
+        std::memcpy(&w, lanes, 32);
+        store8x32v<E>(dst.data() + 1, w);
+        check("store8x32v", 8);
+        const Halves32 back = splitHalves(joinHalves(hv));
+        if (std::memcmp(&back.lo, &hv.lo, 16) || std::memcmp(&back.hi, &hv.hi, 16)) f("joinHalves / splitHalves");
+        typename L::I li;
+        std::memcpy(&li, lanes, sizeof(li));
+        L::template storeI<E>(dst.data() + 1, li);
+        check("storeI", N);
+        if constexpr (E::kBytes == 2 && requires(typename L::I a) { L::template storeI16x2<E>(nullptr, a, a); }) {
+            std::vector<std::uint8_t> two(2 * 2 * N + 2, 0xA5);
+            typename L::I lb;
+            alignas(64) std::int32_t more[16];
+            for (auto& x : more) x = lane32(rng);
+            std::memcpy(&lb, more, sizeof(lb));
+            L::template storeI16x2<E>(two.data() + 1, li, lb);
+            for (int k = 0; k < 2 * N; ++k) {
+                std::uint16_t got;
+                std::memcpy(&got, two.data() + 1 + 2 * k, 2);
+                if (got != storedModel<E>(k < N ? lanes[k] : more[k - N])) f("storeI16x2 lane ", k);
+            }
+            if (two.front() != 0xA5 || two.back() != 0xA5) f("storeI16x2 wrote outside");
+        }
+    }
+    return f.str();
+}
+
+// Rounding to 32-bit integers by mode, values inside the range (the callers
+// clamp NaN and the top away, except maxWhere's lanes at 2^31).
+double roundModelBy(Rnd m, double x)
+{
+    if (m == Rnd::Zero) return std::trunc(x);
+    if (m == Rnd::Away) return std::round(x);
+    return std::nearbyint(x);
+}
+
+template <Rnd M>
+std::string roundingOf()
+{
+    using L = ConvertLanes;
+    constexpr int N = static_cast<int>(L::n);
+    Fail f;
+    std::mt19937 rng(41 + static_cast<int>(M));
+    alignas(64) float x[16];
+    alignas(64) double d[16];
+    alignas(64) std::int32_t out[16];
+    for (int round = 0; round < 500; ++round) {
+        for (int k = 0; k < 16; ++k) {
+            const int pick = static_cast<int>(rng() % 4);
+            d[k] = pick == 0 ? static_cast<double>(static_cast<int>(rng() % 2001) - 1000) + 0.5  // ties
+                 : pick == 1 ? std::ldexp(static_cast<double>(static_cast<std::int32_t>(rng())), -int(rng() % 31))
+                 : pick == 2 ? std::vector<double>{-2147483648.0, -2147483647.5, 2147483647.0, 2147483646.5}[rng() % 4]
+                             : -0.0 + static_cast<double>(static_cast<int>(rng() % 5) - 2) * 0.25;
+            x[k] = static_cast<float>(d[k]);
+            if (x[k] >= 2147483648.0f) x[k] = 2147483520.0f;  // the largest float below 2^31
+        }
+        const L::I r = L::round<M>(L::loadF(x));
+        std::memcpy(out, &r, sizeof(r));
+        for (int k = 0; k < N; ++k)
+            if (out[k] != static_cast<std::int32_t>(roundModelBy(M, x[k]))) f("round lane ", k, " of ", x[k]);
+        const __m256i r8 = round8<M>(_mm256_loadu_ps(x));
+        std::memcpy(out, &r8, 32);
+        for (int k = 0; k < 8; ++k)
+            if (out[k] != static_cast<std::int32_t>(roundModelBy(M, x[k]))) f("round8 lane ", k, " of ", x[k]);
+        const __m128i r4 = round4<M>(_mm256_loadu_pd(d));
+        std::memcpy(out, &r4, 16);
+        for (int k = 0; k < 4; ++k)
+            if (out[k] != static_cast<std::int32_t>(roundModelBy(M, d[k]))) f("round4 lane ", k, " of ", d[k]);
+        const L::I rd = L::roundD<M>(L::loadD(d));
+        std::memcpy(out, &rd, sizeof(rd));
+        for (int k = 0; k < N; ++k)
+            if (out[k] != static_cast<std::int32_t>(roundModelBy(M, d[k]))) f("roundD lane ", k, " of ", d[k]);
+    }
+    return f.str();
+}
+
+// binary16 decoded by hand.
+float halfModel(std::uint16_t h)
+{
+    const int e = (h >> 10) & 31, m = h & 1023;
+    const float sign = h & 0x8000 ? -1.0f : 1.0f;
+    if (e == 31) return m ? std::numeric_limits<float>::quiet_NaN() : sign * std::numeric_limits<float>::infinity();
+    return sign * (e ? std::ldexp(float(1024 + m), e - 25) : std::ldexp(float(m), -24));
+}
+
+template <class L = ConvertLanes>
+std::string convertLanes()
+{
+    constexpr int N = static_cast<int>(L::n);
+    Fail f;
+    std::mt19937 rng(51);
+    alignas(64) std::int32_t in[16], out[16];
+    alignas(64) float x[16], y[16];
+    alignas(64) double d[16];
+    for (int round = 0; round < 300; ++round) {
+        for (auto& v : in) v = lane32(rng);
+        typename L::I v;
+        std::memcpy(&v, in, sizeof(v));
+        L::storeF(y, L::toF(v));
+        for (int k = 0; k < N; ++k)
+            if (y[k] != static_cast<float>(in[k])) f("toF lane ", k);
+        L::storeD(d, L::widenI(v));
+        for (int k = 0; k < N; ++k)
+            if (d[k] != in[k]) f("widenI lane ", k);
+        // maxWhere: lanes at or above hi take the 32-bit maximum.
+        for (int k = 0; k < N; ++k) x[k] = rng() % 3 == 0 ? 2147483648.0f : static_cast<float>(in[k]);
+        typename L::I m = L::maxWhere(v, L::loadF(x), L::splat(2147483648.0f));
+        std::memcpy(out, &m, sizeof(m));
+        for (int k = 0; k < N; ++k)
+            if (out[k] != (x[k] >= 2147483648.0f ? INT32_MAX : in[k])) f("maxWhere lane ", k);
+        // The 32-bit lane arithmetic against its scalar forms.
+        const int c = static_cast<int>(rng() % 34);
+        auto lanes = [&](auto t) {
+            using T = decltype(t);
+            constexpr int K = sizeof(T) / 4;
+            T a, b;
+            std::memcpy(&a, in, sizeof(T));
+            std::memcpy(&b, in + 16 - K, sizeof(T));
+            const T lo = splat32<T>(-1000), hi = splat32<T>(1000);
+            const T r[] = {sra32(a, shiftCount(c)), sll32(a, shiftCount(c)), and32(a, b), add32(a, b), sub32(a, b), gt32(a, b),
+                           clamp32(a, lo, hi)};
+            for (int op = 0; op < 7; ++op) {
+                std::int32_t g[16];
+                std::memcpy(g, &r[op], sizeof(T));
+                for (int k = 0; k < K; ++k) {
+                    const std::int32_t p = in[k], q = in[16 - K + k];
+                    const auto up = static_cast<std::uint32_t>(p), uq = static_cast<std::uint32_t>(q);
+                    const std::int32_t want[] = {p >> std::min(c, 31), static_cast<std::int32_t>(c < 32 ? up << c : 0u),
+                                                 p & q, static_cast<std::int32_t>(up + uq), static_cast<std::int32_t>(up - uq),
+                                                 p > q ? -1 : 0, std::clamp(p, -1000, 1000)};
+                    if (g[k] != want[op]) f("32-bit op ", op, " width ", K, " lane ", k, " count ", c);
+                }
+            }
+        };
+        lanes(__m128i{});
+#if defined(__AVX512F__)
+        lanes(__m512i{});
+#endif
+    }
+    // Half precision (targets with the conversions): every pattern widens
+    // exactly; narrowing rounds to nearest even or toward zero.
+    if constexpr (requires(const Orv16f* p) { L::loadH(p); }) {
+        std::vector<Orv16f> h(65536 + N), back(N);
+        for (int k = 0; k < 65536; ++k) h[k] = static_cast<Orv16f>(k);
+        for (int start = 0; start < 65536; start += N) {
+            L::storeF(y, L::loadH(h.data() + start));
+            for (int k = 0; k < N; ++k) {
+                const float want = halfModel(static_cast<std::uint16_t>(start + k));
+                if (bitsOf(y[k]) != bitsOf(want) && !(std::isnan(want) && std::isnan(y[k]))) f("loadH of ", start + k);
+            }
+            if ((start / N) % 4 == 0) {
+                L::template storeH<true>(back.data(), L::loadH(h.data() + start));
+                for (int k = 0; k < N; ++k)
+                    if (back[k] != h[start + k] && !std::isnan(halfModel(h[start + k]))) f("storeH round trip of ", start + k);
+            }
+        }
+        for (int round = 0; round < 2000; ++round) {
+            for (int k = 0; k < N; ++k) x[k] = std::ldexp(static_cast<float>(static_cast<int>(rng() % 2000001) - 1000000), -int(rng() % 40));
+            L::template storeH<true>(back.data(), L::loadF(x));
+            for (int k = 0; k < N; ++k)
+                if (back[k] != std::bit_cast<std::uint16_t>(static_cast<_Float16>(x[k]))) f("storeH nearest of ", x[k]);
+            L::template storeH<false>(back.data(), L::loadF(x));
+            for (int k = 0; k < N; ++k) {
+                std::uint16_t want = std::bit_cast<std::uint16_t>(static_cast<_Float16>(x[k]));
+                if (std::fabs(halfModel(want)) > std::fabs(x[k])) --want;  // one step toward zero
+                if (back[k] != want) f("storeH toward zero of ", x[k]);
+            }
+        }
+    }
+    return f.str();
+}
+
 // ---- value to every lane, first match --------------------------------------------
 
 template <class A>
@@ -515,6 +935,24 @@ const std::vector<Case>& cases()
                                                 ); }},
         {"Repeated", [] { return everyFloat(&repeatedOf<F32>, &repeatedOf<F64>, &repeatedOf<WF32>, &repeatedOf<WF64>); }},
         {"FirstEqual", &firstEqualAll},
+        {"ReversalControl", &reversalControls},
+        {"IntPairs", [] { return everyFloat(&intPairsOf<F32, F64>
+#if defined(__AVX512F__)
+                                            , &intPairsOf<F32x16, F64x8>
+#endif
+                                            ); }},
+        {"IntElements", [] {
+             return everyFloat(&intElemOf<IntElem<1, true>>, &intElemOf<IntElem<1, false>>, &intElemOf<IntElem<2, true>>,
+                               &intElemOf<IntElem<2, false>>, &intElemOf<IntElem<3, true>>, &intElemOf<IntElem<3, false>>,
+                               &intElemOf<IntElem<4, true>>, &intElemOf<IntElem<4, false>>);
+         }},
+        {"Rounding", [] { return everyFloat(&roundingOf<Rnd::Near>, &roundingOf<Rnd::Zero>, &roundingOf<Rnd::Away>); }},
+        {"ConvertLanes", &convertLanes<>},
+        {"Rounded16s", [] { return everyFloat(&rounded16sOf<F32>
+#if defined(__AVX512F__)
+                                              , &rounded16sOf<F32x16>
+#endif
+                                              ); }},
     };
     return all;
 }

@@ -63,6 +63,12 @@ TEST(SimdLanes, FloatOps) { runCase("FloatOps"); }
 TEST(SimdLanes, ComplexLanes) { runCase("ComplexLanes"); }
 TEST(SimdLanes, Repeated) { runCase("Repeated"); }
 TEST(SimdLanes, FirstEqual) { runCase("FirstEqual"); }
+TEST(SimdLanes, ReversalControl) { runCase("ReversalControl"); }
+TEST(SimdLanes, IntPairs) { runCase("IntPairs"); }
+TEST(SimdLanes, Rounded16s) { runCase("Rounded16s"); }
+TEST(SimdLanes, IntElements) { runCase("IntElements"); }
+TEST(SimdLanes, Rounding) { runCase("Rounding"); }
+TEST(SimdLanes, ConvertLanes) { runCase("ConvertLanes"); }
 
 TEST(SimdLanes, EveryListComplete)
 {

@@ -9,7 +9,6 @@
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #endif
-#include <immintrin.h>
 
 #include <cstdint>
 #include <cstring>
@@ -134,7 +133,7 @@ void logicC(Logic op, const void* a, std::uint32_t pattern, void* d, std::size_t
 // neighbouring byte.
 void shift8(Shift kind, const Orv8u* s, Orv8u* d, int n, int count)
 {
-    const __m128i c = simd::shiftCount(count);
+    const simd::ShiftCount c = simd::shiftCount(count);
     const auto len = static_cast<std::size_t>(n);
     if (kind == Shift::Left) {
         const V keep = IntVec::set8((0xFF << count) & 0xFF);
@@ -149,7 +148,7 @@ void shift8(Shift kind, const Orv8u* s, Orv8u* d, int n, int count)
 
 void shift16(Shift kind, const Orv16u* s, Orv16u* d, int n, int count)
 {
-    const __m128i c = simd::shiftCount(count);
+    const simd::ShiftCount c = simd::shiftCount(count);
     const auto len = static_cast<std::size_t>(n);
     switch (kind) {
     case Shift::Left:
@@ -166,7 +165,7 @@ void shift16(Shift kind, const Orv16u* s, Orv16u* d, int n, int count)
 
 void shift32(Shift kind, const Orv32u* s, Orv32u* d, int n, int count)
 {
-    const __m128i c = simd::shiftCount(count);
+    const simd::ShiftCount c = simd::shiftCount(count);
     const auto len = static_cast<std::size_t>(n);
     switch (kind) {
     case Shift::Left:
@@ -182,9 +181,9 @@ void shift32(Shift kind, const Orv32u* s, Orv32u* d, int n, int count)
 // ---- byte order --------------------------------------------------------------
 
 template <class C>
-void swapOf(const C* s, C* d, int n, __m128i ctl)
+void swapOf(const C* s, C* d, int n)
 {
-    const V c = simd::ByteShuffle::lanes(ctl);
+    const V c = simd::ByteShuffle::lanes(simd::reversalControl<sizeof(C)>());
     map1(s, d, static_cast<std::size_t>(n), [c](V x) { return simd::ByteShuffle::apply(x, c); },
          [](C x, std::size_t) {
              if constexpr (sizeof(C) == 2) return static_cast<C>(__builtin_bswap16(x));
@@ -195,15 +194,15 @@ void swapOf(const C* s, C* d, int n, __m128i ctl)
 
 void swap16(const Orv16u* s, Orv16u* d, int n)
 {
-    swapOf(s, d, n, _mm_setr_epi8(1, 0, 3, 2, 5, 4, 7, 6, 9, 8, 11, 10, 13, 12, 15, 14));
+    swapOf(s, d, n);
 }
 void swap32(const Orv32u* s, Orv32u* d, int n)
 {
-    swapOf(s, d, n, _mm_setr_epi8(3, 2, 1, 0, 7, 6, 5, 4, 11, 10, 9, 8, 15, 14, 13, 12));
+    swapOf(s, d, n);
 }
 void swap64(const Orv64u* s, Orv64u* d, int n)
 {
-    swapOf(s, d, n, _mm_setr_epi8(7, 6, 5, 4, 3, 2, 1, 0, 15, 14, 13, 12, 11, 10, 9, 8));
+    swapOf(s, d, n);
 }
 
 // Five three-byte elements per 16-byte load, advancing 15 bytes. The 16th
@@ -211,7 +210,7 @@ void swap64(const Orv64u* s, Orv64u* d, int n)
 // whose next load starts on that byte) see only original data there.
 void swap24(const Orv8u* s, Orv8u* d, int n)
 {
-    const __m128i ctl = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15);
+    const simd::Bytes16::V ctl = simd::reversalControl<3>();
     const std::size_t bytes = 3 * static_cast<std::size_t>(n);
     std::size_t i = 0;
     for (; i + 16 <= bytes; i += 15)

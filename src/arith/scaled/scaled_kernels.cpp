@@ -227,7 +227,7 @@ struct HalveLanes {
 // of a sum or difference by 4 or more needs no saturation.
 template <class Op, class L>
 struct RoundShiftLanes {
-    __m128i count;          // t
+    simd::ShiftCount count;          // t
     typename L::V mask, half;  // 2^t - 1, 2^(t-1)
     ORVS_ARITH_INLINE typename L::V operator()(typename L::V a, typename L::V b) const
     {
@@ -253,7 +253,7 @@ struct Keep64 {
 // s >= 1: (p + 2^(s-1) - 1 + ((p >> s) & 1)) >> s, which cannot overflow for
 // |p| <= 2^62 and s <= 62.
 struct RoundShift64 {
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V bias;
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V p) const
     {
@@ -288,7 +288,7 @@ struct HalveV {
     }
 };
 struct RoundShiftV {
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V bias;
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V r) const
     {
@@ -297,7 +297,7 @@ struct RoundShiftV {
     }
 };
 struct ShiftUpV {
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V lo, hi;
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V r) const
     {
@@ -368,7 +368,7 @@ struct Wide16 {
 // saturates anyway, then shifted in the 64-bit lane (the final clamp to 32
 // bits follows in Product32).
 struct ShiftUp64 {
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V lo, hi;  // (INT32_MIN >> k) - 1, (INT32_MAX >> k) + 1
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V p) const
     {
@@ -411,7 +411,7 @@ struct ShiftUpSum64 {
 // saturates to the limit of its sign first, which lies beyond as well).
 template <class Op, class L>
 struct ShiftUpLanes {
-    __m128i count;
+    simd::ShiftCount count;
     typename L::V lo, hi;  // MIN >> k, MAX >> k of the component type
     ORVS_ARITH_INLINE typename L::V operator()(typename L::V a, typename L::V b) const
     {
@@ -481,7 +481,7 @@ struct AddProduct16 {
 // could overflow): q = r >> s rounds up when the remainder exceeds
 // 2^(s-1) - (q & 1).
 struct RoundShiftRemV {
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V mask, half;  // 2^s - 1, 2^(s-1)
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V r) const
     {
@@ -513,7 +513,7 @@ struct SaturateU32V {
 // 1 <= s <= 31: q = r >> s rounds up when the remainder exceeds
 // 2^(s-1) - (q & 1); both sides are below 2^31, so the signed comparison holds.
 struct RoundShiftU32V {
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V mask, half;  // 2^s - 1, 2^(s-1)
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V r) const
     {
@@ -526,7 +526,7 @@ struct RoundShiftU32V {
 // -15 <= s <= -1: r clamped to (65535 >> k) + 1 before the shift, so the
 // shifted value exceeds 65535 exactly where r 2^k does.
 struct ShiftUpU32V {
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V lim;
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V r) const
     {
@@ -597,7 +597,7 @@ struct RoundTopU32V {
 // where it stays inside the range, the limit of its sign beyond MAX >> k or
 // MIN >> k.
 struct ShiftUpSat32V {
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V lo, hi;  // INT32_MIN >> k, INT32_MAX >> k
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V r) const
     {
@@ -795,7 +795,7 @@ struct Halve16V {  // sums and differences, s = 1
     }
 };
 struct RoundShift16V {  // sums and differences, 2 <= s <= 9: r + bias stays below 2^15
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V bias;  // 2^(s-1) - 1
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V r) const
     {
@@ -804,7 +804,7 @@ struct RoundShift16V {  // sums and differences, 2 <= s <= 9: r + bias stays bel
     }
 };
 struct ShiftUp16V {  // sums and differences, s < 0: clamped to [-1, (255 >> k) + 1] first
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V lo, hi;
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V r) const
     {
@@ -820,7 +820,7 @@ struct Positive16V {  // sums and differences below the range: 255 where r > 0
 // Products, 1 <= s <= 15: q = r >> s rounds up when the remainder exceeds
 // 2^(s-1) - (q & 1); both sides are below 2^15.
 struct RoundShiftU16V {
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V mask, half;  // 2^s - 1, 2^(s-1)
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V r) const
     {
@@ -837,7 +837,7 @@ struct RoundTopU16V {  // products, s = 16: 1 where r exceeds 2^15 (2^15 is a ti
     }
 };
 struct ShiftUpU16V {  // products, s < 0: clamped to (255 >> k) + 1 first
-    __m128i count;
+    simd::ShiftCount count;
     Lanes16::V lim;
     ORVS_ARITH_INLINE Lanes16::V operator()(Lanes16::V r) const { return Lanes16::sll16(Lanes16::minu16(r, lim), count); }
 };
@@ -919,7 +919,7 @@ ORVS_ARITH_INLINE void runLanes(X x, Y y, typename Op::Dst* d, int len, G g, F f
                 one(i + 2 * K, std::true_type{});
                 one(i + 3 * K, std::true_type{});
             }
-            _mm_sfence();
+            simd::streamFence();
         }
     }
     for (; i + 4 * K <= n; i += 4 * K) {
@@ -1445,33 +1445,26 @@ void scaled(X x, Y y, typename Op::Dst* d, int len, int s)
 template <bool kClamp>
 void mulCTo16sWide(const Orv32f* src, Orv32f val, Orv16s* dst, int len)
 {
-    const __m512 v = _mm512_set1_ps(val);
-    const __m512 hi = _mm512_set1_ps(32767.0f);
-    const __m512 lo = _mm512_set1_ps(-32768.0f);
-    auto one = [&](__m512 x) __attribute__((always_inline)) {
-        __m512 p = _mm512_mul_ps(x, v);
-        if constexpr (kClamp) {
-            // NaN and everything above the range become 32767.
-            const __mmask16 over = _mm512_cmp_ps_mask(p, hi, _CMP_NLE_UQ);
-            p = _mm512_mask_mov_ps(_mm512_max_ps(p, lo), over, hi);
-        }
-        return _mm512_cvtsepi32_epi16(_mm512_cvtps_epi32(p));
+    using O = simd::FloatOps<simd::F32x16>;
+    const O::V v = O::set1(val);
+    const O::V hi = O::set1(32767.0f);
+    const O::V lo = O::set1(-32768.0f);
+    auto one = [&](O::V x) __attribute__((always_inline)) {
+        O::V p = O::mul(x, v);
+        // NaN and everything above the range become 32767.
+        if constexpr (kClamp) p = O::clampNaNHigh(p, lo, hi);
+        return p;
     };
     int i = 0;
     // Long destinations are streamed, as in the integer kernels: the head
     // register is stored unaligned, the rest from the first aligned element.
-    if (const std::ptrdiff_t h = streamStart<__m256i>(dst, src, nullptr, len, 1); h >= 0) {
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst), one(_mm512_loadu_ps(src)));
-        for (i = static_cast<int>(h); i + 16 <= len; i += 16)
-            _mm256_stream_si256(reinterpret_cast<__m256i*>(dst + i), one(_mm512_loadu_ps(src + i)));
-        _mm_sfence();
+    if (const std::ptrdiff_t h = streamStart<O::Rounded16s>(dst, src, nullptr, len, 1); h >= 0) {
+        O::storeRounded16s(dst, one(O::load(src)));
+        for (i = static_cast<int>(h); i + 16 <= len; i += 16) O::streamRounded16s(dst + i, one(O::load(src + i)));
+        simd::streamFence();
     }
-    for (; i + 16 <= len; i += 16)
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), one(_mm512_loadu_ps(src + i)));
-    if (i < len) {
-        const __mmask16 m = static_cast<__mmask16>((1u << (len - i)) - 1);
-        _mm256_mask_storeu_epi16(dst + i, m, one(_mm512_maskz_loadu_ps(m, src + i)));
-    }
+    for (; i + 16 <= len; i += 16) O::storeRounded16s(dst + i, one(O::load(src + i)));
+    if (i < len) O::storeRounded16sPart(dst + i, len - i, one(O::loadN(src + i, len - i)));
 }
 
 void mulCTo16s(const Orv32f* src, Orv32f val, Orv16s* dst, int len) { mulCTo16sWide<true>(src, val, dst, len); }
@@ -1481,40 +1474,35 @@ void mulCTo16sLow(const Orv32f* src, Orv32f val, Orv16s* dst, int len) { mulCTo1
 
 void mulCTo16s(const Orv32f* src, Orv32f val, Orv16s* dst, int len)
 {
-    const __m256 v = _mm256_set1_ps(val);
-    const __m256 hi = _mm256_set1_ps(32767.0f);
-    const __m256 lo = _mm256_set1_ps(-32768.0f);
+    using O = simd::FloatOps<simd::F32>;
+    const O::V v = O::set1(val);
+    const O::V hi = O::set1(32767.0f);
+    const O::V lo = O::set1(-32768.0f);
     int i = 0;
     for (; i + 8 <= len; i += 8) {
-        const __m256 p = _mm256_mul_ps(_mm256_loadu_ps(src + i), v);
         // NaN and everything above the range become 32767.
-        const __m256 over = _mm256_cmp_ps(p, hi, _CMP_NLE_UQ);
-        const __m256 c = _mm256_blendv_ps(_mm256_max_ps(p, lo), hi, over);
-        const __m256i q = _mm256_cvtps_epi32(c);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i),
-                         _mm_packs_epi32(_mm256_castsi256_si128(q), _mm256_extractf128_si256(q, 1)));
+        O::storeRounded16s(dst + i, O::clampNaNHigh(O::mul(O::load(src + i), v), lo, hi));
     }
     for (; i < len; ++i) {
         float p = src[i] * val;
         if (!(p <= 32767.0f)) p = 32767.0f;
         else if (p < -32768.0f) p = -32768.0f;
-        dst[i] = static_cast<Orv16s>(_mm_cvtss_si32(_mm_set_ss(p)));
+        dst[i] = static_cast<Orv16s>(simd::roundToInt32(p));
     }
 }
 
 void mulCTo16sLow(const Orv32f* src, Orv32f val, Orv16s* dst, int len)
 {
-    const __m256 v = _mm256_set1_ps(val);
+    using O = simd::FloatOps<simd::F32>;
+    const O::V v = O::set1(val);
     int i = 0;
     for (; i + 8 <= len; i += 8) {
         // Out-of-range and NaN products convert to the 32-bit minimum, which
-        // the saturating pack turns into -32768.
-        const __m256i q = _mm256_cvtps_epi32(_mm256_mul_ps(_mm256_loadu_ps(src + i), v));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i),
-                         _mm_packs_epi32(_mm256_castsi256_si128(q), _mm256_extractf128_si256(q, 1)));
+        // the saturating narrowing turns into -32768.
+        O::storeRounded16s(dst + i, O::mul(O::load(src + i), v));
     }
     for (; i < len; ++i) {
-        const int q = _mm_cvtss_si32(_mm_set_ss(src[i] * val));
+        const int q = simd::roundToInt32(src[i] * val);
         dst[i] = static_cast<Orv16s>(q < -32768 ? -32768 : (q > 32767 ? 32767 : q));
     }
 }

@@ -11,7 +11,6 @@
 // unmasked 512-bit intrinsics as "maybe uninitialized"; nothing reads it.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
-#include <immintrin.h>
 
 #include <algorithm>
 #include <cmath>
@@ -302,126 +301,12 @@ void phaseFloat(const typename A::S* srcA, const typename A::S* srcB, typename A
 
 // ---- integer sources: exact widening to the float or double vocabulary ----
 
-// Parts of W 16-bit pairs widened exactly to float lanes.
-template <bool Interleaved>
-inline void parts16(F32, const Orv16s* a, const Orv16s* b, __m256& re, __m256& im)
-{
-    __m128i vr, vi;
-    if constexpr (Interleaved) {
-        __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
-        __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + 8));
-        // keep the low halves (re) and the high halves (im) of each 32-bit pair
-        __m128i re0 = _mm_srai_epi32(_mm_slli_epi32(v0, 16), 16), re1 = _mm_srai_epi32(_mm_slli_epi32(v1, 16), 16);
-        __m128i im0 = _mm_srai_epi32(v0, 16), im1 = _mm_srai_epi32(v1, 16);
-        vr = _mm_packs_epi32(re0, re1);
-        vi = _mm_packs_epi32(im0, im1);
-    } else {
-        vr = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
-        vi = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b));
-    }
-    auto widen = [](__m128i v) {
-        __m128i lo = _mm_cvtepi16_epi32(v), hi = _mm_cvtepi16_epi32(_mm_unpackhi_epi64(v, v));
-        return _mm256_cvtepi32_ps(_mm256_insertf128_si256(_mm256_castsi128_si256(lo), hi, 1));
-    };
-    re = widen(vr);
-    im = widen(vi);
-}
-
-// re^2 + im^2 of W 16-bit pairs, exact in double. The only pair whose sum
-// leaves the signed 32-bit range is (-32768, -32768), which the multiply-add
-// wraps to -2^31; adding 2^32 to negatives undoes that.
-template <class A>
-inline typename A::V unwrapSum(typename A::V d)
-{
-    return A::blend(d, A::add(d, A::set1(4294967296.0)), A::lt(d, A::zero()));
-}
-
-template <bool Interleaved>
-inline __m256d sumSquares16(F64, const Orv16s* a, const Orv16s* b)
-{
-    __m128i pairs;
-    if constexpr (Interleaved) {
-        pairs = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
-    } else {
-        __m128i re = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(a));
-        __m128i im = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(b));
-        pairs = _mm_unpacklo_epi16(re, im);
-    }
-    return unwrapSum<F64>(_mm256_cvtepi32_pd(_mm_madd_epi16(pairs, pairs)));
-}
-
-// W 32-bit pairs, exact in double.
-inline void parts32(F64, const Orv32sc* a, __m256d& re, __m256d& im)
-{
-    __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
-    __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + 2));
-    __m128 f0 = _mm_castsi128_ps(v0), f1 = _mm_castsi128_ps(v1);
-    re = _mm256_cvtepi32_pd(_mm_castps_si128(_mm_shuffle_ps(f0, f1, 0x88)));
-    im = _mm256_cvtepi32_pd(_mm_castps_si128(_mm_shuffle_ps(f0, f1, 0xDD)));
-}
-
-// W integral values already within the range of D, stored as D.
-template <class D>
-inline void storeInt(F64, D* d, __m256d x)
-{
-    const __m128i v = _mm256_cvtpd_epi32(x);
-    if constexpr (sizeof(D) == 2) _mm_storel_epi64(reinterpret_cast<__m128i*>(d), _mm_packs_epi32(v, v));
-    else _mm_storeu_si128(reinterpret_cast<__m128i*>(d), v);
-}
-
-#if defined(__AVX512F__)
-template <bool Interleaved>
-inline void parts16(F32x16, const Orv16s* a, const Orv16s* b, __m512& re, __m512& im)
-{
-    __m512i r, i;
-    if constexpr (Interleaved) {
-        const __m512i v = _mm512_loadu_si512(a);
-        r = _mm512_srai_epi32(_mm512_slli_epi32(v, 16), 16);
-        i = _mm512_srai_epi32(v, 16);
-    } else {
-        r = _mm512_cvtepi16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(a)));
-        i = _mm512_cvtepi16_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(b)));
-    }
-    re = _mm512_cvtepi32_ps(r);
-    im = _mm512_cvtepi32_ps(i);
-}
-
-template <bool Interleaved>
-inline __m512d sumSquares16(F64x8, const Orv16s* a, const Orv16s* b)
-{
-    __m256i pairs;
-    if constexpr (Interleaved) {
-        pairs = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a));
-    } else {
-        const __m128i re = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
-        const __m128i im = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b));
-        pairs = _mm256_inserti128_si256(_mm256_castsi128_si256(_mm_unpacklo_epi16(re, im)), _mm_unpackhi_epi16(re, im), 1);
-    }
-    return unwrapSum<F64x8>(_mm512_cvtepi32_pd(_mm256_madd_epi16(pairs, pairs)));
-}
-
-inline void parts32(F64x8, const Orv32sc* a, __m512d& re, __m512d& im)
-{
-    const __m512i v = _mm512_loadu_si512(a);
-    re = _mm512_cvtepi32_pd(_mm512_cvtepi64_epi32(v));                     // low halves
-    im = _mm512_cvtepi32_pd(_mm512_cvtepi64_epi32(_mm512_srli_epi64(v, 32)));  // high halves
-}
-
-template <class D>
-inline void storeInt(F64x8, D* d, __m512d x)
-{
-    const __m256i v = _mm512_cvtpd_epi32(x);
-    if constexpr (sizeof(D) == 2) _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm256_cvtepi32_epi16(v));
-    else _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), v);
-}
-#endif
-
 // Rounds to nearest even, saturates to 16 bits (the values are never
 // negative here) and stores W results.
 template <class A>
 inline void storeRound16(A, Orv16s* d, typename A::V x)
 {
-    storeInt(A{}, d, A::min(A::roundEven(x), A::set1(32767.0)));
+    storeIntegral(A{}, d, A::min(A::roundEven(x), A::set1(32767.0)));
 }
 
 // Runs block(src, dst) over full blocks of W elements and once over
@@ -450,7 +335,7 @@ void phase16(const Orv16s* srcA, const Orv16s* srcB, Orv32f* dst, int n)
     using A = WF32;
     forIntBlocks<A::W, Interleaved ? 2 : 1>(srcA, srcB, dst, n, [](const Orv16s* a, const Orv16s* b, Orv32f* d) {
         typename A::V re, im;
-        parts16<Interleaved>(A{}, a, b, re, im);
+        widenParts16<Interleaved>(A{}, a, b, re, im);
         int risky = 0;  // 16-bit magnitudes are never risky
         A::store(d, atan2Vec<A>(im, re, risky));
     });
@@ -462,7 +347,7 @@ void phase32sc(const Orv32sc* src, Orv32f* dst, int n)
     using A = WF64;
     forIntBlocks<A::W, 1>(src, static_cast<const Orv32sc*>(nullptr), dst, n, [](const Orv32sc* a, const Orv32sc*, Orv32f* d) {
         typename A::V re, im;
-        parts32(A{}, a, re, im);
+        widenParts32(A{}, a, re, im);
         int risky = 0;
         A::storeNarrowed(d, atan2Vec<A>(im, re, risky));
     });
@@ -613,7 +498,7 @@ void scaleRound(const Orv32f* a, D* d, int n, float factor)
     const auto f = A::set1(factor);
     const auto lo = A::set1(std::numeric_limits<D>::min()), hi = A::set1(std::numeric_limits<D>::max());
     forIntBlocks<A::W, 1>(a, static_cast<const Orv32f*>(nullptr), d, n, [&](const Orv32f* x, const Orv32f*, D* out) {
-        storeInt(A{}, out, A::min(A::max(A::roundEven(A::mul(A::loadWidened(x), f)), lo), hi));
+        storeIntegral(A{}, out, A::min(A::max(A::roundEven(A::mul(A::loadWidened(x), f)), lo), hi));
     });
 }
 

@@ -12,6 +12,16 @@
 //   neqOrdered(a, b)       a != b with neither a NaN
 //   truncate(a)            rounded toward zero (an integral value)
 //   fnma(a, b, c)          c - a*b rounded once (targets with FMA)
+//   clampNaNHigh(a, lo, hi)  a bounded to [lo, hi], NaN to hi
+// and on the single-precision vectors, 16-bit results:
+//   storeRounded16s(p, v)  the W lanes rounded to 32-bit integers (by MXCSR;
+//                          NaN and out-of-range lanes give INT32_MIN) and
+//                          narrowed with signed saturation to 16 bits
+//   (512 bits also streamRounded16s(p, v) and storeRounded16sPart(p, n, v),
+//   and Rounded16s, the register of those W 16-bit results)
+// and on scalars:
+//   roundToInt32(x)        x rounded by MXCSR to a 32-bit integer (NaN and
+//                          out of range give INT32_MIN)
 // and on the double-precision vectors, for (re, im) pairs held in double:
 //   evenOdd(even, odd)     even lanes of `even`, odd lanes of `odd`
 //   widenPart(p, n, fill)  the first n of W floats widened, the rest `fill`
@@ -25,11 +35,14 @@
 #include <cstring>
 
 #include "core/simd/float_vec.h"
+#include "orvs/types.h"
 
 namespace orvs::simd {
 inline namespace ORVS_TARGET {
 
 template <class A> struct FloatOps;
+
+inline int roundToInt32(float x) { return _mm_cvtss_si32(_mm_set_ss(x)); }
 
 // The 256-bit parts go through a padded copy on the stack.
 template <class A> struct PartsByCopy : A {
@@ -60,6 +73,12 @@ template <> struct FloatOps<F32> : PartsByCopy<F32> {
 #if defined(__FMA__)
     static V fnma(V a, V b, V c) { return _mm256_fnmadd_ps(a, b, c); }
 #endif
+    static V clampNaNHigh(V a, V lo, V hi) { return _mm256_blendv_ps(_mm256_max_ps(a, lo), hi, _mm256_cmp_ps(a, hi, _CMP_NLE_UQ)); }
+    static void storeRounded16s(Orv16s* p, V v)
+    {
+        const __m256i q = _mm256_cvtps_epi32(v);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm_packs_epi32(_mm256_castsi256_si128(q), _mm256_extractf128_si256(q, 1)));
+    }
 };
 
 template <> struct FloatOps<F64> : PartsByCopy<F64> {
@@ -102,6 +121,15 @@ template <> struct FloatOps<F32x16> : F32x16 {
     static M neqOrdered(V a, V b) { return _mm512_cmp_ps_mask(a, b, _CMP_NEQ_OQ); }
     static V truncate(V a) { return _mm512_roundscale_ps(a, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC); }
     static V fnma(V a, V b, V c) { return _mm512_fnmadd_ps(a, b, c); }
+    static V clampNaNHigh(V a, V lo, V hi)
+    {
+        return _mm512_mask_mov_ps(_mm512_max_ps(a, lo), _mm512_cmp_ps_mask(a, hi, _CMP_NLE_UQ), hi);
+    }
+    using Rounded16s = __m256i;
+    static Rounded16s rounded16s(V v) { return _mm512_cvtsepi32_epi16(_mm512_cvtps_epi32(v)); }
+    static void storeRounded16s(Orv16s* p, V v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), rounded16s(v)); }
+    static void streamRounded16s(Orv16s* p, V v) { _mm256_stream_si256(reinterpret_cast<__m256i*>(p), rounded16s(v)); }
+    static void storeRounded16sPart(Orv16s* p, int n, V v) { _mm256_mask_storeu_epi16(p, first(n), rounded16s(v)); }
 };
 
 template <> struct FloatOps<F64x8> : F64x8 {

@@ -32,6 +32,10 @@ inline namespace ORVS_TARGET {
 // low 64 bits; counts at or above the lane width give 0 (or the sign, for
 // the arithmetic shifts).
 inline __m128i shiftCount(int n) { return _mm_cvtsi32_si128(n); }
+using ShiftCount = __m128i;
+
+// Orders the non-temporal stores before the stores that follow.
+inline void streamFence() { _mm_sfence(); }
 
 #if defined(__AVX512BW__)
 // 64-byte registers. Comparisons produce mask registers; the primitives that

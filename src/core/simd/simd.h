@@ -12,5 +12,7 @@
 #include "core/simd/estimates.h"
 #include "core/simd/float_bits.h"
 #include "core/simd/float_ops.h"
+#include "core/simd/int_elements.h"
+#include "core/simd/int_pairs.h"
 #include "core/simd/lane_access.h"
 #include "core/simd/lanes32.h"
