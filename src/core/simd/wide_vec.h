@@ -26,7 +26,9 @@
 namespace orvs::simd {
 inline namespace ORVS_TARGET {
 
-namespace wide_detail {
+// 256-bit register operations shared by the 256-bit vector sets of the
+// kernels and by the pair forms below.
+namespace lanes256 {
 
 inline __m256 fmadd(__m256 a, __m256 b, __m256 c)
 {
@@ -107,7 +109,7 @@ inline __attribute__((always_inline)) void transpose4(__m256d* v)
     v[3] = _mm256_permute2f128_pd(t1, t3, 0x31);
 }
 
-} // namespace wide_detail
+} // namespace lanes256
 
 // ---- pair forms ----------------------------------------------------------------
 
@@ -132,10 +134,10 @@ struct X16fPair {
     static V add(V a, V b) { return {_mm256_add_ps(a.lo, b.lo), _mm256_add_ps(a.hi, b.hi)}; }
     static V sub(V a, V b) { return {_mm256_sub_ps(a.lo, b.lo), _mm256_sub_ps(a.hi, b.hi)}; }
     static V mul(V a, V b) { return {_mm256_mul_ps(a.lo, b.lo), _mm256_mul_ps(a.hi, b.hi)}; }
-    static V fmadd(V a, V b, V c) { return {wide_detail::fmadd(a.lo, b.lo, c.lo), wide_detail::fmadd(a.hi, b.hi, c.hi)}; }
-    static V fmsub(V a, V b, V c) { return {wide_detail::fmsub(a.lo, b.lo, c.lo), wide_detail::fmsub(a.hi, b.hi, c.hi)}; }
+    static V fmadd(V a, V b, V c) { return {lanes256::fmadd(a.lo, b.lo, c.lo), lanes256::fmadd(a.hi, b.hi, c.hi)}; }
+    static V fmsub(V a, V b, V c) { return {lanes256::fmsub(a.lo, b.lo, c.lo), lanes256::fmsub(a.hi, b.hi, c.hi)}; }
     static V fnmadd(V a, V b, V c)
-    { return {wide_detail::fnmadd(a.lo, b.lo, c.lo), wide_detail::fnmadd(a.hi, b.hi, c.hi)}; }
+    { return {lanes256::fnmadd(a.lo, b.lo, c.lo), lanes256::fnmadd(a.hi, b.hi, c.hi)}; }
     static void deinterleave(V a, V b, V& re, V& im)
     {
         re = {_mm256_shuffle_ps(a.lo, b.lo, 0x88), _mm256_shuffle_ps(a.hi, b.hi, 0x88)};
@@ -164,10 +166,10 @@ struct X16fPair {
             c[i] = v[8 + i].lo;
             d[i] = v[8 + i].hi;
         }
-        wide_detail::transpose8(a);
-        wide_detail::transpose8(b);
-        wide_detail::transpose8(c);
-        wide_detail::transpose8(d);
+        lanes256::transpose8(a);
+        lanes256::transpose8(b);
+        lanes256::transpose8(c);
+        lanes256::transpose8(d);
         for (int j = 0; j < 8; ++j) {
             v[j] = {a[j], c[j]};
             v[8 + j] = {b[j], d[j]};
@@ -189,10 +191,10 @@ struct X8dPair {
     static V add(V a, V b) { return {_mm256_add_pd(a.lo, b.lo), _mm256_add_pd(a.hi, b.hi)}; }
     static V sub(V a, V b) { return {_mm256_sub_pd(a.lo, b.lo), _mm256_sub_pd(a.hi, b.hi)}; }
     static V mul(V a, V b) { return {_mm256_mul_pd(a.lo, b.lo), _mm256_mul_pd(a.hi, b.hi)}; }
-    static V fmadd(V a, V b, V c) { return {wide_detail::fmadd(a.lo, b.lo, c.lo), wide_detail::fmadd(a.hi, b.hi, c.hi)}; }
-    static V fmsub(V a, V b, V c) { return {wide_detail::fmsub(a.lo, b.lo, c.lo), wide_detail::fmsub(a.hi, b.hi, c.hi)}; }
+    static V fmadd(V a, V b, V c) { return {lanes256::fmadd(a.lo, b.lo, c.lo), lanes256::fmadd(a.hi, b.hi, c.hi)}; }
+    static V fmsub(V a, V b, V c) { return {lanes256::fmsub(a.lo, b.lo, c.lo), lanes256::fmsub(a.hi, b.hi, c.hi)}; }
     static V fnmadd(V a, V b, V c)
-    { return {wide_detail::fnmadd(a.lo, b.lo, c.lo), wide_detail::fnmadd(a.hi, b.hi, c.hi)}; }
+    { return {lanes256::fnmadd(a.lo, b.lo, c.lo), lanes256::fnmadd(a.hi, b.hi, c.hi)}; }
     static void deinterleave(V a, V b, V& re, V& im)
     {
         re = {_mm256_unpacklo_pd(a.lo, b.lo), _mm256_unpacklo_pd(a.hi, b.hi)};
@@ -219,10 +221,10 @@ struct X8dPair {
             c[i] = v[4 + i].lo;
             d[i] = v[4 + i].hi;
         }
-        wide_detail::transpose4(a);
-        wide_detail::transpose4(b);
-        wide_detail::transpose4(c);
-        wide_detail::transpose4(d);
+        lanes256::transpose4(a);
+        lanes256::transpose4(b);
+        lanes256::transpose4(c);
+        lanes256::transpose4(d);
         for (int j = 0; j < 4; ++j) {
             v[j] = {a[j], c[j]};
             v[4 + j] = {b[j], d[j]};

@@ -67,15 +67,9 @@ struct Simd<float> {
     static V sub(V a, V b) { return _mm256_sub_ps(a, b); }
     static V mul(V a, V b) { return _mm256_mul_ps(a, b); }
     static V set1(float x) { return _mm256_set1_ps(x); }
-#if defined(__FMA__)
-    static V fmadd(V a, V b, V c) { return _mm256_fmadd_ps(a, b, c); }
-    static V fmsub(V a, V b, V c) { return _mm256_fmsub_ps(a, b, c); }
-    static V fnmadd(V a, V b, V c) { return _mm256_fnmadd_ps(a, b, c); }
-#else
-    static V fmadd(V a, V b, V c) { return add(mul(a, b), c); }
-    static V fmsub(V a, V b, V c) { return sub(mul(a, b), c); }
-    static V fnmadd(V a, V b, V c) { return sub(c, mul(a, b)); }
-#endif
+    static V fmadd(V a, V b, V c) { return simd::lanes256::fmadd(a, b, c); }
+    static V fmsub(V a, V b, V c) { return simd::lanes256::fmsub(a, b, c); }
+    static V fnmadd(V a, V b, V c) { return simd::lanes256::fnmadd(a, b, c); }
     // Two vectors of 4 interleaved pairs <-> one chunk (order 0 1 4 5 2 3 6 7).
     static void deinterleave(V a, V b, V& re, V& im)
     {
@@ -101,25 +95,7 @@ struct Simd<float> {
     static V toChunk(V x) { return permLanes(x); }
     static V fromChunk(V x) { return permLanes(x); }
     // 8 x 8 transpose: out[j] lane i = in[i] lane j.
-    static ORVS_FFT_ALWAYS_INLINE void transpose(V* v)
-    {
-        V t0 = _mm256_unpacklo_ps(v[0], v[1]), t1 = _mm256_unpackhi_ps(v[0], v[1]);
-        V t2 = _mm256_unpacklo_ps(v[2], v[3]), t3 = _mm256_unpackhi_ps(v[2], v[3]);
-        V t4 = _mm256_unpacklo_ps(v[4], v[5]), t5 = _mm256_unpackhi_ps(v[4], v[5]);
-        V t6 = _mm256_unpacklo_ps(v[6], v[7]), t7 = _mm256_unpackhi_ps(v[6], v[7]);
-        V s0 = _mm256_shuffle_ps(t0, t2, 0x44), s1 = _mm256_shuffle_ps(t0, t2, 0xEE);
-        V s2 = _mm256_shuffle_ps(t1, t3, 0x44), s3 = _mm256_shuffle_ps(t1, t3, 0xEE);
-        V s4 = _mm256_shuffle_ps(t4, t6, 0x44), s5 = _mm256_shuffle_ps(t4, t6, 0xEE);
-        V s6 = _mm256_shuffle_ps(t5, t7, 0x44), s7 = _mm256_shuffle_ps(t5, t7, 0xEE);
-        v[0] = _mm256_permute2f128_ps(s0, s4, 0x20);
-        v[1] = _mm256_permute2f128_ps(s1, s5, 0x20);
-        v[2] = _mm256_permute2f128_ps(s2, s6, 0x20);
-        v[3] = _mm256_permute2f128_ps(s3, s7, 0x20);
-        v[4] = _mm256_permute2f128_ps(s0, s4, 0x31);
-        v[5] = _mm256_permute2f128_ps(s1, s5, 0x31);
-        v[6] = _mm256_permute2f128_ps(s2, s6, 0x31);
-        v[7] = _mm256_permute2f128_ps(s3, s7, 0x31);
-    }
+    static ORVS_FFT_ALWAYS_INLINE void transpose(V* v) { simd::lanes256::transpose8(v); }
 };
 
 template <>
@@ -135,15 +111,9 @@ struct Simd<double> {
     static V sub(V a, V b) { return _mm256_sub_pd(a, b); }
     static V mul(V a, V b) { return _mm256_mul_pd(a, b); }
     static V set1(double x) { return _mm256_set1_pd(x); }
-#if defined(__FMA__)
-    static V fmadd(V a, V b, V c) { return _mm256_fmadd_pd(a, b, c); }
-    static V fmsub(V a, V b, V c) { return _mm256_fmsub_pd(a, b, c); }
-    static V fnmadd(V a, V b, V c) { return _mm256_fnmadd_pd(a, b, c); }
-#else
-    static V fmadd(V a, V b, V c) { return add(mul(a, b), c); }
-    static V fmsub(V a, V b, V c) { return sub(mul(a, b), c); }
-    static V fnmadd(V a, V b, V c) { return sub(c, mul(a, b)); }
-#endif
+    static V fmadd(V a, V b, V c) { return simd::lanes256::fmadd(a, b, c); }
+    static V fmsub(V a, V b, V c) { return simd::lanes256::fmsub(a, b, c); }
+    static V fnmadd(V a, V b, V c) { return simd::lanes256::fnmadd(a, b, c); }
     // Two vectors of 2 interleaved pairs <-> one chunk (order 0 2 1 3).
     static void deinterleave(V a, V b, V& re, V& im)
     {
@@ -167,15 +137,7 @@ struct Simd<double> {
     static V toChunk(V x) { return permLanes(x); }
     static V fromChunk(V x) { return permLanes(x); }
     // 4 x 4 transpose: out[j] lane i = in[i] lane j.
-    static ORVS_FFT_ALWAYS_INLINE void transpose(V* v)
-    {
-        V t0 = _mm256_unpacklo_pd(v[0], v[1]), t1 = _mm256_unpackhi_pd(v[0], v[1]);
-        V t2 = _mm256_unpacklo_pd(v[2], v[3]), t3 = _mm256_unpackhi_pd(v[2], v[3]);
-        v[0] = _mm256_permute2f128_pd(t0, t2, 0x20);
-        v[1] = _mm256_permute2f128_pd(t1, t3, 0x20);
-        v[2] = _mm256_permute2f128_pd(t0, t2, 0x31);
-        v[3] = _mm256_permute2f128_pd(t1, t3, 0x31);
-    }
+    static ORVS_FFT_ALWAYS_INLINE void transpose(V* v) { simd::lanes256::transpose4(v); }
 };
 
 // The 512-bit-shaped vectors of the SIMD layer (X16f / X8d) as a vector

@@ -10,44 +10,16 @@
 // compute the same value and store it to the same place.
 #include <immintrin.h>
 
+#include "core/simd/wide_vec.h"
 #include "transform/rfft/rfft_kernels.h"
 
 namespace orvs::rfft::ORVS_TARGET {
 
 namespace {
 
-inline __m256 mulAdd(__m256 a, __m256 b, __m256 c)
-{
-#if defined(__FMA__)
-    return _mm256_fmadd_ps(a, b, c);
-#else
-    return _mm256_add_ps(_mm256_mul_ps(a, b), c);
-#endif
-}
-inline __m256 mulSub(__m256 a, __m256 b, __m256 c)
-{
-#if defined(__FMA__)
-    return _mm256_fmsub_ps(a, b, c);
-#else
-    return _mm256_sub_ps(_mm256_mul_ps(a, b), c);
-#endif
-}
-inline __m256d mulAdd(__m256d a, __m256d b, __m256d c)
-{
-#if defined(__FMA__)
-    return _mm256_fmadd_pd(a, b, c);
-#else
-    return _mm256_add_pd(_mm256_mul_pd(a, b), c);
-#endif
-}
-inline __m256d mulSub(__m256d a, __m256d b, __m256d c)
-{
-#if defined(__FMA__)
-    return _mm256_fmsub_pd(a, b, c);
-#else
-    return _mm256_sub_pd(_mm256_mul_pd(a, b), c);
-#endif
-}
+// Fused where the target has FMA (the shared 256-bit helpers).
+using simd::lanes256::fmadd;
+using simd::lanes256::fmsub;
 
 // Reverse the order of the complex values in a register.
 inline __m256 reverseComplex(__m256 v)
@@ -135,8 +107,8 @@ void forwardRecombine(T* z, const T* table, int n, T f)
         const V A = loadu(table), B = loadu(table + W);
         const V d = sub(a.re, b.re);
         const V s = add(a.im, b.im);
-        const V P = mulAdd(B, d, mul(A, s));
-        const V Q = mulSub(B, s, mul(A, d));
+        const V P = fmadd(B, d, mul(A, s));
+        const V Q = fmsub(B, s, mul(A, d));
         V kr = add(b.re, P), ki = sub(Q, b.im);
         V jr = sub(a.re, P), ji = sub(Q, a.im);
         if constexpr (Scaled) {
@@ -180,8 +152,8 @@ void inverseRecombine(const T* x, T* z, const T* table, int n, T re0, T reHalf, 
         const V cs = loadu(table), sn = loadu(table + W);
         const V ur = add(a.re, b.re), ui = sub(a.im, b.im);
         const V vr = sub(a.re, b.re), vi = add(a.im, b.im);
-        const V P = mulAdd(cs, vi, mul(sn, vr));
-        const V Q = mulSub(cs, vr, mul(sn, vi));
+        const V P = fmadd(cs, vi, mul(sn, vr));
+        const V Q = fmsub(cs, vr, mul(sn, vi));
         V kr = sub(ur, P), ki = add(ui, Q);
         V jr = add(ur, P), ji = sub(Q, ui);
         if constexpr (Scaled) {
