@@ -91,21 +91,8 @@ const KfrPeer& kfr()
 {
     static const KfrPeer peer = [] {
         KfrPeer p{};
-        if (!__builtin_cpu_supports("avx512f")) {
-            std::fprintf(stderr, "KFR peer skipped: this processor has no AVX-512\n");
-            return p;
-        }
-        std::vector<std::string> dirs;
-        if (const char* d = std::getenv("ORVS_KFR_DIR")) dirs.push_back(d);
-        dirs.push_back(ORVS_SOURCE_DIR "/../shared/peers/kfr");
-        dirs.push_back("../shared/peers/kfr");
-        void* h = nullptr;
-        for (const auto& d : dirs)
-            if ((h = dlopen((d + "/libkfrpeer.so").c_str(), RTLD_NOW | RTLD_LOCAL))) break;
-        if (!h) {
-            std::fprintf(stderr, "KFR peer skipped: libkfrpeer.so not found\n");
-            return p;
-        }
+        void* h = orvs_bench::openKfrPeer();
+        if (!h) return p;
         const char* names[4][2] = {{"kfrs_plan_c32", "kfrs_plan_c64"},
                                    {"kfrs_temp_c32", "kfrs_temp_c64"},
                                    {"kfrs_fwd_c32", "kfrs_fwd_c64"},

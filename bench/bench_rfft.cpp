@@ -145,21 +145,8 @@ const KfrReal& kfr()
 {
     static const KfrReal peer = [] {
         KfrReal p;
-        if (!__builtin_cpu_supports("avx512f")) {
-            std::fprintf(stderr, "KFR peer skipped: this processor has no AVX-512\n");
-            return p;
-        }
-        std::vector<std::string> dirs;
-        if (const char* d = std::getenv("ORVS_KFR_DIR")) dirs.push_back(d);
-        dirs.push_back(ORVS_SOURCE_DIR "/../shared/peers/kfr");
-        dirs.push_back("../shared/peers/kfr");
-        void* h = nullptr;
-        for (const auto& d : dirs)
-            if ((h = dlopen((d + "/libkfrpeer.so").c_str(), RTLD_NOW | RTLD_LOCAL))) break;
-        if (!h) {
-            std::fprintf(stderr, "KFR peer skipped: libkfrpeer.so not found\n");
-            return p;
-        }
+        void* h = orvs_bench::openKfrPeer();
+        if (!h) return p;
         p.plan = reinterpret_cast<void* (*)(std::size_t)>(dlsym(h, "kfrs_plan_r32"));
         p.temp = reinterpret_cast<std::size_t (*)(const void*)>(dlsym(h, "kfrs_temp_r32"));
         p.fwd = reinterpret_cast<void (*)(const void*, void*, const float*, std::uint8_t*)>(dlsym(h, "kfrs_fwd_r32"));

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 namespace orvs_bench {
@@ -117,6 +118,28 @@ inline benchmark::ConsoleReporter::OutputOptions outputOptions(int argc, char** 
         if (a == "--benchmark_color=false" || a == "--benchmark_color=no" || a == "--benchmark_color=0") colour = false;
     }
     return colour ? benchmark::ConsoleReporter::OO_Defaults : benchmark::ConsoleReporter::OO_Tabular;
+}
+
+// The optional KFR peer library (AVX-512 only): its handle, or null after
+// saying why it is skipped. ORVS_KFR_DIR names its folder; otherwise it is
+// looked for in ../shared/peers/kfr beside the source tree or the working
+// directory.
+inline void* openKfrPeer()
+{
+    if (!__builtin_cpu_supports("avx512f")) {
+        std::fprintf(stderr, "KFR peer skipped: this processor has no AVX-512\n");
+        return nullptr;
+    }
+    std::vector<std::string> dirs;
+    if (const char* d = std::getenv("ORVS_KFR_DIR")) dirs.push_back(d);
+#if defined(ORVS_SOURCE_DIR)
+    dirs.push_back(ORVS_SOURCE_DIR "/../shared/peers/kfr");
+#endif
+    dirs.push_back("../shared/peers/kfr");
+    for (const auto& d : dirs)
+        if (void* h = dlopen((d + "/libkfrpeer.so").c_str(), RTLD_NOW | RTLD_LOCAL)) return h;
+    std::fprintf(stderr, "KFR peer skipped: libkfrpeer.so not found\n");
+    return nullptr;
 }
 
 } // namespace orvs_bench
