@@ -109,6 +109,30 @@ inline __attribute__((always_inline)) void transpose4(__m256d* v)
     v[3] = _mm256_permute2f128_pd(t1, t3, 0x31);
 }
 
+// Two registers of interleaved (re, im) pairs split into real and imaginary
+// lanes within each 128-bit lane (shufps 0x88 / 0xDD, unpcklpd / unpckhpd),
+// and joined back (unpcklps / unpckhps, unpcklpd / unpckhpd).
+inline void deinterleave(__m256 a, __m256 b, __m256& re, __m256& im)
+{
+    re = _mm256_shuffle_ps(a, b, 0x88);
+    im = _mm256_shuffle_ps(a, b, 0xDD);
+}
+inline void interleave(__m256 re, __m256 im, __m256& a, __m256& b)
+{
+    a = _mm256_unpacklo_ps(re, im);
+    b = _mm256_unpackhi_ps(re, im);
+}
+inline void deinterleave(__m256d a, __m256d b, __m256d& re, __m256d& im)
+{
+    re = _mm256_unpacklo_pd(a, b);
+    im = _mm256_unpackhi_pd(a, b);
+}
+inline void interleave(__m256d re, __m256d im, __m256d& a, __m256d& b)
+{
+    a = _mm256_unpacklo_pd(re, im);
+    b = _mm256_unpackhi_pd(re, im);
+}
+
 } // namespace lanes256
 
 // ---- pair forms ----------------------------------------------------------------
@@ -140,13 +164,13 @@ struct X16fPair {
     { return {lanes256::fnmadd(a.lo, b.lo, c.lo), lanes256::fnmadd(a.hi, b.hi, c.hi)}; }
     static void deinterleave(V a, V b, V& re, V& im)
     {
-        re = {_mm256_shuffle_ps(a.lo, b.lo, 0x88), _mm256_shuffle_ps(a.hi, b.hi, 0x88)};
-        im = {_mm256_shuffle_ps(a.lo, b.lo, 0xDD), _mm256_shuffle_ps(a.hi, b.hi, 0xDD)};
+        lanes256::deinterleave(a.lo, b.lo, re.lo, im.lo);
+        lanes256::deinterleave(a.hi, b.hi, re.hi, im.hi);
     }
     static void interleave(V re, V im, V& a, V& b)
     {
-        a = {_mm256_unpacklo_ps(re.lo, im.lo), _mm256_unpacklo_ps(re.hi, im.hi)};
-        b = {_mm256_unpackhi_ps(re.lo, im.lo), _mm256_unpackhi_ps(re.hi, im.hi)};
+        lanes256::interleave(re.lo, im.lo, a.lo, b.lo);
+        lanes256::interleave(re.hi, im.hi, a.hi, b.hi);
     }
     // Through memory: exact, and only used where no native form exists.
     static V permute(V v, const int* idx)
@@ -197,13 +221,13 @@ struct X8dPair {
     { return {lanes256::fnmadd(a.lo, b.lo, c.lo), lanes256::fnmadd(a.hi, b.hi, c.hi)}; }
     static void deinterleave(V a, V b, V& re, V& im)
     {
-        re = {_mm256_unpacklo_pd(a.lo, b.lo), _mm256_unpacklo_pd(a.hi, b.hi)};
-        im = {_mm256_unpackhi_pd(a.lo, b.lo), _mm256_unpackhi_pd(a.hi, b.hi)};
+        lanes256::deinterleave(a.lo, b.lo, re.lo, im.lo);
+        lanes256::deinterleave(a.hi, b.hi, re.hi, im.hi);
     }
     static void interleave(V re, V im, V& a, V& b)
     {
-        a = {_mm256_unpacklo_pd(re.lo, im.lo), _mm256_unpacklo_pd(re.hi, im.hi)};
-        b = {_mm256_unpackhi_pd(re.lo, im.lo), _mm256_unpackhi_pd(re.hi, im.hi)};
+        lanes256::interleave(re.lo, im.lo, a.lo, b.lo);
+        lanes256::interleave(re.hi, im.hi, a.hi, b.hi);
     }
     static V permute(V v, const int* idx)
     {

@@ -71,16 +71,8 @@ struct Simd<float> {
     static V fmsub(V a, V b, V c) { return simd::lanes256::fmsub(a, b, c); }
     static V fnmadd(V a, V b, V c) { return simd::lanes256::fnmadd(a, b, c); }
     // Two vectors of 4 interleaved pairs <-> one chunk (order 0 1 4 5 2 3 6 7).
-    static void deinterleave(V a, V b, V& re, V& im)
-    {
-        re = _mm256_shuffle_ps(a, b, 0x88);
-        im = _mm256_shuffle_ps(a, b, 0xDD);
-    }
-    static void interleave(V re, V im, V& a, V& b)
-    {
-        a = _mm256_unpacklo_ps(re, im);
-        b = _mm256_unpackhi_ps(re, im);
-    }
+    static void deinterleave(V a, V b, V& re, V& im) { simd::lanes256::deinterleave(a, b, re, im); }
+    static void interleave(V re, V im, V& a, V& b) { simd::lanes256::interleave(re, im, a, b); }
     // Natural order <-> chunk order (an involution: swaps 64-bit units 1, 2).
     static V permLanes(V x)
     {
@@ -115,16 +107,8 @@ struct Simd<double> {
     static V fmsub(V a, V b, V c) { return simd::lanes256::fmsub(a, b, c); }
     static V fnmadd(V a, V b, V c) { return simd::lanes256::fnmadd(a, b, c); }
     // Two vectors of 2 interleaved pairs <-> one chunk (order 0 2 1 3).
-    static void deinterleave(V a, V b, V& re, V& im)
-    {
-        re = _mm256_unpacklo_pd(a, b);
-        im = _mm256_unpackhi_pd(a, b);
-    }
-    static void interleave(V re, V im, V& a, V& b)
-    {
-        a = _mm256_unpacklo_pd(re, im);
-        b = _mm256_unpackhi_pd(re, im);
-    }
+    static void deinterleave(V a, V b, V& re, V& im) { simd::lanes256::deinterleave(a, b, re, im); }
+    static void interleave(V re, V im, V& a, V& b) { simd::lanes256::interleave(re, im, a, b); }
     static V permLanes(V x)
     {
 #if defined(__FMA__)
